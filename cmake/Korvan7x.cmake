@@ -1,0 +1,16 @@
+# Helpers shared by the subsystem folders.
+
+# A library of one subsystem, built from every .cpp of the folder given.
+function(k7x_library target dir)
+    file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    add_library(${target} STATIC ${_sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A program that ships: built into the staged program folder and installed beside its peers.
+function(k7x_program target)
+    set_target_properties(${target} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${K7X_STAGE_PROGRAM}
+        INSTALL_RPATH "$ORIGIN")
+    install(TARGETS ${target} RUNTIME DESTINATION ${K7X_VERSION_DIR})
+endfunction()

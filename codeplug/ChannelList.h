@@ -1,0 +1,62 @@
+// Operations on the compact channel list of the working document.
+#pragma once
+
+#include <string_view>
+
+#include "codeplug/DocumentState.h"
+#include "codeplug/Prompts.h"
+
+namespace k7x {
+
+// Grid column numbers of the channel fields.
+enum ChannelColumn : int {
+    kColFrequency = 1,
+    kColPublic = 2,
+    kColDup = 3,
+    kColOffset = 4,
+    kColTsq = 5,
+    kColScan = 6,
+    kColHiCut = 7,
+    kColBusy = 8,
+    kColNb = 9,
+    kColAddSub5K = 10,
+    kColAmFm = 11,
+    kColTxPower = 12,
+    kColRbTone = 13,
+    kColDtmfBot = 14,
+    kColDtmfEot = 15,
+    kColDtmfCall = 16,
+    kColRdct = 17,
+    kColTdct = 18,
+};
+
+// List index of a channel number, or -1.
+int FindChannel(const DocumentState& doc, int channelNo);
+// Appends a channel with the defaults of a new channel; false when the list is full.
+bool AddChannel(DocumentState& doc, int channelNo, std::string_view frequencyText);
+// Removes the entry at a list index, keeping the order of the rest.
+void DeleteChannel(DocumentState& doc, int index);
+// Sets one field by grid column (1..18); a column outside changes nothing.
+void SetChannelField(ChannelRecord& record, int column, std::string_view value,
+                     const DocumentState& doc);
+// The value of a field by grid column (1..18) as stored: the raw frequency digits for column 1.
+int ChannelField(const ChannelRecord& record, int column);
+
+// DTMF code n was removed: references to it become 0.
+void ClearDtmfReferences(DocumentState& doc, int codeNumber);
+// A tone tip reference stays only when it names an enabled tone tip with a sounding step.
+int CheckToneTipReference(const CodeplugDocument& doc, int reference);
+// After a tone tip edit: re-checks every RBTone and tells ShowRB and ShowRBOpt.
+void RevalidateToneTipReferences(DocumentState& doc);
+
+// Keeps a group's settings consistent after a channel of it was added or removed.
+void UpdateGroupBookkeeping(DocumentState& doc, int group);
+
+// The single entry point for editing a channel cell from the grid or the edit window.
+void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int position, int column,
+                     std::string_view value);
+
+// True when the working document differs from the copy taken at the last save or open.
+bool IsDocumentChanged(const DocumentState& doc);
+
+}  // namespace k7x

@@ -1,0 +1,31 @@
+// Channel groups: which channel numbers form which group in each country mode, and
+// counts over the channel list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codeplug/DocumentState.h"
+
+namespace k7x {
+
+int GroupStart(int group, int mode);
+int GroupSize(int group, int mode);
+std::string GroupName(int group, int mode);
+// Group index of a channel number; -1 for a mode outside 0..2.
+int GroupOfChannel(int channelNo, int mode);
+bool IsMemGroup(int group, int mode);
+// Number of memory groups that can be enabled: 8 in mode 0, 10 otherwise.
+int MemoryGroupCount(int mode);
+// Number of group indices with a name: 9 in mode 0, 12 otherwise.
+int GroupCount(int mode);
+
+int CountInGroup(const DocumentState& doc, int group, int mode);
+int CountOtherMemory(const DocumentState& doc, int group, int mode);
+int CountOtherEnabledGroups(const DocumentState& doc, int group, int mode);
+std::vector<int> PositionsInGroup(const DocumentState& doc, int group, int mode);
+std::vector<std::string> GroupNamesList(const DocumentState& doc, int mode,
+                                        std::string_view excludedName);
+
+}  // namespace k7x
