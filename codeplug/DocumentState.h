@@ -20,10 +20,10 @@ inline constexpr const char* kUntitledName = "new.dat";
 // Windows that show the document subscribe here; core operations announce what changed.
 struct DocumentListener {
     virtual ~DocumentListener() = default;
-    virtual void reShowGrid(int /*group*/) {}  // a channel of this group changed
-    virtual void SetGridEditData() {}          // the channel edit window reloads its controls
-    virtual void ReshowByCh() {}               // channels were added or removed
-    virtual void ShowRB() {}                   // tone tip references were re-validated
+    virtual void reShowGrid(int /*channelNo*/) {}  // the row of this channel changed
+    virtual void SetGridEditData() {}              // the channel edit window reloads its controls
+    virtual void ReshowByCh() {}                   // channels were added or removed
+    virtual void ShowRB() {}                       // tone tip references were re-validated
     virtual void ShowRBOpt() {}
 };
 
