@@ -1,0 +1,156 @@
+// The three transfers with the radio (read the image, write the image, read the information
+// area) as one state machine fed with events: bytes received, a timer expired, the port lost.
+// User answers come synchronously through Prompts. One engine per program; the echo setting and
+// the stored password outlive single transfers.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/DocumentState.h"
+#include "codeplug/MemoryImage.h"
+#include "codeplug/Prompts.h"
+#include "codeplug/Versions.h"
+#include "link/Frames.h"
+#include "link/LinkInterfaces.h"
+
+namespace k7x {
+
+// Positions in the chain of requests. The same number may name different requests in
+// different operations: step 3 is the information block of an image transfer and the
+// identify request of an information read.
+namespace link_step {
+inline constexpr Int kIdle = 0;
+inline constexpr Int kHandshake = 1;
+inline constexpr Int kIdentify = 2;          // image read and write
+inline constexpr Int kInformationBlock = 3;  // image read and write
+inline constexpr Int kInfoIdentify = 3;      // information read
+inline constexpr Int kWriteBlock = 4;        // image write
+inline constexpr Int kReadBlock = 5;         // image read and information read
+inline constexpr Int kEnd = 69;
+}  // namespace link_step
+
+inline constexpr Int kHandshakeAttemptLimit = 3;  // unanswered handshakes before the question
+inline constexpr Int kInformationRetries = 3;
+inline constexpr Int kBlockRetries = 3;
+inline constexpr int kInformationAreaStart = 0x3DF0;  // one block before the information area
+
+// The one transfer state of the program.
+struct LinkState {
+    Operation operation = Operation::Idle;
+    Int step = link_step::kIdle;
+    std::int32_t address = 0;   // the block in hand; starts one block before the area
+    std::int32_t endLimit = 0;  // the chain ends when the next address is not below it
+    std::int32_t blockSize = static_cast<std::int32_t>(kBlockSize);
+
+    bool echoFree = false;             // survives from one transfer to the next
+    std::size_t echoLength = 0;        // E of the request just sent
+    bool awaitingReply = false;        // received bytes are only looked at while set
+    std::size_t receiveThreshold = 1;  // N of the request just sent
+
+    Int handshakeAttempts = 0;
+    Int informationRetries = kInformationRetries;
+    std::vector<Int> blockRetries;  // one counter per block index, not reset by a restart
+    Int lastPercent = 0;
+
+    std::string RadioModel;
+    std::string RadioVersion;
+    bool RadioCtcssDcs = false;
+    Int RadioCountryMode = 0;  // becomes the document's once the radio has been accepted
+};
+
+// What the engine reaches outside itself.
+struct LinkEnvironment {
+    DocumentState& doc;
+    Prompts& prompts;
+    const VersionTable& versions;
+    VersionLauncher launchProgramVersion;  // LaunchProgramVersion for a data version
+    SerialLink& serial;
+    LinkTimers& timers;
+    ProgressDisplay& progress;
+    TransferListener& listener;
+};
+
+class TransferEngine : public LinkEvents {
+public:
+    explicit TransferEngine(LinkEnvironment env);
+
+    // Starts an operation (not Idle). Refused (false, nothing changes) while another transfer
+    // runs, a write waits to start or a completed read waits to become the document. With
+    // `confirm` the user is asked before an image read or write (the CLI's command is its own
+    // confirmation). An image write starts 100 ms later, after the editing windows have
+    // committed their edits. Every accepted start ends in TransferListener::transferFinished.
+    bool start(Operation operation, bool confirm = true);
+    bool isBusy() const;
+
+    void onBytesReceived(std::span<const Byte> bytes) override;
+    void onTimer(TimerId id) override;
+    void onPortLost(const std::string& detail) override;
+
+    const LinkState& state() const { return state_; }
+    // The radio's information area (addresses 0x3E00..0x3EFF) of the last information read.
+    const InfoArea& informationArea() const { return infoArea_; }
+
+    // The password compared with the radio's; kept for the program's run.
+    const std::string& storedPassword() const { return storedPassword_; }
+    void setStoredPassword(const std::string& password);
+
+private:
+    // Transfer start and the chain (TransferEngine.cpp).
+    void beginOperation(Operation operation);
+    bool openPort();
+    void startImageTransfer();
+    void startWrite();
+    void sendHandshake();
+    void send(const Request& request);
+    void sendReadBlock();
+    void sendWriteBlock();
+    void sendEnd();
+    void nextReadBlock();
+    void nextWriteBlock();
+
+    // Reactions to replies and silence (TransferSteps.cpp).
+    void handleReply(const Reply& reply);
+    void handleImageReply(const Reply& reply);
+    void handleInformationReply(const Reply& reply);
+    void handleReplyTimeout();
+    void handleReadOk();
+    void askRestart();
+    void askRetry();
+    void updateProgress();
+
+    // Radio checks (TransferChecks.cpp).
+    bool passwordCheck(std::span<const Byte, kBlockSize> informationBlock);
+    bool compatibilityCheck();
+
+    // Ending (TransferEngine.cpp).
+    void endFailed(FailureReason reason, const std::string& message);
+    void endCompleted();
+    void finish(bool completed, FailureReason reason, const std::string& message);
+    void failPortLost(const std::string& detail);
+    void afterEvent();
+
+    // Prompts that may run a nested event loop in the desktop program: events arriving while
+    // one is open are held off (see the .cpp).
+    Answer ask(const std::string& text, Buttons buttons, Icon icon);
+    std::optional<std::string> askPassword();
+
+    LinkEnvironment env_;
+    LinkState state_;
+    InfoArea infoArea_{};
+    std::string storedPassword_;
+
+    bool writePending_ = false;   // WaitSaveDataTimer armed
+    bool unpackPending_ = false;  // ReadOKTimer armed
+    bool confirmWrite_ = true;
+    int promptDepth_ = 0;
+    bool portLostPending_ = false;
+    std::string portLostDetail_;
+    // Why the current failure happens, recorded before the user is asked.
+    FailureReason pendingReason_ = FailureReason::None;
+    std::string pendingMessage_;
+};
+
+}  // namespace k7x
