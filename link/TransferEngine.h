@@ -35,6 +35,9 @@ inline constexpr Int kEnd = 69;
 inline constexpr Int kHandshakeAttemptLimit = 3;  // unanswered handshakes before the question
 inline constexpr Int kInformationRetries = 3;
 inline constexpr Int kBlockRetries = 3;
+// A radio that answers every write of a block with a resend request would hold the transfer
+// forever; past this many in a row the block counts as unanswered.
+inline constexpr int kResendRequestsInRow = 8;
 inline constexpr int kInformationAreaStart = 0x3DF0;  // one block before the information area
 
 // The one transfer state of the program.
@@ -98,32 +101,53 @@ public:
     void setStoredPassword(const std::string& password);
 
 private:
-    // Transfer start and the chain (TransferEngine.cpp).
+    // Forwards to the environment's Prompts and counts open prompts: in the desktop program a
+    // modal message box runs a nested event loop, and events arriving meanwhile are held off.
+    class GuardedPrompts : public Prompts {
+    public:
+        explicit GuardedPrompts(TransferEngine& engine) : engine_(engine) {}
+        std::string text(int number) const override;
+        Answer message(const std::string& text, Buttons buttons, Icon icon,
+                       const std::string& title) override;
+        std::optional<std::string> askPassword() override;
+        using Prompts::message;
+        Answer show(const std::string& text, Buttons buttons, Icon icon) {
+            return message(text, buttons, icon, {});
+        }
+
+    private:
+        TransferEngine& engine_;
+    };
+
+    // Start and the chain of requests (TransferEngine.cpp).
     void beginOperation(Operation operation);
     bool openPort();
-    void startImageTransfer();
     void startWrite();
+    void startImageTransfer();
     void sendHandshake();
     void send(const Request& request);
-    void sendReadBlock();
+    void sendReadBlock(int address);
     void sendWriteBlock();
     void sendEnd();
     void nextReadBlock();
     void nextWriteBlock();
 
-    // Reactions to replies and silence (TransferSteps.cpp).
+    // Reactions to replies and to silence (TransferSteps.cpp).
     void handleReply(const Reply& reply);
     void handleImageReply(const Reply& reply);
     void handleInformationReply(const Reply& reply);
+    void handleResendRequest();
     void handleReplyTimeout();
+    void retryBlock();
     void handleReadOk();
     void askRestart();
     void askRetry();
     void updateProgress();
 
-    // Radio checks (TransferChecks.cpp).
+    // Radio checks at the information block (TransferChecks.cpp).
     bool passwordCheck(std::span<const Byte, kBlockSize> informationBlock);
     bool compatibilityCheck();
+    void acceptInformationBlock(const Reply& reply);
 
     // Ending (TransferEngine.cpp).
     void endFailed(FailureReason reason, const std::string& message);
@@ -132,25 +156,23 @@ private:
     void failPortLost(const std::string& detail);
     void afterEvent();
 
-    // Prompts that may run a nested event loop in the desktop program: events arriving while
-    // one is open are held off (see the .cpp).
-    Answer ask(const std::string& text, Buttons buttons, Icon icon);
-    std::optional<std::string> askPassword();
-
     LinkEnvironment env_;
+    GuardedPrompts prompts_{*this};
     LinkState state_;
     InfoArea infoArea_{};
     std::string storedPassword_;
 
-    bool writePending_ = false;   // WaitSaveDataTimer armed
-    bool unpackPending_ = false;  // ReadOKTimer armed
+    bool writePending_ = false;  // WaitSaveDataTimer armed
     bool confirmWrite_ = true;
+    bool unpackPending_ = false;  // ReadOKTimer armed
+    bool progressShown_ = false;
     int promptDepth_ = 0;
+    int resendsInRow_ = 0;  // resend requests for the block in hand
     bool portLostPending_ = false;
     std::string portLostDetail_;
-    // Why the current failure happens, recorded before the user is asked.
-    FailureReason pendingReason_ = FailureReason::None;
-    std::string pendingMessage_;
+    // Why the radio checks refused the radio, and what the user was shown.
+    FailureReason checkReason_ = FailureReason::None;
+    std::string checkMessage_;
 };
 
 }  // namespace k7x

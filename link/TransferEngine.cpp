@@ -1,0 +1,296 @@
+#include "link/TransferEngine.h"
+
+#include <cmath>
+
+namespace k7x {
+
+// ---- Prompts held while open ----
+
+std::string TransferEngine::GuardedPrompts::text(int number) const {
+    return engine_.env_.prompts.text(number);
+}
+
+Answer TransferEngine::GuardedPrompts::message(const std::string& text, Buttons buttons, Icon icon,
+                                               const std::string& title) {
+    ++engine_.promptDepth_;
+    Answer answer = engine_.env_.prompts.message(text, buttons, icon, title);
+    --engine_.promptDepth_;
+    return answer;
+}
+
+std::optional<std::string> TransferEngine::GuardedPrompts::askPassword() {
+    ++engine_.promptDepth_;
+    std::optional<std::string> password = engine_.env_.prompts.askPassword();
+    --engine_.promptDepth_;
+    return password;
+}
+
+// ---- Starting ----
+
+TransferEngine::TransferEngine(LinkEnvironment env) : env_(std::move(env)) {}
+
+bool TransferEngine::isBusy() const {
+    return state_.operation != Operation::Idle || writePending_ || unpackPending_;
+}
+
+void TransferEngine::setStoredPassword(const std::string& password) {
+    storedPassword_ = TrimField(password);
+}
+
+bool TransferEngine::start(Operation operation, bool confirm) {
+    if (operation == Operation::Idle || isBusy()) return false;
+
+    switch (operation) {
+        case Operation::ImageWrite:
+            // The editing windows commit their edits first; the write starts on the timer.
+            writePending_ = true;
+            confirmWrite_ = confirm;
+            env_.timers.start(TimerId::WaitSaveDataTimer, kWaitSaveDataTimerMs);
+            break;
+        case Operation::ImageRead:
+            beginOperation(operation);
+            if (!openPort()) break;
+            // The port is not held while the user decides.
+            env_.serial.close();
+            if (confirm &&
+                prompts_.message(9004, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+                finish(false, FailureReason::Cancelled, {});
+                break;
+            }
+            startImageTransfer();
+            break;
+        case Operation::InformationRead:
+            beginOperation(operation);
+            if (!openPort()) break;
+            // The information read fills only the information area; the image is scratch.
+            env_.doc.MemImage.fill(0);
+            state_.handshakeAttempts = 0;
+            sendHandshake();
+            break;
+        case Operation::Idle:
+            break;
+    }
+    afterEvent();
+    return true;
+}
+
+void TransferEngine::startWrite() {
+    beginOperation(Operation::ImageWrite);
+    if (!openPort()) return;
+    env_.serial.close();
+    if (confirmWrite_ && prompts_.message(9005, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+        finish(false, FailureReason::Cancelled, {});
+        return;
+    }
+    startImageTransfer();
+}
+
+void TransferEngine::beginOperation(Operation operation) {
+    state_.operation = operation;
+    state_.step = link_step::kIdle;
+    state_.blockSize = static_cast<std::int32_t>(kBlockSize);
+    if (operation == Operation::InformationRead) {
+        state_.address = kInformationAreaStart;
+        state_.endLimit = kInformationEndLimit;
+    } else {
+        state_.address = kImageStartAddress - state_.blockSize;
+        state_.endLimit = kImageEndLimit;
+    }
+    state_.lastPercent = 0;
+    env_.timers.stop(TimerId::WaitTimer);
+    state_.awaitingReply = false;
+    state_.handshakeAttempts = 0;
+    state_.informationRetries = kInformationRetries;
+    const auto blocks = std::lround(static_cast<double>(state_.endLimit) / state_.blockSize);
+    state_.blockRetries.assign(static_cast<std::size_t>(blocks) + 1, kBlockRetries);
+    resendsInRow_ = 0;
+    portLostPending_ = false;
+    checkReason_ = FailureReason::None;
+    checkMessage_.clear();
+}
+
+bool TransferEngine::openPort() {
+    if (env_.serial.isOpen()) env_.serial.close();
+    const std::optional<std::string> error = env_.serial.open();
+    if (!error) {
+        state_.receiveThreshold = 1;
+        return true;
+    }
+    std::string message = prompts_.text(9003);
+    if (!error->empty()) message += "\n" + *error;
+    prompts_.show(message, Buttons::Ok, Icon::Critical);
+    finish(false, FailureReason::PortError, message);
+    return false;
+}
+
+void TransferEngine::startImageTransfer() {
+    env_.doc.MemImage.fill(0);
+    if (state_.operation == Operation::ImageWrite) PackImage(env_.doc);
+    env_.progress.show(state_.operation);
+    progressShown_ = true;
+    if (!env_.serial.isOpen() && !openPort()) return;
+    state_.handshakeAttempts = 0;
+    sendHandshake();
+}
+
+// ---- Requests ----
+
+void TransferEngine::send(const Request& request) {
+    state_.echoLength = EchoLength(request, state_.echoFree);
+    state_.receiveThreshold = ReceiveThreshold(request, state_.echoFree);
+    env_.timers.start(TimerId::WaitTimer, kWaitTimerMs);
+    env_.serial.setReceiveThreshold(state_.receiveThreshold);
+    env_.serial.clearBuffers();
+    env_.serial.write(request.bytes);
+}
+
+void TransferEngine::sendHandshake() {
+    state_.step = link_step::kHandshake;
+    state_.awaitingReply = true;
+    send(HandshakeRequest());
+}
+
+void TransferEngine::sendReadBlock(int address) {
+    send(ReadBlockRequest(address));
+}
+
+void TransferEngine::sendWriteBlock() {
+    // The chain keeps the address inside the image; a block outside it is never sent.
+    if (std::optional<Request> request = WriteBlockRequest(state_.address, env_.doc.MemImage)) {
+        send(*request);
+    }
+}
+
+void TransferEngine::sendEnd() {
+    send(EndRequest());
+}
+
+void TransferEngine::nextReadBlock() {
+    state_.address += state_.blockSize;
+    if (state_.address >= state_.endLimit) {
+        state_.step = link_step::kEnd;
+        sendEnd();
+        return;
+    }
+    sendReadBlock(state_.address);
+}
+
+void TransferEngine::nextWriteBlock() {
+    state_.address += state_.blockSize;
+    resendsInRow_ = 0;
+    if (state_.address >= state_.endLimit) {
+        state_.step = link_step::kEnd;
+        sendEnd();
+        return;
+    }
+    updateProgress();
+    sendWriteBlock();
+}
+
+// ---- Ending ----
+
+void TransferEngine::endFailed(FailureReason reason, const std::string& message) {
+    // The radio is told to leave programming mode; its answer is not waited for.
+    if (env_.serial.isOpen()) sendEnd();
+    finish(false, reason, message);
+}
+
+void TransferEngine::endCompleted() {
+    finish(true, FailureReason::None, {});
+}
+
+void TransferEngine::finish(bool completed, FailureReason reason, const std::string& message) {
+    const Operation operation = state_.operation;
+    // No reply timer while the closing messages are shown.
+    env_.timers.stop(TimerId::WaitTimer);
+    state_.awaitingReply = false;
+    if (env_.serial.isOpen()) env_.serial.close();
+    if (progressShown_) {
+        progressShown_ = false;
+        env_.progress.close();
+    }
+    if (completed) {
+        if (operation == Operation::ImageRead) {
+            env_.listener.closeChildWindows();
+            unpackPending_ = true;
+            env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
+        } else if (operation == Operation::InformationRead) {
+            UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
+            env_.listener.showRadioInformation();
+        }
+        if (operation == Operation::ImageRead || operation == Operation::ImageWrite) {
+            prompts_.message(9008 + static_cast<int>(operation), Buttons::Ok, Icon::None);
+        }
+    }
+    env_.timers.stop(TimerId::WaitTimer);
+    state_.operation = Operation::Idle;
+    state_.step = link_step::kIdle;
+    env_.listener.transferFinished({operation, completed, reason, message});
+}
+
+// ---- Events ----
+
+void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
+    if (promptDepth_ > 0 || !state_.awaitingReply) return;
+    const bool imageTransfer =
+        state_.operation == Operation::ImageRead || state_.operation == Operation::ImageWrite;
+    ReplyExpectation expected;
+    expected.echoLength = state_.echoLength;
+    expected.threshold = state_.receiveThreshold;
+    expected.informationStep = imageTransfer && state_.step == link_step::kInformationBlock;
+    expected.currentAddress = state_.address;
+    const Reply reply = ClassifyReply(bytes, expected);
+    if (reply.kind != ReplyKind::None) handleReply(reply);
+    afterEvent();
+}
+
+void TransferEngine::onTimer(TimerId id) {
+    env_.timers.stop(id);
+    switch (id) {
+        case TimerId::WaitTimer:
+            // A reply timer cannot run while a prompt is open; a stray expiry changes nothing.
+            if (promptDepth_ == 0 && state_.operation != Operation::Idle &&
+                state_.step != link_step::kIdle) {
+                handleReplyTimeout();
+            }
+            break;
+        case TimerId::ReadOKTimer:
+            handleReadOk();
+            break;
+        case TimerId::WaitSaveDataTimer:
+            if (writePending_) {
+                writePending_ = false;
+                startWrite();
+            }
+            break;
+    }
+    afterEvent();
+}
+
+void TransferEngine::onPortLost(const std::string& detail) {
+    // Only a transfer that holds the port is affected; during a confirmation it is closed.
+    if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
+    portLostPending_ = true;
+    portLostDetail_ = detail;
+    afterEvent();
+}
+
+// A lost port is acted on once no prompt is open any more, so the transfer never goes on
+// answering questions about a device that is gone.
+void TransferEngine::afterEvent() {
+    if (promptDepth_ > 0 || !portLostPending_) return;
+    portLostPending_ = false;
+    if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
+    failPortLost(portLostDetail_);
+}
+
+void TransferEngine::failPortLost(const std::string& detail) {
+    env_.timers.stop(TimerId::WaitTimer);
+    state_.awaitingReply = false;
+    std::string message = prompts_.text(9003);
+    if (!detail.empty()) message += "\n" + detail;
+    prompts_.show(message, Buttons::Ok, Icon::Critical);
+    finish(false, FailureReason::PortLost, message);
+}
+
+}  // namespace k7x
