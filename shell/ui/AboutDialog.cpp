@@ -1,0 +1,72 @@
+#include "shell/ui/AboutDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+namespace {
+
+QLabel* makeLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(const Prompts& prompts, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setModal(true);
+
+    lblTitle = makeLabel("lblTitle", this);
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblVersion = makeLabel("lblVersion", this);
+    lblDescription = makeLabel("lblDescription", this);
+    lblDisclaimer = makeLabel("lblDisclaimer", this);
+    QFont small = lblDisclaimer->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    lblDisclaimer->setFont(small);
+    lblDisclaimer->setEnabled(false);  // greyed, as fine print
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    cmdOK = new QPushButton(this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitle);
+    layout->addWidget(lblVersion);
+    layout->addSpacing(8);
+    layout->addWidget(lblDescription);
+    layout->addStretch();
+    layout->addWidget(rule);
+    layout->addWidget(lblDisclaimer);
+    layout->addLayout(buttons);
+
+    setWindowTitle(LangText(prompts, 24000));
+    lblTitle->setText(LangText(prompts, 24001));
+    lblVersion->setText(LangText(prompts, 24002));
+    lblDescription->setText(LangText(prompts, 24003));
+    lblDisclaimer->setText(LangText(prompts, 24004));
+    cmdOK->setText(LangText(prompts, 24005));
+    resize(420, 260);
+}
+
+}  // namespace k7x

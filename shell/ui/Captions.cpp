@@ -1,0 +1,32 @@
+#include "shell/ui/Captions.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+namespace k7x {
+
+QString LangText(const Prompts& prompts, int number) {
+    return QString::fromStdString(prompts.text(number));
+}
+
+namespace {
+
+void setButtonText(QWidget& window, const char* name, const QString& text) {
+    // Every window handed to the caption routines carries buttons of these names.
+    if (auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        button->setText(text);
+}
+
+}  // namespace
+
+void SetOKCancelCaption(QWidget& window, const Prompts& prompts) {
+    setButtonText(window, "CommandOK", LangText(prompts, 9017));
+    setButtonText(window, "CommandCancel", LangText(prompts, 9018));
+}
+
+void SetCloseHelpCaption(QWidget& window, const Prompts& prompts) {
+    setButtonText(window, "CommandClose", LangText(prompts, 9023));
+    setButtonText(window, "CommandHelp", LangText(prompts, 9025));
+}
+
+}  // namespace k7x

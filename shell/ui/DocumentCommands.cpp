@@ -1,0 +1,110 @@
+#include "shell/ui/DocumentCommands.h"
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+
+namespace k7x {
+
+DocumentCommands::DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files,
+                                   DocumentHost& host, const VersionTable& versions,
+                                   Launcher launch)
+    : doc_(doc),
+      prompts_(prompts),
+      files_(files),
+      host_(host),
+      versions_(versions),
+      launch_(std::move(launch)) {}
+
+bool DocumentCommands::saveTo(const std::string& path) {
+    // SaveFile takes the name over only when the file was written, so a failed Save As keeps
+    // the name the document had.
+    if (!SaveFile(doc_, path, prompts_)) return false;
+    host_.ShowMainTxt();
+    return true;
+}
+
+bool DocumentCommands::saveForPrompt() {
+    // An untitled document has no name of the user's yet: saving it as "new.dat" in whatever
+    // folder happens to be current could overwrite another file, so ask for a name.
+    if (doc_.IsUntitled) return mnuFileSaveAs_Click();
+    return saveTo(doc_.CurrentFilePath);
+}
+
+bool DocumentCommands::mnuFileNew_Click() {
+    if (IsDocumentChanged(doc_)) {
+        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
+        // A save that was cancelled or failed must not be followed by discarding the changes.
+        if (a == Answer::Yes && !saveForPrompt()) return false;
+    }
+    if (prompts_.message(9026, Buttons::OkCancel, Icon::Warning) != Answer::Ok) return false;
+    host_.LoadNewDoc();
+    return true;
+}
+
+bool DocumentCommands::NewFileButton_Click() {
+    if (IsDocumentChanged(doc_)) {
+        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Cancel) return false;
+        if (a == Answer::Yes && !saveForPrompt()) return false;
+    }
+    host_.LoadNewDoc();
+    return true;
+}
+
+bool DocumentCommands::mnuFileOpen_Click() {
+    if (IsDocumentChanged(doc_)) {
+        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Cancel) return false;
+        if (a == Answer::Yes && !saveForPrompt()) return false;
+    }
+    const std::optional<std::string> path = files_.chooseOpenFile(host_.dialogParent(), filter_);
+    if (!path || path->empty()) return false;
+
+    host_.CloseCurAllWindows();
+    bool started = false;
+    const OpenResult result =
+        OpenFile(doc_, *path, versions_, prompts_, [&](const std::string& dataVersion) {
+            started = launch_ && launch_(dataVersion);
+        });
+    switch (result) {
+        case OpenResult::Opened:
+            doc_.CurrentFilePath = *path;
+            doc_.IsUntitled = false;
+            host_.documentOpened();
+            return true;
+        case OpenResult::OtherVersionStarted:
+            // When the other version could not be started the user has been told, and this
+            // program carries on with its document as it was.
+            if (started) host_.endProgram();
+            return false;
+        case OpenResult::Refused: return false;
+    }
+    return false;
+}
+
+bool DocumentCommands::mnuFileSave_Click() {
+    if (doc_.IsUntitled) return mnuFileSaveAs_Click();
+    const std::string prompt = "\"" + FileNameOfPath(doc_.CurrentFilePath) + "\"" + prompts_.text(9007);
+    if (prompts_.message(prompt, Buttons::OkCancel, Icon::Question) != Answer::Ok) return false;
+    return saveTo(doc_.CurrentFilePath);
+}
+
+bool DocumentCommands::mnuFileSaveAs_Click() {
+    const std::optional<std::string> path =
+        files_.chooseSaveFile(host_.dialogParent(), filter_, doc_.CurrentFilePath);
+    if (!path || path->empty()) return false;
+    return saveTo(*path);
+}
+
+bool DocumentCommands::QueryUnload() {
+    if (!IsDocumentChanged(doc_)) return true;
+    switch (prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning)) {
+        case Answer::Cancel: return false;
+        // The user asked to keep the changes: closing after a cancelled or failed save
+        // would lose them.
+        case Answer::Yes: return mnuFileSave_Click();
+        default: return true;
+    }
+}
+
+}  // namespace k7x

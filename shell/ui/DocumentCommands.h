@@ -1,0 +1,73 @@
+// New, Open, Save, Save As and the unsaved-changes question when the main window closes.
+// The commands work on the shared document; what they need of the main window goes through
+// DocumentHost, so the prompt sequences can be driven without a window.
+#pragma once
+
+#include <string>
+
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/DocumentState.h"
+#include "codeplug/Prompts.h"
+#include "codeplug/Versions.h"
+#include "shell/ui/FileChooser.h"
+
+class QWidget;
+
+namespace k7x {
+
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+    // Closes every editing window and starts the new-document timer.
+    virtual void LoadNewDoc() = 0;
+    virtual void CloseCurAllWindows() = 0;
+    virtual void ShowMainTxt() = 0;
+    // A file was opened into the document: show the channel grid, refresh title and texts.
+    virtual void documentOpened() = 0;
+    // Another program version has taken over: end at once, without the closing questions.
+    virtual void endProgram() = 0;
+    // Parent of the file dialogs.
+    virtual QWidget* dialogParent() = 0;
+};
+
+class DocumentCommands {
+public:
+    // launch starts the program version for a data version and tells whether it started.
+    using Launcher = std::function<bool(const std::string& dataVersion)>;
+
+    DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files,
+                     DocumentHost& host, const VersionTable& versions, Launcher launch);
+
+    // The file dialog's filter, e.g. "Codeplug files (*.dat)"; set with the captions.
+    void setFileFilter(std::string filter) { filter_ = std::move(filter); }
+    const std::string& fileFilter() const { return filter_; }
+
+    // Menu New: 9006 when changed (Cancel still goes on), then the 9026 confirmation.
+    // True when a new document was started.
+    bool mnuFileNew_Click();
+    // Toolbar New: 9006 when changed (Cancel stops), no confirmation.
+    bool NewFileButton_Click();
+    // True when a file was opened.
+    bool mnuFileOpen_Click();
+    // True when the document was written.
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    // The question before the main window closes; false keeps it open.
+    bool QueryUnload();
+
+private:
+    // Writes the document to path; the name is taken over only when the file was written.
+    bool saveTo(const std::string& path);
+    // Yes to 9006 in New and Open: the current name, or Save As for an untitled document.
+    bool saveForPrompt();
+
+    DocumentState& doc_;
+    Prompts& prompts_;
+    FileChooser& files_;
+    DocumentHost& host_;
+    const VersionTable& versions_;
+    Launcher launch_;
+    std::string filter_;
+};
+
+}  // namespace k7x

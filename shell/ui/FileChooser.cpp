@@ -1,0 +1,33 @@
+#include "shell/ui/FileChooser.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace k7x {
+
+std::optional<std::string> DialogFileChooser::chooseOpenFile(QWidget* parent,
+                                                             const std::string& filter) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QString::fromStdString(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> DialogFileChooser::chooseSaveFile(QWidget* parent,
+                                                             const std::string& filter,
+                                                             const std::string& presetPath) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromStdString(filter));
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    const QFileInfo preset(QString::fromStdString(presetPath));
+    if (preset.isAbsolute()) dialog.setDirectory(preset.absolutePath());
+    dialog.selectFile(preset.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+}  // namespace k7x

@@ -1,0 +1,84 @@
+#include "shell/ui/LanguageDialog.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/IniFile.h"
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+FrmSetLanguage::FrmSetLanguage(AppSettings& settings, const Prompts& prompts, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName(QStringLiteral("FrmSetLanguage"));
+    setModal(true);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setMinimumWidth(160);
+    Combo1->installEventFilter(this);
+    Label1->setBuddy(Combo1);
+
+    CommandOK = new QPushButton(this);
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandOK->setDefault(true);
+    CommandCancel = new QPushButton(this);
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    connect(CommandOK, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FrmSetLanguage::CommandCancel_Click);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label1);
+    row->addWidget(Combo1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    Combo1->clear();
+    setWindowTitle(LangText(prompts, 23000));
+    Label1->setText(LangText(prompts, 23001));
+    Combo1->addItem(LangText(prompts, 23002));
+    Combo1->addItem(LangText(prompts, 23003));
+    SetOKCancelCaption(*this, prompts);
+    Combo1->setCurrentIndex(settings_.LangIndex - 1);
+}
+
+void FrmSetLanguage::CommandOK_Click() {
+    const int n = Combo1->currentIndex() + 1;
+    if (n >= kEnglish && n <= kChinese && n != settings_.LangIndex) {
+        settings_.PrevLangIndex = settings_.LangIndex;
+        settings_.LangIndex = static_cast<Int>(n);
+        settings_.LangFile = n == kChinese ? kChineseFile : kEnglishFile;
+    }
+    WriteProfileString(QString::fromStdString(settings_.SetupFilePath),
+                       QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
+                       QString::number(settings_.LangIndex));
+    accept();
+}
+
+void FrmSetLanguage::CommandCancel_Click() { reject(); }
+
+bool FrmSetLanguage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the list moves on to the next control, as Tab does.
+    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace k7x

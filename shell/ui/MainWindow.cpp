@@ -1,0 +1,448 @@
+#include "shell/ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <exception>
+
+#include "codeplug/Conversions.h"
+#include "codeplug/Defaults.h"
+#include "shell/Models.h"
+#include "shell/WindowPlacement.h"
+#include "shell/ui/AboutDialog.h"
+#include "shell/ui/Background.h"
+#include "shell/ui/Captions.h"
+#include "shell/ui/LanguageDialog.h"
+#include "shell/ui/ModelInfoDialog.h"
+#include "shell/ui/NavigationPane.h"
+#include "shell/ui/Twips.h"
+
+namespace k7x {
+
+frmMain::frmMain(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), s_(std::move(services)) {
+    setObjectName(QStringLiteral("frmMain"));
+    commands_ = std::make_unique<DocumentCommands>(
+        s_.doc, s_.prompts, s_.files, *this, s_.settings.Versions,
+        [this](const std::string& dataVersion) {
+            return s_.launchVersion && s_.launchVersion(dataVersion);
+        });
+
+    buildMenus();
+    buildToolBar();
+    buildCentralArea();
+    buildStatusBar();
+    connectCommands();
+
+    NewDocTimer.setObjectName(QStringLiteral("NewDocTimer"));
+    NewDocTimer.setSingleShot(true);
+    NewDocTimer.setInterval(kNewDocInterval);
+    connect(&NewDocTimer, &QTimer::timeout, this, &frmMain::NewDocTimer_Timer);
+    TimerCHEdit.setObjectName(QStringLiteral("TimerCHEdit"));
+
+    // Load
+    action("mnuHelpTopic")->setVisible(s_.settings.HelpEnabled);
+    menus_.value(QStringLiteral("MnuCHEdit"))->menuAction()->setVisible(false);
+    TimerCHEdit.stop();
+    restorePlacement();
+    action("mnuWindowTileHorizontal")->setVisible(false);
+    action("mnuWindowTileVertical")->setVisible(false);
+    action("mnuWindowArrangeIcons")->setVisible(false);
+    SetCaptions();
+    LoadTree();
+    LoadNewDoc2();
+    ShowCHInfo(false);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildCentralArea() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralArea"));
+    Picture1 = new NavigationPane([this] { return PixelsToTwips(width()); }, central);
+    mdi_ = new QMdiArea(central);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture1);
+    layout->addWidget(mdi_, 1);
+    setCentralWidget(central);
+}
+
+void frmMain::buildStatusBar() {
+    sbStatusBar = statusBar();
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(sbStatusBar);
+        panels_[i]->setObjectName(QStringLiteral("Panel_%1").arg(i + 1));
+        panels_[i]->setContentsMargins(4, 0, 4, 0);
+    }
+    sbStatusBar->addWidget(panels_[0], 1);
+    sbStatusBar->addPermanentWidget(panels_[1]);
+    sbStatusBar->addPermanentWidget(panels_[2]);
+}
+
+QAction* frmMain::action(const char* name) const {
+    return actions_.value(QString::fromLatin1(name));
+}
+
+void frmMain::connectCommands() {
+    auto on = [this](const char* name, std::function<void()> command) {
+        connect(action(name), &QAction::triggered, this,
+                [this, command = std::move(command)] { runCommand(command); });
+    };
+    on("mnuFileNew", [this] { commands_->mnuFileNew_Click(); });
+    on("mnuFileOpen", [this] { commands_->mnuFileOpen_Click(); });
+    on("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
+    on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
+    on("mnuFileExit", [this] { close(); });
+    on("mnuModelInfo", [this] { mnuModelInfo_Click(); });
+    on("mnuChannelInfo", [this] { ShowChildWindow(kChannelGridWindow); });
+    on("mnuOptFeature", [this] { ShowChildWindow(kOptionalFeaturesWindow); });
+    on("mnuToneTips", [this] { ShowChildWindow(kToneTipsWindow); });
+    on("MnuDTMF", [this] { ShowChildWindow(kDtmfWindow); });
+    on("MnuKey", [this] { ShowChildWindow(kKeyWindow); });
+    on("MnuLocalInfo", [this] { MnuLocalInfo_Click(); });
+    on("mnuReadFromRadio", [this] {
+        if (s_.radio) s_.radio->readFromRadio();
+    });
+    on("mnuWriteToRadio", [this] {
+        if (s_.radio) s_.radio->writeToRadio();
+    });
+    on("MnuProPassWord", [this] {
+        if (s_.radio) s_.radio->enterPassword(this);
+    });
+    on("mnuComm", [this] {
+        if (s_.radio) s_.radio->choosePort(this);
+        // The port dialog may have changed the port shown in the status bar.
+        panels_[2]->setText(LangText(s_.prompts, 12008) + QString::number(s_.settings.ComPortNo));
+    });
+    on("mnuLanguage", [this] { mnuLanguage_Click(); });
+    on("MnuInit", [this] { mnuInit_Click(); });
+    on("mnuTreeView", [this] { mnuTreeView_Click(); });
+    on("mnuViewToolbar", [this] { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); });
+    on("mnuViewStatusBar",
+       [this] { sbStatusBar->setVisible(action("mnuViewStatusBar")->isChecked()); });
+    on("mnuWindowCascade", [this] { arrangeCascade(); });
+    on("mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowArrangeIcons", [this] { mdi_->tileSubWindows(); });
+    on("mnuCloseAll", [this] { CloseCurAllWindows(); });
+    on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
+
+    connect(Picture1, &NavigationPane::nodeClicked, this,
+            [this](const QString& key) { runCommand([this, key] { TreeView1_NodeClick(key); }); });
+    connect(Picture1, &NavigationPane::closeClicked, this, &frmMain::hideNavigationPane);
+}
+
+void frmMain::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception&) {
+        // A failing command ends quietly; the window stays usable.
+    }
+}
+
+void frmMain::tbToolBar_ButtonClick(QAction* button) {
+    const QString key = button->objectName();
+    runCommand([this, &key] {
+        if (key == QLatin1String("NewFile"))
+            commands_->NewFileButton_Click();
+        else if (key == QLatin1String("OpenFile"))
+            commands_->mnuFileOpen_Click();
+        else if (key == QLatin1String("SaveFile"))
+            commands_->mnuFileSave_Click();
+        else if (key == QLatin1String("ReadRadio"))
+            action("mnuReadFromRadio")->trigger();
+        else if (key == QLatin1String("CommSet"))
+            action("mnuComm")->trigger();
+        else if (key == QLatin1String("WriteRadio"))
+            action("mnuWriteToRadio")->trigger();
+        else if (key == QLatin1String("About"))
+            mnuHelpAbout_Click();
+    });
+}
+
+void frmMain::TreeView1_NodeClick(const QString& key) {
+    if (key == QLatin1String("N1"))
+        ShowChildWindow(kChannelGridWindow);
+    else if (key == QLatin1String("N2"))
+        ShowChildWindow(kOptionalFeaturesWindow);
+    else if (key == QLatin1String("N4"))
+        ShowChildWindow(kDtmfWindow);
+    else if (key == QLatin1String("N12"))
+        ShowChildWindow(kToneTipsWindow);
+    else if (key == QLatin1String("N8"))
+        ShowChildWindow(kKeyWindow);
+    else if (key == QLatin1String("N7") && action("MnuLocalInfo")->isEnabled())
+        MnuLocalInfo_Click();
+    // N0, N3, N5, N6, N9, N10, N11 and N13 open nothing.
+}
+
+void frmMain::MnuLocalInfo_Click() {
+    CloseWindowByName(kRadioInfoWindow);
+    if (s_.radio) s_.radio->readRadioInfo();
+}
+
+void frmMain::mnuInit_Click() {
+    s_.settings.InitialiseSettingsRequest = true;
+    // A New that was not carried out must not leave the request behind for a later one.
+    if (!commands_->mnuFileNew_Click()) s_.settings.InitialiseSettingsRequest = false;
+}
+
+void frmMain::mnuModelInfo_Click() {
+    FrmModelInfo dialog(s_.doc, s_.prompts, [this] { LoadNewDoc(); }, this);
+    dialog.exec();
+}
+
+void frmMain::mnuLanguage_Click() {
+    FrmSetLanguage dialog(s_.settings, s_.prompts, this);
+    dialog.exec();
+    // The main window is activated again when the dialog closes; the refresh runs there, and
+    // here too for window systems that do not report the activation.
+    Form_Activate();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout dialog(s_.prompts, this);
+    dialog.exec();
+}
+
+void frmMain::mnuTreeView_Click() {
+    const bool show = Picture1->isHidden();
+    Picture1->setVisible(show);
+    action("mnuTreeView")->setChecked(show);
+}
+
+void frmMain::hideNavigationPane() {
+    Picture1->hide();
+    action("mnuTreeView")->setChecked(false);
+}
+
+void frmMain::setTransferRunning(bool running) {
+    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "MnuLocalInfo", "ReadRadio",
+                             "WriteRadio"})
+        action(name)->setEnabled(!running);
+}
+
+// ---- texts ----
+
+void frmMain::Change_Language() {
+    SetCaptions();
+    LoadTree();
+}
+
+QString frmMain::dialogFilter() const { return filter_; }
+
+void frmMain::ShowMainTxt() {
+    const std::string model = ModelDisplayName(s_.doc.CurrentModel);
+    const std::string mode = CountryModeName(s_.doc.CurrentCountryMode);
+    const std::string title = s_.prompts.text(12000) + "[" + model + ":" + mode + ":" +
+                              BandDisplayText(s_.doc.BandText) + "]" + "[" +
+                              s_.prompts.text(12009) + ":" +
+                              FileNameOfPath(s_.doc.CurrentFilePath) + "]";
+    setWindowTitle(QString::fromStdString(title));
+    Picture1->setModelText(QString::fromStdString(model + ":" + mode));
+}
+
+void frmMain::LoadTree() {
+    Picture1->LoadTree(QString::fromStdString(ModelDisplayName(s_.doc.CurrentModel) + ":" +
+                                              CountryModeName(s_.doc.CurrentCountryMode)),
+                       s_.prompts);
+}
+
+void frmMain::LoadBKPic() {
+    const QImage tile = BackgroundTile(
+        BackgroundPicturePath(QString::fromStdString(s_.settings.ProgramFolder),
+                              s_.settings.LangIndex));
+    // Without a picture the background stays plain.
+    mdi_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
+}
+
+void frmMain::Form_Activate() {
+    if (s_.settings.LangIndex == s_.settings.PrevLangIndex) return;
+    s_.settings.PrevLangIndex = s_.settings.LangIndex;
+    Change_Language();
+    CloseCurAllWindows();
+    ShowChildWindow(kChannelGridWindow);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+// ---- documents ----
+
+void frmMain::LoadNewDoc2() {
+    InitNewDocument(s_.doc, s_.settings.ProgramFolder, s_.settings.InitialiseSettingsRequest);
+    SetCaptions();
+    ShowChildWindow(kChannelGridWindow);
+    ShowMainTxt();
+}
+
+void frmMain::LoadNewDoc() {
+    CloseCurAllWindows();
+    NewDocTimer.start();
+}
+
+void frmMain::NewDocTimer_Timer() {
+    NewDocTimer.stop();
+    InitNewDocument(s_.doc, s_.settings.ProgramFolder, s_.settings.InitialiseSettingsRequest);
+    SetCaptions();
+    ShowChildWindow(kChannelGridWindow);
+    ShowMainTxt();
+    arrangeCascade();
+    s_.settings.InitialiseSettingsRequest = false;
+}
+
+void frmMain::documentOpened() {
+    ShowChildWindow(kChannelGridWindow);
+    ShowMainTxt();
+    Change_Language();
+    arrangeCascade();
+}
+
+void frmMain::endProgram() {
+    ending_ = true;
+    close();
+}
+
+// ---- editing windows ----
+
+QMdiSubWindow* frmMain::findSubWindow(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        // A window that has been closed may linger until it is deleted.
+        if (sub->isHidden() || !sub->widget()) continue;
+        if (sub->widget()->objectName() == name) return sub;
+    }
+    return nullptr;
+}
+
+QWidget* frmMain::childWindow(const QString& name) const {
+    QMdiSubWindow* sub = findSubWindow(name);
+    return sub ? sub->widget() : nullptr;
+}
+
+QList<QWidget*> frmMain::childWindows() const {
+    QList<QWidget*> open;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (!sub->isHidden() && sub->widget()) open.append(sub->widget());
+    return open;
+}
+
+QWidget* frmMain::ShowChildWindow(const QString& name) {
+    if (QMdiSubWindow* sub = findSubWindow(name)) {
+        if (sub->isMinimized()) sub->showNormal();
+        mdi_->setActiveSubWindow(sub);
+        sub->widget()->setFocus();
+        return sub->widget();
+    }
+    QWidget* window = s_.children.create(name, s_.prompts);
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    window->show();
+    sub->show();
+    arrangeCascade();
+    mdi_->setActiveSubWindow(sub);
+    return window;
+}
+
+void frmMain::closeSubWindow(QMdiSubWindow* sub) {
+    // A window may refuse to close; one that closes leaves the area at once, so a window of
+    // the same name can open again before the old one is deleted.
+    if (sub->close()) mdi_->removeSubWindow(sub);
+}
+
+void frmMain::CloseWindowByName(const QString& name) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name) closeSubWindow(sub);
+}
+
+void frmMain::CloseCurAllWindows() {
+    // The dialogs are modal and close themselves; the editing windows are closed here.
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) closeSubWindow(sub);
+}
+
+void frmMain::arrangeCascade() { mdi_->cascadeSubWindows(); }
+
+void frmMain::rebuildWindowList() {
+    QMenu* menu = menus_.value(QStringLiteral("mnuWindow"));
+    for (QAction* a : windowListActions_) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    windowListActions_.clear();
+    int number = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isHidden() || !sub->widget()) continue;
+        ++number;
+        QString text = sub->windowTitle();
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(number).arg(text));
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] {
+            if (mdi_->subWindowList().contains(sub)) mdi_->setActiveSubWindow(sub);
+        });
+        windowListActions_.append(a);
+    }
+}
+
+// ---- placement and closing ----
+
+void frmMain::restorePlacement() {
+    const WindowPlacement p = s_.placement ? s_.placement->load() : WindowPlacement{};
+    QRect frame(TwipsToPixels(p.MainLeft), TwipsToPixels(p.MainTop), TwipsToPixels(p.MainWidth),
+                TwipsToPixels(p.MainHeight));
+    frame.setWidth(std::max(frame.width(), 320));
+    frame.setHeight(std::max(frame.height(), 240));
+    // A position stored on a screen that is no longer there would put the window out of reach.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->virtualGeometry();
+        if (!available.intersects(frame)) frame.moveCenter(available.center());
+    }
+    move(frame.topLeft());
+    resize(frame.size());
+}
+
+void frmMain::storePlacement() {
+    if (!s_.placement || isMinimized()) return;
+    WindowPlacement p;
+    p.MainLeft = static_cast<float>(PixelsToTwips(pos().x()));
+    p.MainTop = static_cast<float>(PixelsToTwips(pos().y()));
+    p.MainWidth = static_cast<float>(PixelsToTwips(width()));
+    p.MainHeight = static_cast<float>(PixelsToTwips(height()));
+    s_.placement->save(p);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!ending_) {
+        storePlacement();
+        bool mayClose = false;
+        runCommand([this, &mayClose] { mayClose = commands_->QueryUnload(); });
+        if (!mayClose) {
+            event->ignore();
+            return;
+        }
+    }
+    if (s_.radio) s_.radio->closePort();
+    if (s_.shutdownDuties) s_.shutdownDuties();
+    NewDocTimer.stop();
+    event->accept();
+}
+
+}  // namespace k7x

@@ -1,0 +1,141 @@
+// The main window: the area that holds the editing windows, with the menus, the toolbar, the
+// status bar, the navigation pane and the tiled background around it. It runs the document
+// commands and hands the radio commands to the transfer machinery.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "codeplug/DocumentState.h"
+#include "codeplug/Prompts.h"
+#include "shell/AppSettings.h"
+#include "shell/ui/ChildWindows.h"
+#include "shell/ui/DocumentCommands.h"
+#include "shell/ui/FileChooser.h"
+#include "shell/ui/RadioCommands.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace k7x {
+
+class NavigationPane;
+class WindowPlacementStore;
+
+// Everything the main window works with; the application owns these objects.
+struct MainWindowServices {
+    AppSettings& settings;
+    DocumentState& doc;
+    Prompts& prompts;
+    FileChooser& files;
+    ChildWindowFactory& children;
+    RadioCommands* radio = nullptr;
+    WindowPlacementStore* placement = nullptr;
+    // Writes Setting.ini; the last step when the main window closes.
+    std::function<void()> shutdownDuties;
+    // Starts the program version for a data version; true when it runs.
+    std::function<bool(const std::string& dataVersion)> launchVersion;
+};
+
+class frmMain : public QMainWindow, public DocumentHost {
+    Q_OBJECT
+public:
+    static constexpr int kNewDocInterval = 100;  // ms
+
+    explicit frmMain(MainWindowServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // ---- operations other windows use ----
+    void Change_Language();
+    void CloseCurAllWindows() override;
+    void ShowCHInfo(bool show);
+    void ShowMainTxt() override;
+    void LoadTree();
+    void LoadBKPic();
+    void LoadNewDoc2();
+    void LoadNewDoc() override;
+    // Brings the editing window of that name forward, or opens it; returns it.
+    QWidget* ShowChildWindow(const QString& name);
+    void CloseWindowByName(const QString& name);
+    void arrangeCascade();
+    // The open editing window of that name, or nullptr.
+    QWidget* childWindow(const QString& name) const;
+    QList<QWidget*> childWindows() const;
+
+    // ---- events ----
+    // Rebuilds the texts when the language changed since they were built.
+    void Form_Activate();
+    void NewDocTimer_Timer();
+    // Commands that start a transfer are disabled while one runs.
+    void setTransferRunning(bool running);
+
+    DocumentCommands& documentCommands() { return *commands_; }
+    NavigationPane& navigationPane() { return *Picture1; }
+    QMdiArea& mdiArea() { return *mdi_; }
+    QTimer& newDocTimer() { return NewDocTimer; }
+    // The filter of the open and save dialogs.
+    QString dialogFilter() const;
+
+    // DocumentHost
+    void documentOpened() override;
+    void endProgram() override;
+    QWidget* dialogParent() override { return this; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildCentralArea();
+    void connectCommands();
+    void SetCaptions();
+    void restorePlacement();
+    void storePlacement();
+    QAction* action(const char* name) const;
+    QMdiSubWindow* findSubWindow(const QString& name) const;
+    void closeSubWindow(QMdiSubWindow* sub);
+    void rebuildWindowList();
+
+    // Menu and toolbar commands.
+    void TreeView1_NodeClick(const QString& key);
+    void tbToolBar_ButtonClick(QAction* button);
+    void MnuLocalInfo_Click();
+    void mnuInit_Click();
+    void mnuModelInfo_Click();
+    void mnuLanguage_Click();
+    void mnuHelpAbout_Click();
+    void mnuTreeView_Click();
+    void hideNavigationPane();
+    // Runs a command and ends it quietly should it fail.
+    void runCommand(const std::function<void()>& command);
+
+    MainWindowServices s_;
+    std::unique_ptr<DocumentCommands> commands_;
+
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QList<QAction*> channelEditButtons_;  // toolbar positions 11..19
+    QAction* windowListStart_ = nullptr;
+    QList<QAction*> windowListActions_;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QLabel* panels_[3] = {};
+    NavigationPane* Picture1 = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    QTimer NewDocTimer;
+    QTimer TimerCHEdit;
+    QString filter_;
+    bool ending_ = false;
+};
+
+}  // namespace k7x
