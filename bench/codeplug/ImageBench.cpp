@@ -1,0 +1,66 @@
+// PackImage followed by UnpackImage on a full document: 409 channels in country mode 1.
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include "codeplug/MemoryImage.h"
+
+namespace k7x {
+namespace {
+
+class SilentPrompts : public Prompts {
+public:
+    std::string text(int) const override { return {}; }
+    Answer message(const std::string&, Buttons, Icon, const std::string&) override {
+        return Answer::Ok;
+    }
+    std::optional<std::string> askPassword() override { return std::nullopt; }
+};
+
+void FillFullDocument(DocumentState& doc) {
+    doc.RadioCountryMode = 1;
+    doc.WorkDoc.Header.ModelName = kModelName;
+    doc.WorkDoc.Header.CountryMode = 1;
+    doc.WorkDoc.ChannelCount = kChannelCapacity;
+    for (int i = 0; i < kChannelCapacity; ++i) {
+        ChannelRecord& c = doc.ChannelList[static_cast<std::size_t>(i)];
+        c.ChannelNo = static_cast<Int>(i + 1);
+        c.Frequency = "0" + std::to_string(2561500 + 500 * i).substr(0, 6) + "0";
+        c.Scan = static_cast<Int>(i % 2);
+        c.OffSetFre = 100;
+        c.RDCT = static_cast<Int>(i % 143);
+        c.TDCT = static_cast<Int>((i * 7) % 143);
+        c.DUP = static_cast<Int>(i % 4);
+        c.NB = 1;
+        c.Public = 1;
+        c.RBTone = static_cast<Int>(i % 9);
+        c.DTMF_BOT = static_cast<Int>(i % 17);
+    }
+    for (std::size_t k = 0; k < doc.WorkDoc.Dtmf.Codes.size(); ++k) {
+        doc.WorkDoc.Dtmf.Codes[k].CodeLength = static_cast<Int>(k + 1);
+        doc.WorkDoc.Dtmf.Codes[k].Digits = std::string("0123456789ABCD*#").substr(0, k + 1);
+    }
+    for (ToneTipRecord& t : doc.WorkDoc.ToneTips) {
+        t.RepeatCount = 1;
+        for (ToneStep& s : t.Steps) s = {80, 4};
+    }
+}
+
+void BM_PackAndUnpackImage(benchmark::State& state) {
+    DocumentState doc;
+    FillFullDocument(doc);
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        PackImage(doc);
+        const bool ok = UnpackImage(doc, prompts);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(doc.MemImage.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["channels"] = doc.WorkDoc.ChannelCount;
+}
+BENCHMARK(BM_PackAndUnpackImage)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace k7x
