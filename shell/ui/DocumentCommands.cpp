@@ -62,10 +62,9 @@ bool DocumentCommands::mnuFileOpen_Click() {
 
     host_.CloseCurAllWindows();
     bool started = false;
-    const OpenResult result =
-        OpenFile(doc_, *path, versions_, prompts_, [&](const std::string& dataVersion) {
-            started = launch_ && launch_(dataVersion);
-        });
+    const OpenResult result = OpenFile(
+        doc_, *path, versions_, prompts_,
+        [&](const std::string& dataVersion) { started = launch_ && launch_(dataVersion); });
     switch (result) {
         case OpenResult::Opened:
             doc_.CurrentFilePath = *path;
@@ -77,14 +76,16 @@ bool DocumentCommands::mnuFileOpen_Click() {
             // program carries on with its document as it was.
             if (started) host_.endProgram();
             return false;
-        case OpenResult::Refused: return false;
+        case OpenResult::Refused:
+            return false;
     }
     return false;
 }
 
 bool DocumentCommands::mnuFileSave_Click() {
     if (doc_.IsUntitled) return mnuFileSaveAs_Click();
-    const std::string prompt = "\"" + FileNameOfPath(doc_.CurrentFilePath) + "\"" + prompts_.text(9007);
+    const std::string prompt =
+        "\"" + FileNameOfPath(doc_.CurrentFilePath) + "\"" + prompts_.text(9007);
     if (prompts_.message(prompt, Buttons::OkCancel, Icon::Question) != Answer::Ok) return false;
     return saveTo(doc_.CurrentFilePath);
 }
@@ -99,11 +100,14 @@ bool DocumentCommands::mnuFileSaveAs_Click() {
 bool DocumentCommands::QueryUnload() {
     if (!IsDocumentChanged(doc_)) return true;
     switch (prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning)) {
-        case Answer::Cancel: return false;
+        case Answer::Cancel:
+            return false;
         // The user asked to keep the changes: closing after a cancelled or failed save
         // would lose them.
-        case Answer::Yes: return mnuFileSave_Click();
-        default: return true;
+        case Answer::Yes:
+            return mnuFileSave_Click();
+        default:
+            return true;
     }
 }
 

@@ -35,8 +35,8 @@ public:
     // launch starts the program version for a data version and tells whether it started.
     using Launcher = std::function<bool(const std::string& dataVersion)>;
 
-    DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files,
-                     DocumentHost& host, const VersionTable& versions, Launcher launch);
+    DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files, DocumentHost& host,
+                     const VersionTable& versions, Launcher launch);
 
     // The file dialog's filter, e.g. "Codeplug files (*.dat)"; set with the captions.
     void setFileFilter(std::string filter) { filter_ = std::move(filter); }

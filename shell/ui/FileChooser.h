@@ -15,7 +15,8 @@ public:
 
     // filter is the dialog's filter in Qt form, e.g. "Codeplug files (*.dat)".
     // Both return nullopt when the user cancels.
-    virtual std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& filter) = 0;
+    virtual std::optional<std::string> chooseOpenFile(QWidget* parent,
+                                                      const std::string& filter) = 0;
     virtual std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& filter,
                                                       const std::string& presetPath) = 0;
 };

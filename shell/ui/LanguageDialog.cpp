@@ -61,13 +61,14 @@ void FrmSetLanguage::CommandOK_Click() {
         settings_.LangIndex = static_cast<Int>(n);
         settings_.LangFile = n == kChinese ? kChineseFile : kEnglishFile;
     }
-    WriteProfileString(QString::fromStdString(settings_.SetupFilePath),
-                       QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                       QString::number(settings_.LangIndex));
+    WriteProfileString(QString::fromStdString(settings_.SetupFilePath), QStringLiteral("language"),
+                       QStringLiteral("CurrentLanguage"), QString::number(settings_.LangIndex));
     accept();
 }
 
-void FrmSetLanguage::CommandCancel_Click() { reject(); }
+void FrmSetLanguage::CommandCancel_Click() {
+    reject();
+}
 
 bool FrmSetLanguage::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the list moves on to the next control, as Tab does.

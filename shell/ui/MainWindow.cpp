@@ -203,7 +203,8 @@ void frmMain::mnuInit_Click() {
 }
 
 void frmMain::mnuModelInfo_Click() {
-    FrmModelInfo dialog(s_.doc, s_.prompts, [this] { LoadNewDoc(); }, this);
+    FrmModelInfo dialog(
+        s_.doc, s_.prompts, [this] { LoadNewDoc(); }, this);
     dialog.exec();
 }
 
@@ -232,8 +233,8 @@ void frmMain::hideNavigationPane() {
 }
 
 void frmMain::setTransferRunning(bool running) {
-    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "MnuLocalInfo", "ReadRadio",
-                             "WriteRadio"})
+    for (const char* name :
+         {"mnuReadFromRadio", "mnuWriteToRadio", "MnuLocalInfo", "ReadRadio", "WriteRadio"})
         action(name)->setEnabled(!running);
 }
 
@@ -244,15 +245,16 @@ void frmMain::Change_Language() {
     LoadTree();
 }
 
-QString frmMain::dialogFilter() const { return filter_; }
+QString frmMain::dialogFilter() const {
+    return filter_;
+}
 
 void frmMain::ShowMainTxt() {
     const std::string model = ModelDisplayName(s_.doc.CurrentModel);
     const std::string mode = CountryModeName(s_.doc.CurrentCountryMode);
-    const std::string title = s_.prompts.text(12000) + "[" + model + ":" + mode + ":" +
-                              BandDisplayText(s_.doc.BandText) + "]" + "[" +
-                              s_.prompts.text(12009) + ":" +
-                              FileNameOfPath(s_.doc.CurrentFilePath) + "]";
+    const std::string title =
+        s_.prompts.text(12000) + "[" + model + ":" + mode + ":" + BandDisplayText(s_.doc.BandText) +
+        "]" + "[" + s_.prompts.text(12009) + ":" + FileNameOfPath(s_.doc.CurrentFilePath) + "]";
     setWindowTitle(QString::fromStdString(title));
     Picture1->setModelText(QString::fromStdString(model + ":" + mode));
 }
@@ -264,9 +266,8 @@ void frmMain::LoadTree() {
 }
 
 void frmMain::LoadBKPic() {
-    const QImage tile = BackgroundTile(
-        BackgroundPicturePath(QString::fromStdString(s_.settings.ProgramFolder),
-                              s_.settings.LangIndex));
+    const QImage tile = BackgroundTile(BackgroundPicturePath(
+        QString::fromStdString(s_.settings.ProgramFolder), s_.settings.LangIndex));
     // Without a picture the background stays plain.
     mdi_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
 }
@@ -377,7 +378,9 @@ void frmMain::CloseCurAllWindows() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) closeSubWindow(sub);
 }
 
-void frmMain::arrangeCascade() { mdi_->cascadeSubWindows(); }
+void frmMain::arrangeCascade() {
+    mdi_->cascadeSubWindows();
+}
 
 void frmMain::rebuildWindowList() {
     QMenu* menu = menus_.value(QStringLiteral("mnuWindow"));

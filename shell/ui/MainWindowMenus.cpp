@@ -1,6 +1,7 @@
 // The main window's menu bar and toolbar: the entries, their texts, shortcuts and visibility.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -35,14 +36,10 @@ constexpr MenuEntry hiddenEntry(const char* name, int text, const char* shortcut
 }
 
 constexpr MenuEntry kFileMenu[] = {
-    entry("mnuFileNew", 10001, "Ctrl+N"),
-    entry("mnuFileOpen", 10002, "Ctrl+O"),
-    hiddenEntry("mnuFileEOpen", 0),
-    entry("mnuFileSave", 10003),
-    entry("mnuFileSaveAs", 10004),
-    separator(),
-    hiddenEntry("mnuFilePrint", 10005),
-    separator(),
+    entry("mnuFileNew", 10001, "Ctrl+N"), entry("mnuFileOpen", 10002, "Ctrl+O"),
+    hiddenEntry("mnuFileEOpen", 0),       entry("mnuFileSave", 10003),
+    entry("mnuFileSaveAs", 10004),        separator(),
+    hiddenEntry("mnuFilePrint", 10005),   separator(),
     entry("mnuFileExit", 10006),
 };
 constexpr MenuEntry kModelMenu[] = {
@@ -111,7 +108,7 @@ struct MenuDef {
 };
 
 const MenuDef kMenus[] = {
-    {"mnuFile", 10000, kFileMenu},         {"mnuModel", 10100, kModelMenu},
+    {"mnuFile", 10000, kFileMenu},          {"mnuModel", 10100, kModelMenu},
     {"MnuCHEdit", 10800, kChannelEditMenu}, {"mnuEdit", 10200, kEditMenu},
     {"mnuProgram", 10300, kProgramMenu},    {"mnuSet", 10400, kSettingsMenu},
     {"mnuView", 10500, kViewMenu},          {"mnuWindow", 10600, kWindowMenu},
@@ -191,8 +188,8 @@ void frmMain::buildToolBar() {
         ++position;
         QAction* a = nullptr;
         if (b.key) {
-            QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon),
-                                          style()->standardIcon(b.icon));
+            QIcon icon =
+                QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.icon));
             a = tbToolBar->addAction(icon, QString());
             a->setObjectName(QString::fromLatin1(b.key));
             actions_.insert(a->objectName(), a);
@@ -209,10 +206,9 @@ void frmMain::SetCaptions() {
     filter_ = LangText(s_.prompts, 9001) + QStringLiteral(" (*.dat)");
     commands_->setFileFilter(filter_.toStdString());
     panels_[2]->setText(LangText(s_.prompts, 12008) + QString::number(s_.settings.ComPortNo));
-    panels_[1]->setText(
-        QString::fromStdString(ModelDisplayName(s_.doc.CurrentModel) + "[" +
-                               CountryModeName(s_.doc.CurrentCountryMode) + ":" +
-                               s_.doc.BandText + "]"));
+    panels_[1]->setText(QString::fromStdString(ModelDisplayName(s_.doc.CurrentModel) + "[" +
+                                               CountryModeName(s_.doc.CurrentCountryMode) + ":" +
+                                               s_.doc.BandText + "]"));
     ShowMainTxt();
     LoadBKPic();
 

@@ -21,8 +21,8 @@ constexpr int kModeCount = 3;
 
 }  // namespace
 
-FrmModelInfo::FrmModelInfo(DocumentState& doc, Prompts& prompts,
-                           std::function<void()> loadNewDoc, QWidget* parent)
+FrmModelInfo::FrmModelInfo(DocumentState& doc, Prompts& prompts, std::function<void()> loadNewDoc,
+                           QWidget* parent)
     : QDialog(parent), doc_(doc), prompts_(prompts), loadNewDoc_(std::move(loadNewDoc)) {
     setObjectName(QStringLiteral("FrmModelInfo"));
     setModal(true);
@@ -112,7 +112,9 @@ void FrmModelInfo::CommandOK_Click() {
     accept();
 }
 
-void FrmModelInfo::CommandCancel_Click() { reject(); }
+void FrmModelInfo::CommandCancel_Click() {
+    reject();
+}
 
 bool FrmModelInfo::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the model and band lists moves on to the next control, as Tab does.

@@ -121,9 +121,13 @@ void NavigationPane::TreeView1_NodeClick(QTreeWidgetItem* item) {
     if (item) emit nodeClicked(item->data(0, kKeyRole).toString());
 }
 
-void NavigationPane::CommandMove_MouseDown() { moveTree_ = true; }
+void NavigationPane::CommandMove_MouseDown() {
+    moveTree_ = true;
+}
 
-void NavigationPane::CommandMove_MouseUp() { moveTree_ = false; }
+void NavigationPane::CommandMove_MouseUp() {
+    moveTree_ = false;
+}
 
 void NavigationPane::CommandMove_MouseMove(int xTwips) {
     if (!moveTree_) return;
@@ -133,7 +137,9 @@ void NavigationPane::CommandMove_MouseMove(int xTwips) {
     applyWidth();
 }
 
-void NavigationPane::applyWidth() { setFixedWidth(TwipsToPixels(widthTwips_)); }
+void NavigationPane::applyWidth() {
+    setFixedWidth(TwipsToPixels(widthTwips_));
+}
 
 bool NavigationPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched != CommandMove) return QWidget::eventFilter(watched, event);
@@ -150,7 +156,8 @@ bool NavigationPane::eventFilter(QObject* watched, QEvent* event) {
             CommandMove_MouseMove(PixelsToTwips(static_cast<int>(mouse->position().x())));
             return true;
         }
-        default: return QWidget::eventFilter(watched, event);
+        default:
+            return QWidget::eventFilter(watched, event);
     }
 }
 

@@ -11,16 +11,18 @@ namespace k7x {
 
 QString frmSplash::PicturePath(const QString& programFolder, int langIndex) {
     switch (langIndex) {
-        case 1: return programFolder + QStringLiteral("/StartE.jpg");
-        case 2: return programFolder + QStringLiteral("/StartC.jpg");
-        default: return {};
+        case 1:
+            return programFolder + QStringLiteral("/StartE.jpg");
+        case 2:
+            return programFolder + QStringLiteral("/StartC.jpg");
+        default:
+            return {};
     }
 }
 
 frmSplash::frmSplash(const QString& programFolder, int langIndex, std::function<void()> openMain,
                      QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      openMain_(std::move(openMain)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), openMain_(std::move(openMain)) {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -55,9 +57,13 @@ frmSplash::frmSplash(const QString& programFolder, int langIndex, std::function<
     Timer1.start();
 }
 
-void frmSplash::Timer1_Timer() { leaveSplash(); }
+void frmSplash::Timer1_Timer() {
+    leaveSplash();
+}
 
-void frmSplash::picLogo_Click() { leaveSplash(); }
+void frmSplash::picLogo_Click() {
+    leaveSplash();
+}
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == picLogo && event->type() == QEvent::MouseButtonRelease) {

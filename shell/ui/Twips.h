@@ -10,6 +10,8 @@ constexpr int TwipsToPixels(double twips) {
     return static_cast<int>(twips >= 0 ? twips / kTwipsPerPixel + 0.5
                                        : twips / kTwipsPerPixel - 0.5);
 }
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 }  // namespace k7x
