@@ -55,8 +55,8 @@ std::optional<bool> ParseProfileBoolean(std::string_view text) {
 
 std::optional<Int> ParseProfileInt16(std::string_view text) {
     text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text == "-") return std::nullopt;
+    // One sign at most; from_chars takes "-" but not "+".
+    if (text.size() > 1 && text.front() == '+' && isDigit(text[1])) text.remove_prefix(1);
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "ShellTestSupport.h"
+#include "shell/SettingStore.h"
+#include "shell/SetupFile.h"
+#include "shell/WindowPlacement.h"
+
+namespace k7x {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+TEST(ReservedSettings, MissingFileIsCreatedEmptyAndReadsAsZeros) {
+    TempDir dir;
+    const std::string path = dir.str("Setting.ini");
+    EXPECT_EQ(ReadReservedSettings(path), (ReservedRecord{0, 0, 0, 0}));
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(fs::file_size(path), 0u);
+    ASSERT_TRUE(WriteReservedSettings(path, ReservedRecord{0, 0, 0, 0}));
+    EXPECT_EQ(ReadBytes(path), std::string(4, '\0'));
+}
+
+TEST(ReservedSettings, RecordIsCarriedUnchanged) {
+    TempDir dir;
+    const std::string path = dir.str("Setting.ini");
+    WriteBytes(path, std::string("\xFF\x00\x7F\x80", 4));
+    const ReservedRecord r = ReadReservedSettings(path);
+    EXPECT_EQ(r, (ReservedRecord{0xFF, 0x00, 0x7F, 0x80}));
+    ASSERT_TRUE(WriteReservedSettings(path, r));
+    EXPECT_EQ(ReadBytes(path), std::string("\xFF\x00\x7F\x80", 4));
+}
+
+TEST(ReservedSettings, ShortFileReadsZerosBeyondItsEndAndLongerFileKeepsItsTail) {
+    TempDir dir;
+    const std::string path = dir.str("Setting.ini");
+    WriteBytes(path, "\x05\x06");
+    EXPECT_EQ(ReadReservedSettings(path), (ReservedRecord{5, 6, 0, 0}));
+
+    WriteBytes(path, "abcdTAIL");
+    ASSERT_TRUE(WriteReservedSettings(path, ReservedRecord{1, 2, 3, 4}));
+    EXPECT_EQ(ReadBytes(path), "\x01\x02\x03\x04TAIL");
+}
+
+TEST(ReservedSettings, UnreadableFileGivesTheDefaultRecord) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "Setting.ini");
+    EXPECT_EQ(ReadReservedSettings(dir.str("Setting.ini")), kUnreadableReservedRecord);
+    EXPECT_FALSE(WriteReservedSettings(dir.str("Setting.ini"), kUnreadableReservedRecord));
+    EXPECT_EQ(ReadReservedSettings(dir.str("missing/Setting.ini")), kUnreadableReservedRecord);
+    EXPECT_FALSE(WriteReservedSettings(dir.str("missing/Setting.ini"), kUnreadableReservedRecord));
+    EXPECT_FALSE(fs::exists(dir.path() / "missing"));
+}
+
+TEST(SetupValues, BooleansAsNumbersOrWords) {
+    EXPECT_EQ(ParseProfileBoolean("0"), false);
+    EXPECT_EQ(ParseProfileBoolean("000"), false);
+    EXPECT_EQ(ParseProfileBoolean("1"), true);
+    EXPECT_EQ(ParseProfileBoolean("-1"), true);
+    EXPECT_EQ(ParseProfileBoolean("2"), true);
+    EXPECT_EQ(ParseProfileBoolean("0.5"), true);
+    EXPECT_EQ(ParseProfileBoolean("True"), true);
+    EXPECT_EQ(ParseProfileBoolean("FALSE"), false);
+    EXPECT_EQ(ParseProfileBoolean(" false "), false);
+    EXPECT_EQ(ParseProfileBoolean(""), std::nullopt);
+    EXPECT_EQ(ParseProfileBoolean("yes"), std::nullopt);
+    EXPECT_EQ(ParseProfileBoolean("-"), std::nullopt);
+    EXPECT_EQ(ParseProfileBoolean("1.2.3"), std::nullopt);
+}
+
+TEST(SetupValues, SixteenBitNumbers) {
+    EXPECT_EQ(ParseProfileInt16("3"), Int{3});
+    EXPECT_EQ(ParseProfileInt16(" +12 "), Int{12});
+    EXPECT_EQ(ParseProfileInt16("-32768"), Int{-32768});
+    EXPECT_EQ(ParseProfileInt16("32767"), Int{32767});
+    EXPECT_EQ(ParseProfileInt16("32768"), std::nullopt);
+    EXPECT_EQ(ParseProfileInt16("99999999999999999999"), std::nullopt);
+    EXPECT_EQ(ParseProfileInt16(""), std::nullopt);
+    EXPECT_EQ(ParseProfileInt16("3a"), std::nullopt);
+    EXPECT_EQ(ParseProfileInt16("1.5"), std::nullopt);
+    EXPECT_EQ(ParseProfileInt16("+-1"), std::nullopt);
+}
+
+TEST(SetupValues, PortWrittenByTheDialogKeepsTheRestOfTheFile) {
+    TempDir dir;
+    const std::string path = dir.str("mysetup.ini");
+    WriteBytes(path, "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=2\r\n");
+    ASSERT_TRUE(WriteSetupNumber(path, kKeyComPort, 5));
+    EXPECT_EQ(ReadBytes(path), "[language]\r\nIsFirstRun=0\r\ncomPort=5\r\nCurrentLanguage=2\r\n");
+    EXPECT_EQ(ReadSetupValue(path, kKeyComPort), "5");
+    EXPECT_EQ(ReadSetupValue(path, "absent"), "");
+}
+
+TEST(WindowPlacementStore, DefaultsWhenNothingIsStored) {
+    TempDir dir;
+    const WindowPlacement p =
+        WindowPlacementStore::inFile(QString::fromStdString(dir.str("p.ini"))).load();
+    EXPECT_EQ(p.MainLeft, 1000.0f);
+    EXPECT_EQ(p.MainTop, 1000.0f);
+    EXPECT_EQ(p.MainWidth, 12500.0f);
+    EXPECT_EQ(p.MainHeight, 9500.0f);
+}
+
+TEST(WindowPlacementStore, RoundTripAsDecimalTextInGroupSettings) {
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.str("p.ini"));
+    {
+        WindowPlacementStore store = WindowPlacementStore::inFile(path);
+        store.save(WindowPlacement{1234.5f, -60.0f, 15000.0f, 8000.25f});
+    }
+    const WindowPlacement p = WindowPlacementStore::inFile(path).load();
+    EXPECT_EQ(p.MainLeft, 1234.5f);
+    EXPECT_EQ(p.MainTop, -60.0f);
+    EXPECT_EQ(p.MainWidth, 15000.0f);
+    EXPECT_EQ(p.MainHeight, 8000.25f);
+    QSettings raw(path, QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Settings/MainLeft").toString(), "1234.5");
+    EXPECT_EQ(raw.value("Settings/MainWidth").toString(), "15000");
+}
+
+TEST(WindowPlacementStore, ValuesThatAreNotNumbersKeepTheirDefaults) {
+    TempDir dir;
+    WriteBytes(dir.path() / "p.ini",
+               "[Settings]\nMainLeft=left\nMainTop=nan\nMainWidth=inf\nMainHeight=700\n");
+    const WindowPlacement p =
+        WindowPlacementStore::inFile(QString::fromStdString(dir.str("p.ini"))).load();
+    EXPECT_EQ(p.MainLeft, 1000.0f);
+    EXPECT_EQ(p.MainTop, 1000.0f);
+    EXPECT_EQ(p.MainWidth, 12500.0f);
+    EXPECT_EQ(p.MainHeight, 700.0f);
+}
+
+}  // namespace
+}  // namespace k7x
