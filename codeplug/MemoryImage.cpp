@@ -1,9 +1,13 @@
 #include "codeplug/MemoryImage.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Conversions.h"
@@ -19,13 +23,13 @@ constexpr unsigned LowBits(int width) {
     return (1U << width) - 1U;
 }
 
-int ReadBits(const MemoryImage& img, std::size_t address, int shift, int width) {
+inline int ReadBits(const MemoryImage& img, std::size_t address, int shift, int width) {
     if (width == 16) return img[address] | (img[address + 1] << 8);
     return static_cast<int>((img[address] >> shift) & LowBits(width));
 }
 
 // Clears the field's bits, then sets them from the value masked to the field's width.
-void WriteBits(MemoryImage& img, std::size_t address, int shift, int width, int value) {
+inline void WriteBits(MemoryImage& img, std::size_t address, int shift, int width, int value) {
     const auto v = static_cast<unsigned>(value);
     if (width == 16) {
         img[address] = static_cast<Byte>(v & 0xFFU);
@@ -74,11 +78,20 @@ void UnpackFields(const MemoryImage& img, std::size_t base, std::span<const Fiel
     }
 }
 
+// The value of each character as a hexadecimal digit; anything else (a stray blank, another
+// letter) reads as 0.
+constexpr std::array<Byte, 256> kHexValue = [] {
+    std::array<Byte, 256> t{};
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<Byte>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) {
+        t[static_cast<std::size_t>(c)] = t[static_cast<std::size_t>(c + 'a' - 'A')] =
+            static_cast<Byte>(c - 'A' + 10);
+    }
+    return t;
+}();
+
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;  // anything else (a stray blank, a letter) reads as 0
+    return kHexValue[static_cast<unsigned char>(c)];
 }
 
 bool IsEmptyFrequency(std::string_view trimmed) {
@@ -87,10 +100,10 @@ bool IsEmptyFrequency(std::string_view trimmed) {
 
 // Digits 1..6 of the stored text (10 MHz down to 100 Hz) as three BCD bytes, byte 2 first.
 // The 100 MHz and 10 Hz digits are not kept. Missing digits count as "0".
-void PackFrequency(MemoryImage& img, std::size_t slot, std::string_view digits) {
-    auto digit = [&](std::size_t pos) {
-        return pos < digits.size() ? HexDigitValue(digits[pos]) : 0;
-    };
+void PackFrequency(MemoryImage& img, std::size_t slot, std::string_view text) {
+    char digits[7] = {'0', '0', '0', '0', '0', '0', '0'};
+    std::copy_n(text.begin(), std::min(text.size(), sizeof digits), digits);
+    auto digit = [&](std::size_t pos) { return HexDigitValue(digits[pos]); };
     for (std::size_t pair = 0; pair < kSlotFrequencyBytes; ++pair) {
         const std::size_t first = 1 + 2 * pair;
         img[slot + kSlotFrequencyBytes - 1 - pair] =
@@ -98,15 +111,55 @@ void PackFrequency(MemoryImage& img, std::size_t slot, std::string_view digits) 
     }
 }
 
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
 // "0" + the bytes 2, 1, 0 as hexadecimal pairs + "0". Bytes that are not BCD keep their
 // hexadecimal letters.
-std::string UnpackFrequency(const MemoryImage& img, std::size_t slot) {
-    std::string text = "0";
+void UnpackFrequency(const MemoryImage& img, std::size_t slot, FixedText<8>& frequency) {
+    char text[8];
+    text[0] = '0';
     for (std::size_t pair = 0; pair < kSlotFrequencyBytes; ++pair) {
-        text += ByteToHex2(img[slot + kSlotFrequencyBytes - 1 - pair], 2);
+        const Byte b = img[slot + kSlotFrequencyBytes - 1 - pair];
+        text[1 + 2 * pair] = kHexDigits[b >> 4];
+        text[2 + 2 * pair] = kHexDigits[b & 0x0F];
     }
-    text += '0';
-    return text;
+    text[7] = '0';
+    frequency.set(std::string_view(text, sizeof text));
+}
+
+// The text as every reader sees it (cut at the first NUL, trailing blanks removed), without
+// copying it.
+template <std::size_t N>
+std::string_view Trimmed(const FixedText<N>& field) {
+    std::string_view text(field.chars.data(), N);
+    text = text.substr(0, text.find('\0'));
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+// The slot's fields, expanded at compile time: the table stays the one place that names
+// offsets and bits, while each of the 409 channels costs only a few byte operations.
+template <std::size_t... I>
+void ClearSlotFields(MemoryImage& img, std::size_t address, std::index_sequence<I...>) {
+    ((img[address + kSlotFields[I].offset] = 0,
+      kSlotFields[I].width == 16 ? img[address + kSlotFields[I].offset + 1] = 0 : 0),
+     ...);
+}
+
+template <std::size_t... I>
+void WriteSlotFields(MemoryImage& img, std::size_t address, const ChannelRecord& record,
+                     std::index_sequence<I...>) {
+    (WriteBits(img, address + kSlotFields[I].offset, kSlotFields[I].shift, kSlotFields[I].width,
+               record.*(kSlotFields[I].field)),
+     ...);
+}
+
+template <std::size_t... I>
+void ReadSlotFields(const MemoryImage& img, std::size_t address, ChannelRecord& record,
+                    std::index_sequence<I...>) {
+    ((record.*(kSlotFields[I].field) = static_cast<Int>(ReadBits(
+          img, address + kSlotFields[I].offset, kSlotFields[I].shift, kSlotFields[I].width))),
+     ...);
 }
 
 std::size_t SlotOf(const ChannelBlock& block, int channelNo) {
@@ -114,7 +167,7 @@ std::size_t SlotOf(const ChannelBlock& block, int channelNo) {
 }
 
 void PackChannel(MemoryImage& img, ChannelRecord& record) {
-    const std::string frequency = record.Frequency.str();
+    const std::string_view frequency = Trimmed(record.Frequency);
     const bool empty = IsEmptyFrequency(frequency);
     record.IsEmpty = empty ? kTrue : kFalse;
 
@@ -154,7 +207,6 @@ void PackDtmfCodes(MemoryImage& img, const DtmfRecord& dtmf) {
 }
 
 void UnpackDtmfCodes(const MemoryImage& img, DtmfRecord& dtmf) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     for (int k = 1; k <= kDtmfCodeCount; ++k) {
         DtmfCode& code = dtmf.Codes[static_cast<std::size_t>(k - 1)];
         if (!ReadFlag(img, kDtmfPresence, k - 1)) {
@@ -164,7 +216,7 @@ void UnpackDtmfCodes(const MemoryImage& img, DtmfRecord& dtmf) {
         const std::size_t address = DtmfCodeAddress(k);
         std::string hex;
         for (std::size_t j = 0; j < kDtmfCodeSize && img[address + j] < 0x10; ++j) {
-            hex += kHex[img[address + j]];
+            hex += kHexDigits[img[address + j]];
         }
         const std::string digits = ImageTextToDtmf(hex);
         code.Digits.set(digits);
@@ -191,7 +243,7 @@ void UnpackChannels(const MemoryImage& img, int mode, DocumentState& doc) {
         record.IsEmpty = kFalse;
         record.Scan = scan;
         const std::size_t slot = SlotOf(block, n);
-        record.Frequency.set(UnpackFrequency(img, slot + kSlotFrequency));
+        UnpackFrequency(img, slot + kSlotFrequency, record.Frequency);
         UnpackChannelSlot(img, slot, record);
         doc.ChannelList[static_cast<std::size_t>(count++)] = record;
     }
@@ -202,24 +254,20 @@ void UnpackChannels(const MemoryImage& img, int mode, DocumentState& doc) {
 
 void PackChannelSlot(MemoryImage& image, std::size_t address, const ChannelRecord& record) {
     if (address > kImageSize - kSlotSize) return;
+    constexpr auto fields = std::make_index_sequence<std::size(kSlotFields)>{};
     // Every byte the slot's fields touch starts from 0, so bits no field owns (bit 3 of
     // byte 10) end up 0 whatever the image held; the free byte 9 is left alone.
     for (const SlotTone& t : kSlotTones) {
         image[address + t.ctcss] = image[address + t.dcs] = image[address + t.typeByte] = 0;
     }
-    for (const SlotField& f : kSlotFields) {
-        image[address + f.offset] = 0;
-        if (f.width == 16) image[address + f.offset + 1] = 0;
-    }
+    ClearSlotFields(image, address, fields);
     for (const SlotTone& t : kSlotTones) {
         const ImageTone tone = ToneToImage(record.*t.tone);
         WriteBits(image, address + t.ctcss, 0, 8, tone.ctcssIndex);
         WriteBits(image, address + t.dcs, 0, 8, tone.dcsIndex);
         WriteBits(image, address + t.typeByte, t.typeShift, 2, tone.type);
     }
-    for (const SlotField& f : kSlotFields) {
-        WriteBits(image, address + f.offset, f.shift, f.width, record.*f.field);
-    }
+    WriteSlotFields(image, address, record, fields);
 }
 
 void UnpackChannelSlot(const MemoryImage& image, std::size_t address, ChannelRecord& record) {
@@ -229,14 +277,12 @@ void UnpackChannelSlot(const MemoryImage& image, std::size_t address, ChannelRec
             static_cast<Int>(ImageToTone(ReadBits(image, address + t.typeByte, t.typeShift, 2),
                                          image[address + t.ctcss], image[address + t.dcs]));
     }
-    for (const SlotField& f : kSlotFields) {
-        record.*f.field = static_cast<Int>(ReadBits(image, address + f.offset, f.shift, f.width));
-    }
+    ReadSlotFields(image, address, record, std::make_index_sequence<std::size(kSlotFields)>{});
 }
 
 void PackImage(DocumentState& doc) {
     MemoryImage& img = doc.MemImage;
-    img.fill(0);
+    std::memset(img.data(), 0, img.size());
     CodeplugDocument& work = doc.WorkDoc;
 
     const int count = std::clamp<int>(work.ChannelCount, 0, kChannelCapacity);

@@ -20,13 +20,13 @@ public:
 
 void FillFullDocument(DocumentState& doc) {
     doc.RadioCountryMode = 1;
-    doc.WorkDoc.Header.ModelName = kModelName;
+    doc.WorkDoc.Header.ModelName.set(kModelName);
     doc.WorkDoc.Header.CountryMode = 1;
     doc.WorkDoc.ChannelCount = kChannelCapacity;
     for (int i = 0; i < kChannelCapacity; ++i) {
         ChannelRecord& c = doc.ChannelList[static_cast<std::size_t>(i)];
         c.ChannelNo = static_cast<Int>(i + 1);
-        c.Frequency = "0" + std::to_string(2561500 + 500 * i).substr(0, 6) + "0";
+        c.Frequency.set("0" + std::to_string(256150 + 50 * i) + "0");  // 5 kHz apart
         c.Scan = static_cast<Int>(i % 2);
         c.OffSetFre = 100;
         c.RDCT = static_cast<Int>(i % 143);
@@ -39,7 +39,7 @@ void FillFullDocument(DocumentState& doc) {
     }
     for (std::size_t k = 0; k < doc.WorkDoc.Dtmf.Codes.size(); ++k) {
         doc.WorkDoc.Dtmf.Codes[k].CodeLength = static_cast<Int>(k + 1);
-        doc.WorkDoc.Dtmf.Codes[k].Digits = std::string("0123456789ABCD*#").substr(0, k + 1);
+        doc.WorkDoc.Dtmf.Codes[k].Digits.set(std::string("0123456789ABCD*#").substr(0, k + 1));
     }
     for (ToneTipRecord& t : doc.WorkDoc.ToneTips) {
         t.RepeatCount = 1;
