@@ -6,6 +6,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/TerminalPrompts.h"
+#include "shell/AppSettings.h"
+#include "shell/LanguageTextSource.h"
+#include "shell/StartUp.h"
 
 namespace k7x::cli {
 namespace {
@@ -14,23 +17,6 @@ namespace {
 std::vector<Command> AllCommands() {
     std::vector<Command> all = FileCommands();
     return all;
-}
-
-// The folder of the running executable (templates and data files live beside it).
-std::string ProgramFolder(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
-}
-
-// The data versions this program opens.
-VersionTable CliVersionTable() {
-    VersionTable table;
-    table.CurrentVersion = ProgramVersion;
-    table.SoftVersions = {ProgramVersion};
-    table.VersionPairs = {{ProgramVersion, ProgramVersion}};
-    return table;
 }
 
 void ReportNoLaunch(std::ostream& err, const std::string& dataVersion) {
@@ -63,10 +49,21 @@ int Run(int argc, char** argv) {
         return kExitOk;
     }
 
+    // Folders, language and version table as the desktop program has them; nothing is written.
+    AppSettings settings;
+    LoadSettingsReadOnly(settings, StartEnvironment::fromProcess());
+    const LanguageTextSource texts(settings);
     TerminalPrompts prompts;
-    CliContext ctx{prompts,           ProgramFolder(argv[0]),
-                   CliVersionTable(), [](const std::string& v) { ReportNoLaunch(std::cerr, v); },
-                   std::cout,         std::cerr};
+    if (texts.available()) prompts.setTextSource([&texts](int n) { return texts.text(n); });
+    const auto launch = [&](const std::string& dataVersion) {
+        if (FindProgramForVersion(settings.Versions, dataVersion).empty()) {
+            prompts.message(9063, Buttons::Ok);
+        } else {
+            ReportNoLaunch(std::cerr, dataVersion);
+        }
+    };
+    CliContext ctx{prompts,  settings.ProgramFolder, settings.Versions, launch, std::cout,
+                   std::cerr};
 
     const Command* command = nullptr;
     for (const Command& c : commands) {
