@@ -25,6 +25,14 @@ std::optional<std::string> TransferEngine::GuardedPrompts::askPassword() {
     return password;
 }
 
+TransferEngine::EventScope::EventScope(TransferEngine& e) : engine(e) {
+    ++engine.eventDepth_;
+}
+
+TransferEngine::EventScope::~EventScope() {
+    if (--engine.eventDepth_ == 0) engine.afterEvent();
+}
+
 // ---- Starting ----
 
 TransferEngine::TransferEngine(LinkEnvironment env) : env_(std::move(env)) {}
@@ -39,6 +47,7 @@ void TransferEngine::setStoredPassword(const std::string& password) {
 
 bool TransferEngine::start(Operation operation, bool confirm) {
     if (operation == Operation::Idle || isBusy()) return false;
+    EventScope scope(*this);
 
     switch (operation) {
         case Operation::ImageWrite:
@@ -70,7 +79,6 @@ bool TransferEngine::start(Operation operation, bool confirm) {
         case Operation::Idle:
             break;
     }
-    afterEvent();
     return true;
 }
 
@@ -136,6 +144,9 @@ void TransferEngine::startImageTransfer() {
 // ---- Requests ----
 
 void TransferEngine::send(const Request& request) {
+    // Nothing more goes to a device known to be gone; the transfer ends as soon as the
+    // current event is handled.
+    if (portLostPending_) return;
     state_.echoLength = EchoLength(request, state_.echoFree);
     state_.receiveThreshold = ReceiveThreshold(request, state_.echoFree);
     env_.timers.start(TimerId::WaitTimer, kWaitTimerMs);
@@ -232,6 +243,7 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
 
 void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
     if (promptDepth_ > 0 || !state_.awaitingReply) return;
+    EventScope scope(*this);
     const bool imageTransfer =
         state_.operation == Operation::ImageRead || state_.operation == Operation::ImageWrite;
     ReplyExpectation expected;
@@ -241,10 +253,10 @@ void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
     expected.currentAddress = state_.address;
     const Reply reply = ClassifyReply(bytes, expected);
     if (reply.kind != ReplyKind::None) handleReply(reply);
-    afterEvent();
 }
 
 void TransferEngine::onTimer(TimerId id) {
+    EventScope scope(*this);
     env_.timers.stop(id);
     switch (id) {
         case TimerId::WaitTimer:
@@ -264,21 +276,21 @@ void TransferEngine::onTimer(TimerId id) {
             }
             break;
     }
-    afterEvent();
 }
 
 void TransferEngine::onPortLost(const std::string& detail) {
     // Only a transfer that holds the port is affected; during a confirmation it is closed.
     if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
+    EventScope scope(*this);
     portLostPending_ = true;
     portLostDetail_ = detail;
-    afterEvent();
 }
 
-// A lost port is acted on once no prompt is open any more, so the transfer never goes on
-// answering questions about a device that is gone.
+// A lost port is acted on once the engine has left every handler and prompt (the adapter may
+// report it from inside a write), so the transfer never goes on asking about a device that is
+// gone, and never ends twice.
 void TransferEngine::afterEvent() {
-    if (promptDepth_ > 0 || !portLostPending_) return;
+    if (eventDepth_ > 0 || promptDepth_ > 0 || !portLostPending_) return;
     portLostPending_ = false;
     if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
     failPortLost(portLostDetail_);

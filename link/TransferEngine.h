@@ -119,6 +119,14 @@ private:
         TransferEngine& engine_;
     };
 
+    // Marks the engine as handling an event; when the outermost one ends, a port lost meanwhile
+    // is acted on.
+    struct EventScope {
+        explicit EventScope(TransferEngine& engine);
+        ~EventScope();
+        TransferEngine& engine;
+    };
+
     // Start and the chain of requests (TransferEngine.cpp).
     void beginOperation(Operation operation);
     bool openPort();
@@ -167,6 +175,7 @@ private:
     bool unpackPending_ = false;  // ReadOKTimer armed
     bool progressShown_ = false;
     int promptDepth_ = 0;
+    int eventDepth_ = 0;
     int resendsInRow_ = 0;  // resend requests for the block in hand
     bool portLostPending_ = false;
     std::string portLostDetail_;
