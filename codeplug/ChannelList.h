@@ -51,6 +51,9 @@ void RevalidateToneTipReferences(DocumentState& doc);
 
 // Keeps a group's settings consistent after a channel of it was added or removed.
 void UpdateGroupBookkeeping(DocumentState& doc, int group);
+// When no memory group of the mode is enabled, enables the group of the first listed channel
+// that lies in one (the last enabled group cannot vanish).
+void EnsureEnabledGroup(DocumentState& doc);
 
 // The single entry point for editing a channel cell from the grid or the edit window.
 void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int position, int column,

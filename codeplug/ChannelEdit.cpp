@@ -1,0 +1,55 @@
+// EditChannelCell: the one way the grid and the channel edit window change a channel.
+#include <string>
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+#include "codeplug/Groups.h"
+
+namespace k7x {
+
+namespace {
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Whether clearing the frequency may remove the channel: the VFO channel stays, a memory
+// channel stays while no other group holds one, and a MEM group keeps its last channel.
+bool MayRemove(const DocumentState& doc, int group, int mode, int channelNo) {
+    if (channelNo == kVfoChannel) return false;
+    if (channelNo < kVfoChannel) return CountOtherMemory(doc, group, mode) > 0;
+    return CountInGroup(doc, group, mode) > 1;
+}
+
+}  // namespace
+
+void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int position, int column,
+                     std::string_view value) {
+    const int mode = doc.CurrentCountryMode;
+    // A position past the end of the group would name a channel of another group (or none):
+    // its settings would be booked to the wrong group.
+    if (position < 1 || position > GroupSize(group, mode)) return;
+
+    const bool isFrequency = column == kColFrequency;
+    const bool clearing = isFrequency && IsBlank(value);
+    std::string text(value);
+    if (isFrequency && !clearing) text = ValidateFrequencyInput(value, group, doc, prompts);
+
+    const int channelNo = GroupStart(group, mode) + position;
+    const int index = FindChannel(doc, channelNo);
+    if (index < 0) {
+        if (isFrequency && !clearing) AddChannel(doc, channelNo, text);
+    } else if (clearing) {
+        if (MayRemove(doc, group, mode, channelNo)) DeleteChannel(doc, index);
+    } else {
+        ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(index)];
+        if (!isFrequency || text != StoredToDisplay(ch.Frequency.raw(), doc, prompts))
+            SetChannelField(ch, column, text, doc);
+    }
+    if (isFrequency) UpdateGroupBookkeeping(doc, group);
+
+    doc.notify([channelNo](DocumentListener& l) { l.reShowGrid(channelNo); });
+    doc.notify([](DocumentListener& l) { l.SetGridEditData(); });
+}
+
+}  // namespace k7x
