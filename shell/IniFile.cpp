@@ -232,7 +232,7 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         return true;
     });
     if (sectionSeen) {
-        if (last.next == last.end) {
+        if (last.next == bytes_.size() && !bytes_.endsWith('\n')) {
             bytes_.insert(last.next, eol + entry);  // the section's last line ends the file
         } else {
             bytes_.insert(last.next, entry + eol);

@@ -247,3 +247,31 @@ TEST(IniFileDisk, FailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
 
 }  // namespace
 }  // namespace k7x
+
+namespace k7x {
+namespace {
+
+// Random files made of the characters that matter to the parser: whatever the file holds,
+// a written key reads back, and a key elsewhere keeps its value.
+TEST(IniFileProperties, WrittenKeyReadsBackAndOthersStay) {
+    const char alphabet[] = {'[', ']', '=', ';',    ' ',    '\t', '\r',   '\n',  'a',
+                             'A', 'b', 'x', '\x81', '\x5D', '\0', '\xD6', '\xD0'};
+    std::mt19937 rng(12345);
+    for (IniCodec codec : {IniCodec::Latin1, IniCodec::Gbk}) {
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            const int length = static_cast<int>(rng() % 40);
+            for (int i = 0; i < length; ++i) bytes.append(alphabet[rng() % sizeof(alphabet)]);
+            IniFile ini = IniFile::fromBytes(bytes, codec);
+            const QString otherBefore = ini.value("x", "a", "<none>");
+            const QString selfBefore = ini.value("a", "x", "<none>");
+            ASSERT_TRUE(ini.setValue("a", "b", "v"));
+            EXPECT_EQ(ini.value("A", "B", "<none>"), "v") << bytes.toHex().toStdString();
+            EXPECT_EQ(ini.value("x", "a", "<none>"), otherBefore) << bytes.toHex().toStdString();
+            EXPECT_EQ(ini.value("a", "x", "<none>"), selfBefore) << bytes.toHex().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace k7x
