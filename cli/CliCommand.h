@@ -69,5 +69,6 @@ std::optional<Arguments> ParseArguments(const Command& command,
                                         std::string& problem);
 
 std::vector<Command> FileCommands();
+std::vector<Command> RadioCommands();
 
 }  // namespace k7x::cli

@@ -16,6 +16,7 @@ namespace {
 // Every command of the program, in the order the help lists them.
 std::vector<Command> AllCommands() {
     std::vector<Command> all = FileCommands();
+    for (Command& c : RadioCommands()) all.push_back(std::move(c));
     return all;
 }
 

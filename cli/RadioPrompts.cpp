@@ -1,0 +1,53 @@
+#include "cli/RadioPrompts.h"
+
+#include <utility>
+
+namespace k7x::cli {
+
+namespace {
+
+constexpr int kRadioStoppedAnswering = 9008;
+
+}  // namespace
+
+RadioPrompts::RadioPrompts(Prompts& terminal, std::ostream& err, bool interactive, int retries,
+                           std::optional<std::string> password)
+    : terminal_(terminal),
+      err_(err),
+      interactive_(interactive),
+      retriesLeft_(retries),
+      password_(std::move(password)) {}
+
+Answer RadioPrompts::message(const std::string& text, Buttons buttons, Icon icon,
+                             const std::string& title) {
+    const bool tryAgainQuestion =
+        (buttons == Buttons::OkCancel || buttons == Buttons::RetryCancel) &&
+        text == terminal_.text(kRadioStoppedAnswering);
+    if (!tryAgainQuestion || interactive_) return terminal_.message(text, buttons, icon, title);
+
+    err_ << text << '\n';
+    if (retriesLeft_ > 0) {
+        --retriesLeft_;
+        err_ << "korvan7x-cli: trying again (" << retriesLeft_ << " more tries left)\n"
+             << std::flush;
+        return buttons == Buttons::RetryCancel ? Answer::Retry : Answer::Ok;
+    }
+    err_ << "korvan7x-cli: giving up (no terminal to ask; --retries N tries again N times)\n"
+         << std::flush;
+    return Answer::Cancel;
+}
+
+std::optional<std::string> RadioPrompts::askPassword() {
+    // A password given up front is the answer; asking again would not change it.
+    if (password_) return password_;
+    if (interactive_) {
+        err_ << "The radio is protected by a password.\n" << std::flush;
+        return terminal_.askPassword();
+    }
+    err_ << "korvan7x-cli: the radio asks for a password and there is no terminal to ask; give "
+            "it with --password-file FILE\n"
+         << std::flush;
+    return std::nullopt;
+}
+
+}  // namespace k7x::cli

@@ -1,0 +1,97 @@
+#include "cli/RadioSession.h"
+
+#include <QEventLoop>
+#include <memory>
+
+#include "cli/CliCommand.h"
+#include "cli/RadioPrompts.h"
+#include "cli/TerminalProgress.h"
+#include "link/TransferEngine.h"
+#include "link/serial/QtLinkTimers.h"
+#include "link/serial/QtSerialLink.h"
+#include "link/serial/SerialTrace.h"
+
+namespace k7x::cli {
+
+namespace {
+
+// Collects how the transfer went and stops the event loop once it is over.
+class SessionListener : public TransferListener {
+public:
+    SessionListener(QEventLoop& loop, Operation operation) : loop_(loop), operation_(operation) {}
+
+    void imageUnpacked(bool ok) override {
+        unpacked_ = true;
+        result.imageUnpacked = ok;
+        checkDone();
+    }
+    void endProgram() override {
+        result.endProgram = true;
+        done = true;
+        loop_.quit();
+    }
+    void transferFinished(const TransferOutcome& outcome) override {
+        result.outcome = outcome;
+        finished_ = true;
+        checkDone();
+    }
+
+    RadioSessionResult result;
+    bool done = false;
+
+private:
+    void checkDone() {
+        // A completed read is over only once its image has become the document.
+        const bool waitForUnpack =
+            operation_ == Operation::ImageRead && result.outcome.completed && !unpacked_;
+        if (finished_ && !waitForUnpack) {
+            done = true;
+            loop_.quit();
+        }
+    }
+
+    QEventLoop& loop_;
+    Operation operation_;
+    bool finished_ = false;
+    bool unpacked_ = false;
+};
+
+}  // namespace
+
+RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
+                                   const RadioSessionSettings& settings, CliContext& ctx) {
+    std::unique_ptr<SerialTrace> trace;
+    if (!settings.traceFile.empty()) {
+        RadioSessionResult failed;
+        trace = SerialTrace::toFile(settings.traceFile, failed.problem);
+        if (!trace) return failed;
+    }
+
+    QEventLoop loop;
+    SessionListener listener(loop, operation);
+    QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts));
+    link.setTrace(trace.get());
+    QtLinkTimers timers;
+    TerminalProgress progress(ctx.err, settings.progressTerminal);
+    RadioPrompts prompts(ctx.prompts, ctx.err, settings.interactive, settings.retries,
+                         settings.password);
+
+    TransferEngine engine(
+        LinkEnvironment{doc, prompts, ctx.versions, ctx.launch, link, timers, progress, listener});
+    link.setEvents(&engine);
+    timers.setEvents(&engine);
+    if (settings.password) engine.setStoredPassword(*settings.password);
+
+    // The command itself is the user's confirmation.
+    if (!engine.start(operation, false)) {
+        listener.result.problem = "another transfer is running";
+        return listener.result;
+    }
+    // A start that fails at once (the port does not open) has already finished.
+    if (!listener.done) loop.exec();
+    if (trace) trace->note("end");
+    link.setTrace(nullptr);
+    return listener.result;
+}
+
+}  // namespace k7x::cli

@@ -1,0 +1,39 @@
+// One radio transfer on the command line: the transfer engine on the serial port, its timers
+// on QTimer, the progress on stderr, all driven by a Qt event loop until the transfer is over
+// (and, after a read, until the image has become the document).
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "codeplug/DocumentState.h"
+#include "link/LinkInterfaces.h"
+#include "link/serial/PortMap.h"
+
+namespace k7x::cli {
+
+struct CliContext;
+
+struct RadioSessionSettings {
+    PortChoice port;
+    std::map<int, std::string> configuredPorts;  // the "ports" section of the setup file
+    std::string traceFile;                       // empty: no trace
+    std::optional<std::string> password;
+    int retries = 0;
+    bool interactive = false;       // questions can be asked on the terminal
+    bool progressTerminal = false;  // stderr is a terminal: draw a bar
+};
+
+struct RadioSessionResult {
+    TransferOutcome outcome;
+    bool imageUnpacked = false;  // after a completed read: the image became the document
+    bool endProgram = false;     // the user chose to start another program version
+    std::string problem;         // set up failed before the transfer (trace file, ...)
+};
+
+// Runs one operation against `doc`; blocks until it is over. Needs a QCoreApplication.
+RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
+                                   const RadioSessionSettings& settings, CliContext& ctx);
+
+}  // namespace k7x::cli

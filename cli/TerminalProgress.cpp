@@ -1,0 +1,48 @@
+#include "cli/TerminalProgress.h"
+
+#include <algorithm>
+#include <string>
+
+namespace k7x::cli {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+}  // namespace
+
+void TerminalProgress::show(Operation operation) {
+    label_ = operation == Operation::ImageWrite ? "Writing to the radio" : "Reading from the radio";
+    shown_ = true;
+    if (terminal_) {
+        draw(0);
+    } else {
+        err_ << label_ << '\n' << std::flush;
+    }
+}
+
+void TerminalProgress::setValue(int percent) {
+    if (!shown_) return;
+    percent = std::clamp(percent, 0, 100);
+    if (terminal_) {
+        draw(percent);
+    } else {
+        err_ << percent << "%\n" << std::flush;
+    }
+}
+
+void TerminalProgress::close() {
+    if (!shown_) return;
+    shown_ = false;
+    if (terminal_) err_ << '\n' << std::flush;
+}
+
+void TerminalProgress::draw(int percent) {
+    const int filled = percent * kBarWidth / 100;
+    std::string bar(static_cast<std::size_t>(filled), '#');
+    bar.resize(kBarWidth, '-');
+    // \r returns to the start of the line; the bar overwrites the previous one.
+    err_ << '\r' << label_ << " [" << bar << "] " << percent << "%" << std::flush;
+}
+
+}  // namespace k7x::cli

@@ -1,0 +1,137 @@
+#include "link/serial/QtSerialLink.h"
+
+#include <filesystem>
+
+#include "link/Frames.h"
+#include "link/serial/PortOpenFailure.h"
+#include "link/serial/SerialLowLatency.h"
+#include "link/serial/SerialTrace.h"
+
+namespace k7x {
+
+namespace {
+
+// The device a path leads to, links followed; the path itself when it cannot be resolved.
+std::string realDevice(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(path, ec);
+    return ec ? path : real.string();
+}
+
+}  // namespace
+
+DeviceResolver ResolverFor(const PortChoice& choice, std::map<int, std::string> configured) {
+    if (choice.number == 0) {
+        return [path = choice.path] { return ResolvedDevice{path, path, {}}; };
+    }
+    return [number = choice.number, configured = std::move(configured)] {
+        const PortMap map(configured, PresentSerialDevices());
+        const std::optional<PortMap::Entry> entry = map.entry(number);
+        const std::string name = "port " + std::to_string(number);
+        if (!entry) return ResolvedDevice{name, {}, DescribeMissingPort(number)};
+        return ResolvedDevice{name + " (" + entry->path + ")", entry->path, {}};
+    };
+}
+
+QtSerialLink::QtSerialLink(DeviceResolver resolver) : resolver_(std::move(resolver)) {
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] { onReadyRead(); });
+    QObject::connect(&port_, &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError e) { onError(e); });
+}
+
+QtSerialLink::~QtSerialLink() {
+    // No callbacks into an engine that may be gone already.
+    events_ = nullptr;
+    trace_ = nullptr;
+    if (port_.isOpen()) port_.close();
+}
+
+std::optional<std::string> QtSerialLink::open() {
+    close();
+    const ResolvedDevice device = resolver_();
+    if (device.path.empty()) return device.problem;
+
+    // Open the device itself, so a link and its target share one lock.
+    const std::string real = realDevice(device.path);
+    port_.setPortName(QString::fromStdString(real));
+    port_.setBaudRate(kBaudRate);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError error = port_.error();
+        const std::string systemText = port_.errorString().toStdString();
+        port_.clearError();
+        const DeviceFacts facts = InspectDevice(real);
+        if (trace_ != nullptr) trace_->note("open " + real + " failed: " + systemText);
+        return DescribeOpenFailure(device.shown, real, ClassifyOpenFailure(error, facts), facts,
+                                   systemText);
+    }
+    openedPath_ = real;
+    lowLatency_ = RequestLowLatency(static_cast<int>(port_.handle()));
+    buffer_.clear();
+    threshold_ = 1;
+    if (trace_ != nullptr) {
+        trace_->note("open " + real + (lowLatency_ ? ", low latency" : ""));
+    }
+    return std::nullopt;
+}
+
+void QtSerialLink::close() {
+    buffer_.clear();
+    if (!port_.isOpen()) return;
+    port_.close();
+    if (trace_ != nullptr) trace_->note("close");
+}
+
+bool QtSerialLink::isOpen() const {
+    return port_.isOpen();
+}
+
+void QtSerialLink::clearBuffers() {
+    buffer_.clear();
+    if (port_.isOpen()) port_.clear(QSerialPort::AllDirections);
+}
+
+void QtSerialLink::write(std::span<const Byte> bytes) {
+    if (!port_.isOpen()) return;
+    if (trace_ != nullptr) trace_->sent(bytes);
+    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Hand the bytes to the driver now rather than at the next turn of the event loop.
+    if (port_.isOpen()) port_.flush();
+}
+
+void QtSerialLink::setReceiveThreshold(std::size_t threshold) {
+    threshold_ = threshold == 0 ? 1 : threshold;
+}
+
+void QtSerialLink::onReadyRead() {
+    const QByteArray data = port_.readAll();
+    if (data.isEmpty()) return;
+    const auto* first = reinterpret_cast<const Byte*>(data.constData());
+    const std::span<const Byte> bytes(first, static_cast<std::size_t>(data.size()));
+    if (trace_ != nullptr) trace_->received(bytes);
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    if (buffer_.size() < threshold_ || events_ == nullptr) return;
+    // The engine may clear, write or close from inside the call: hand over a copy.
+    const std::vector<Byte> delivered = std::move(buffer_);
+    buffer_.clear();
+    events_->onBytesReceived(delivered);
+}
+
+void QtSerialLink::onError(QSerialPort::SerialPortError error) {
+    // A device that fails to read or write, or vanishes, is gone for this transfer.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError) {
+        return;
+    }
+    if (!port_.isOpen()) return;
+    const std::string detail = "Device: " + openedPath_ + "\n" + port_.errorString().toStdString();
+    if (trace_ != nullptr) trace_->note("lost: " + port_.errorString().toStdString());
+    port_.clearError();
+    close();
+    if (events_ != nullptr) events_->onPortLost(detail);
+}
+
+}  // namespace k7x

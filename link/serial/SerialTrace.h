@@ -1,0 +1,45 @@
+// A trace of the serial line for bug reports: every byte sent and received, with the time in
+// milliseconds since the trace began and the direction, plus notes (port opened, buffers
+// cleared, port closed or lost).
+//
+//      0.000 -- open /dev/ttyUSB0
+//      0.412 TX 50 52 4F 47 52 41 4D                          PROGRAM
+//     21.907 RX 5A 54 06                                      ZT.
+#pragma once
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "codeplug/Records.h"
+
+namespace k7x {
+
+class SerialTrace {
+public:
+    // Milliseconds since the trace began.
+    using Clock = std::function<double()>;
+
+    // Writes to `out`; the clock defaults to a steady clock started now.
+    explicit SerialTrace(std::ostream& out, Clock clock = {});
+    // A trace into a new file; nullptr and the reason when it cannot be created.
+    static std::unique_ptr<SerialTrace> toFile(const std::string& path, std::string& problem);
+
+    void sent(std::span<const Byte> bytes) { line("TX", bytes); }
+    void received(std::span<const Byte> bytes) { line("RX", bytes); }
+    void note(const std::string& text);
+
+private:
+    SerialTrace(std::unique_ptr<std::ofstream> file, Clock clock);
+    void line(const char* direction, std::span<const Byte> bytes);
+    std::string stamp() const;
+
+    std::unique_ptr<std::ofstream> file_;
+    std::ostream& out_;
+    Clock clock_;
+};
+
+}  // namespace k7x

@@ -1,0 +1,52 @@
+// Serves the simulated radio on its terminal: reads what the program sends, lets the radio
+// answer, and sends the answers when the wire schedule says they are due. Keeps serving when the
+// program closes the terminal and opens it again.
+#pragma once
+
+#include <signal.h>
+
+#include <csignal>
+#include <ostream>
+#include <string>
+
+#include "radiosim/core/SimulatedRadio.h"
+#include "radiosim/core/WireSchedule.h"
+
+namespace k7x::sim {
+
+struct ServerSettings {
+    bool echo = false;     // return every received byte ahead of the answer
+    std::string saveFile;  // the image after each END, when set
+    bool verbose = false;  // one log line per request
+};
+
+class RadioServer {
+public:
+    RadioServer(SimulatedRadio& radio, WireSchedule& wire, int terminalFd, ServerSettings settings,
+                std::ostream& log);
+
+    // Serves until `stop` is set. The caller blocks the stopping signals; `waitMask` is the mask
+    // in force while the server waits, so a signal can only arrive then.
+    void run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask);
+
+    // One pass: sends what is due, takes what arrived. Public for tests that drive the loop.
+    void serveOnce(const sigset_t* waitMask);
+
+private:
+    void sendDue();
+    void receive();
+    void handle(const RadioExchange& exchange, WireTime done);
+    void saveImage();
+    void logExchange(const RadioExchange& exchange);
+
+    SimulatedRadio& radio_;
+    WireSchedule& wire_;
+    int fd_;
+    ServerSettings settings_;
+    std::ostream& log_;
+    bool lineClosed_ = false;
+    bool savePending_ = false;
+    WireTime lastInput_{};
+};
+
+}  // namespace k7x::sim
