@@ -132,8 +132,8 @@ private:
     QLabel* panels_[3] = {};
     NavigationPane* Picture1 = nullptr;
     QMdiArea* mdi_ = nullptr;
-    QTimer NewDocTimer;
-    QTimer TimerCHEdit;
+    QTimer NewDocTimer{this};
+    QTimer TimerCHEdit{this};
     QString filter_;
     bool ending_ = false;
 };

@@ -37,7 +37,7 @@ private:
     void leaveSplash();
 
     QLabel* picLogo;
-    QTimer Timer1;
+    QTimer Timer1{this};
     std::function<void()> openMain_;
     bool hasPicture_ = false;
     bool left_ = false;
