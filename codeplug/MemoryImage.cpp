@@ -139,11 +139,13 @@ std::string_view Trimmed(const FixedText<N>& field) {
 
 // The slot's fields, expanded at compile time: the table stays the one place that names
 // offsets and bits, while each of the 409 channels costs only a few byte operations.
+constexpr std::size_t FieldBytes(int width) {
+    return width == 16 ? 2 : 1;
+}
+
 template <std::size_t... I>
 void ClearSlotFields(MemoryImage& img, std::size_t address, std::index_sequence<I...>) {
-    ((img[address + kSlotFields[I].offset] = 0,
-      kSlotFields[I].width == 16 ? img[address + kSlotFields[I].offset + 1] = 0 : 0),
-     ...);
+    (std::memset(&img[address + kSlotFields[I].offset], 0, FieldBytes(kSlotFields[I].width)), ...);
 }
 
 template <std::size_t... I>
@@ -199,7 +201,7 @@ void PackDtmfCodes(MemoryImage& img, const DtmfRecord& dtmf) {
         // A length beyond the code's 16 bytes is cut; missing digits are "0".
         const auto length =
             std::min<std::size_t>(static_cast<std::size_t>(code.CodeLength), kDtmfCodeSize);
-        const std::string hex = DtmfToImageText(code.Digits.str());
+        const std::string hex = DtmfToImageText(Trimmed(code.Digits));
         for (std::size_t j = 0; j < length; ++j) {
             img[address + j] = static_cast<Byte>(j < hex.size() ? HexDigitValue(hex[j]) : 0);
         }
@@ -224,11 +226,15 @@ void UnpackDtmfCodes(const MemoryImage& img, DtmfRecord& dtmf) {
     }
 }
 
-// The channels in ascending order; mode 0 has no channels 361..401.
+// The highest memory channel of the 27 MHz country groups: mode 0 has no channels above it
+// up to and including the VFO channel.
+constexpr int kLastCountryChannel = 360;
+
+// The channels in ascending order.
 void UnpackChannels(const MemoryImage& img, int mode, DocumentState& doc) {
     Int count = 0;
     for (int n = 1; n <= kChannelCapacity; ++n) {
-        if (mode == 0 && n > 360 && n <= kVfoChannel) continue;
+        if (mode == 0 && n > kLastCountryChannel && n <= kVfoChannel) continue;
         const ChannelBlock& block = *BlockOfChannel(n);
         bool present = true;
         Int scan = 0;
@@ -291,7 +297,7 @@ void PackImage(DocumentState& doc) {
     PackFields<Doc>(img, 0, kSettingFields, work);
     PackChannelSlot(img, kPublicChannelSlot, work.PublicChannel);
     PackDtmfCodes(img, work.Dtmf);
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= static_cast<int>(work.ToneTips.size()); ++k) {
         PackFields<ToneTipRecord>(img, ToneTipAddress(k), kToneTipFields,
                                   work.ToneTips[static_cast<std::size_t>(k - 1)]);
     }
@@ -315,7 +321,7 @@ bool UnpackImage(DocumentState& doc, Prompts& prompts) {
     UnpackFields<Doc>(img, 0, kSettingFields, work);
     UnpackChannelSlot(img, kPublicChannelSlot, work.PublicChannel);
     UnpackDtmfCodes(img, work.Dtmf);
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= static_cast<int>(work.ToneTips.size()); ++k) {
         UnpackFields<ToneTipRecord>(img, ToneTipAddress(k), kToneTipFields,
                                     work.ToneTips[static_cast<std::size_t>(k - 1)]);
     }

@@ -1,5 +1,5 @@
-// Seeded random documents for the memory image tests: every value inside the range the
-// image can hold, so packing and unpacking must bring each one back.
+// Helpers of the memory image tests, and seeded random documents whose every value lies
+// inside the range the image can hold, so packing and unpacking must bring each one back.
 #pragma once
 
 #include <algorithm>
@@ -10,6 +10,31 @@
 #include "codeplug/DocumentState.h"
 
 namespace k7x::test {
+
+using Bytes = std::vector<int>;
+
+// n bytes of the image from address, as ints so that a failure prints numbers.
+inline Bytes Slice(const MemoryImage& img, std::size_t address, std::size_t n) {
+    return Bytes(img.begin() + static_cast<std::ptrdiff_t>(address),
+                 img.begin() + static_cast<std::ptrdiff_t>(address + n));
+}
+
+inline bool Bit(const MemoryImage& img, std::size_t address, int bit) {
+    return ((img[address] >> bit) & 1) != 0;
+}
+
+inline ChannelRecord Channel(int number, const std::string& frequency) {
+    ChannelRecord c;
+    c.ChannelNo = static_cast<Int>(number);
+    c.Frequency.set(frequency);
+    return c;
+}
+
+// A working document holding exactly the given channels, in that order.
+inline void SetChannels(DocumentState& doc, const std::vector<ChannelRecord>& channels) {
+    doc.WorkDoc.ChannelCount = static_cast<Int>(channels.size());
+    std::copy(channels.begin(), channels.end(), doc.ChannelList.begin());
+}
 
 class ImageDocGenerator {
 public:
