@@ -124,7 +124,8 @@ void UnpackFrequency(const MemoryImage& img, std::size_t slot, FixedText<8>& fre
         text[2 + 2 * pair] = kHexDigits[b & 0x0F];
     }
     text[7] = '0';
-    frequency.set(std::string_view(text, sizeof text));
+    static_assert(sizeof text == FixedText<8>::size());  // fills the field, no padding
+    std::memcpy(frequency.chars.data(), text, sizeof text);
 }
 
 // The text as every reader sees it (cut at the first NUL, trailing blanks removed), without
@@ -244,14 +245,14 @@ void UnpackChannels(const MemoryImage& img, int mode, DocumentState& doc) {
             scan = ReadFlag(img, block.scan, bit) ? 1 : 0;
         }
         if (!present) continue;
-        ChannelRecord record;  // a fresh record: Reserved stays zero
+        ChannelRecord& record = doc.ChannelList[static_cast<std::size_t>(count++)];
+        record = ChannelRecord{};  // a fresh record: Reserved is zero
         record.ChannelNo = static_cast<Int>(n);
         record.IsEmpty = kFalse;
         record.Scan = scan;
         const std::size_t slot = SlotOf(block, n);
         UnpackFrequency(img, slot + kSlotFrequency, record.Frequency);
         UnpackChannelSlot(img, slot, record);
-        doc.ChannelList[static_cast<std::size_t>(count++)] = record;
     }
     doc.WorkDoc.ChannelCount = count;
 }
