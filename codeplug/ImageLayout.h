@@ -102,6 +102,7 @@ struct SlotField {
     Int ChannelRecord::*field;
 };
 
+// byte, lowest bit, bits, field
 inline constexpr SlotField kSlotFields[] = {
     {3, 0, 16, &ChannelRecord::OffSetFre},  // bytes 3..4
     // bytes 5..8: kSlotTones
@@ -128,8 +129,10 @@ inline constexpr std::size_t kPublicChannelSlot = 0x1A30;
 
 // Bytes not listed are free. The DTMF and MEM-channel bitmaps in this area belong to the code
 // and channel tables (kDtmfPresence, kChannelBlocks).
+// address, lowest bit, bits, elements, field (element i), bits read back when fewer
 inline constexpr Field<Doc> kSettingFields[] = {
     {0x1A11, 0, 8, 1, [](Doc& d, int) -> FieldRef { return d.Options.UseVfo; }},
+    // UseMem is written as a whole byte but only its bit 0 means anything to the radio.
     {0x1A12, 0, 8, 1, [](Doc& d, int) -> FieldRef { return d.Options.UseMem; }, 1},
     // 0x1A19..0x1A1A: kDtmfPresence
     {0x1A1B, 0, 8, 1, [](Doc& d, int) -> FieldRef { return d.Options.CurrentMem; }},
