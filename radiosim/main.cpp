@@ -98,6 +98,8 @@ int main(int argc, char** argv) {
     SimulatedRadio radio(o.identity, o.faults, image, info);
     RadioServer server(radio, wire, terminal.fd(), {o.echo, o.saveFile, o.verbose}, std::cerr);
 
+    server.setIdleHook([&terminal] { terminal.releaseExclusiveUse(); });
+
     std::cout << terminal.terminalPath() << std::endl;
     std::cerr << "korvan7x-radio: " << o.identity.model << ", mode " << o.identity.countryMode
               << ", " << o.identity.version << " on " << terminal.terminalPath()

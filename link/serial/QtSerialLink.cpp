@@ -122,16 +122,25 @@ void QtSerialLink::onReadyRead() {
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // A device that fails to read or write, or vanishes, is gone for this transfer.
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
-        error != QSerialPort::WriteError) {
-        return;
+    const char* what = nullptr;
+    switch (error) {
+        case QSerialPort::ResourceError:
+            what = "The device was disconnected.";
+            break;
+        case QSerialPort::ReadError:
+            what = "Reading from the device failed.";
+            break;
+        case QSerialPort::WriteError:
+            what = "Writing to the device failed.";
+            break;
+        default:
+            return;
     }
     if (!port_.isOpen()) return;
-    const std::string detail = "Device: " + openedPath_ + "\n" + port_.errorString().toStdString();
-    if (trace_ != nullptr) trace_->note("lost: " + port_.errorString().toStdString());
+    if (trace_ != nullptr) trace_->note(std::string("lost: ") + what);
     port_.clearError();
     close();
-    if (events_ != nullptr) events_->onPortLost(detail);
+    if (events_ != nullptr) events_->onPortLost("Device: " + openedPath_ + "\n" + what);
 }
 
 }  // namespace k7x

@@ -1,6 +1,7 @@
 #include "radiosim/core/PseudoTerminal.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -22,6 +23,7 @@ std::string failure(const char* what) {
 
 PseudoTerminal::~PseudoTerminal() {
     removeLink();
+    if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
 }
 
@@ -33,6 +35,10 @@ std::optional<std::string> PseudoTerminal::open() {
     char name[128] = {};
     if (::ptsname_r(master_, name, sizeof name) != 0) return failure("ptsname");
     terminalPath_ = name;
+    // Our own opening of the terminal keeps it alive while programs open and close it, and
+    // lets the radio undo an exclusive lock left behind by a program that died.
+    slave_ = ::open(name, O_RDWR | O_NOCTTY);
+    if (slave_ < 0) return failure("open the terminal");
 
     // Raw bytes both ways at 9600 baud; the settings belong to the pair and outlast every
     // open and close of the terminal by the program.
@@ -66,6 +72,12 @@ std::optional<std::string> PseudoTerminal::makeLink(const std::string& path) {
     }
     linkPath_ = path;
     return std::nullopt;
+}
+
+bool PseudoTerminal::releaseExclusiveUse() {
+    int exclusive = 0;
+    if (slave_ < 0 || ::ioctl(slave_, TIOCGEXCL, &exclusive) != 0 || exclusive == 0) return false;
+    return ::ioctl(slave_, TIOCNXCL) == 0;
 }
 
 void PseudoTerminal::removeLink() {

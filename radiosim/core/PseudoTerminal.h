@@ -26,8 +26,14 @@ public:
     // Removes the link again if it still points at this terminal.
     void removeLink();
 
+    // A program that opened the terminal for itself alone and then died without closing it
+    // leaves it locked to everyone else (the terminal lives on while the radio holds it).
+    // Called when the line has been idle for a while; true when a lock was released.
+    bool releaseExclusiveUse();
+
 private:
     int master_ = -1;
+    int slave_ = -1;  // held open, so the terminal never hangs up between programs
     std::string terminalPath_;
     std::string linkPath_;
 };

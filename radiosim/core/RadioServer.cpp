@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -17,8 +18,10 @@ namespace {
 using std::chrono::duration_cast;
 using std::chrono::nanoseconds;
 
-// How often a closed line is looked at again for a program opening it.
+// How often a line that nobody holds is looked at again.
 constexpr nanoseconds kClosedLinePoll = std::chrono::milliseconds(10);
+// How long the line must be quiet before the idle hook runs (again).
+constexpr nanoseconds kIdleInterval = std::chrono::seconds(1);
 // A request whose bytes stop arriving for this long is given up.
 constexpr nanoseconds kPartialRequestAge = std::chrono::milliseconds(100);
 
@@ -43,6 +46,7 @@ RadioServer::RadioServer(SimulatedRadio& radio, WireSchedule& wire, int terminal
     : radio_(radio), wire_(wire), fd_(terminalFd), settings_(std::move(settings)), log_(log) {}
 
 void RadioServer::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask) {
+    lastInput_ = lastIdleCall_ = WireClock::now();
     while (!stop) serveOnce(waitMask);
 }
 
@@ -54,27 +58,29 @@ void RadioServer::serveOnce(const sigset_t* waitMask) {
         saveImage();
     }
 
-    if (lineClosed_) {
-        // No program has the terminal open: the master reports a hang-up at once, so look
-        // again a little later instead of spinning.
+    const WireTime now = WireClock::now();
+    std::optional<WireTime> wake = wire_.nextDue();
+    if (!wake && idleHook_) {
+        const WireTime quietSince = std::max(lastInput_, lastIdleCall_);
+        if (now - quietSince >= kIdleInterval) {
+            idleHook_();
+            lastIdleCall_ = now;
+        }
+        wake = std::max(lastInput_, lastIdleCall_) + kIdleInterval;
+    }
+    pollfd pfd{fd_, POLLIN, 0};
+    timespec timeout{};
+    if (wake) timeout = toTimespec(duration_cast<nanoseconds>(*wake - now));
+    const int ready = ::ppoll(&pfd, 1, wake ? &timeout : nullptr, waitMask);
+    if (ready <= 0) return;  // something is due, or a signal
+
+    if (pfd.revents & POLLIN) {
+        receive();
+    } else if (pfd.revents & (POLLHUP | POLLERR)) {
+        // Nobody holds the terminal (it is normally held open on this side): look again later
+        // instead of spinning.
         const timespec pause = toTimespec(kClosedLinePoll);
         ::ppoll(nullptr, 0, &pause, waitMask);
-        lineClosed_ = false;
-    }
-
-    pollfd pfd{fd_, POLLIN, 0};
-    const std::optional<WireTime> due = wire_.nextDue();
-    timespec timeout{};
-    if (due) timeout = toTimespec(duration_cast<nanoseconds>(*due - WireClock::now()));
-    const int ready = ::ppoll(&pfd, 1, due || savePending_ ? &timeout : nullptr, waitMask);
-    if (ready <= 0) return;  // due output, or a signal
-
-    if (pfd.revents & POLLIN) receive();
-    if ((pfd.revents & (POLLHUP | POLLERR)) && !(pfd.revents & POLLIN)) {
-        // The program closed the line: it is owed nothing more.
-        lineClosed_ = true;
-        wire_.clear();
-        radio_.dropPartialRequest();
     }
 }
 
@@ -93,10 +99,7 @@ void RadioServer::sendDue() {
 void RadioServer::receive() {
     std::array<Byte, 4096> buffer{};
     const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
-    if (n <= 0) {
-        if (n < 0 && errno == EIO) lineClosed_ = true;
-        return;
-    }
+    if (n <= 0) return;
     const WireTime now = WireClock::now();
     if (radio_.hasPartialRequest() && now - lastInput_ > kPartialRequestAge) {
         radio_.dropPartialRequest();

@@ -1,11 +1,12 @@
 // Serves the simulated radio on its terminal: reads what the program sends, lets the radio
 // answer, and sends the answers when the wire schedule says they are due. Keeps serving when the
-// program closes the terminal and opens it again.
+// program closes the terminal and opens it again (the terminal stays open on the radio's side).
 #pragma once
 
 #include <signal.h>
 
 #include <csignal>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -32,6 +33,9 @@ public:
     // One pass: sends what is due, takes what arrived. Public for tests that drive the loop.
     void serveOnce(const sigset_t* waitMask);
 
+    // Called about once a second while nothing arrives and nothing is due.
+    void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
+
 private:
     void sendDue();
     void receive();
@@ -44,9 +48,10 @@ private:
     int fd_;
     ServerSettings settings_;
     std::ostream& log_;
-    bool lineClosed_ = false;
     bool savePending_ = false;
     WireTime lastInput_{};
+    WireTime lastIdleCall_{};
+    std::function<void()> idleHook_;
 };
 
 }  // namespace k7x::sim

@@ -64,8 +64,4 @@ std::optional<WireTime> WireSchedule::nextDue() const {
     return queue_.front().at;
 }
 
-void WireSchedule::clear() {
-    queue_.clear();
-}
-
 }  // namespace k7x::sim

@@ -37,8 +37,6 @@ public:
     // Removes and returns the bytes due at `now`, in order.
     std::vector<Byte> takeDue(WireTime now);
     std::optional<WireTime> nextDue() const;
-    // The program closed the line: nothing more is owed to it.
-    void clear();
 
 private:
     struct Scheduled {
