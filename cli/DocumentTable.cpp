@@ -37,8 +37,10 @@ std::string Joined(const Range& values) {
 }
 
 // The group a channel is shown in; the "MEM" channels form their own group in every mode.
+// Mode 0 has no "VFO" group, although a new document holds channel 401 in every mode: -1.
 int DisplayGroup(int channelNo, int mode) {
     if (channelNo >= kFirstMemChannel && channelNo <= kLastMemChannel) return mode == 0 ? 8 : 11;
+    if (channelNo == kVfoChannel) return mode == 0 ? -1 : 10;
     return GroupOfChannel(channelNo, mode);
 }
 
@@ -159,8 +161,10 @@ void WriteChannels(std::ostream& out, const DocumentState& doc, Prompts& prompts
     TextTable table(kChannelColumns);
     for (const ChannelRecord* c : channels) {
         const int group = DisplayGroup(c->ChannelNo, mode);
+        const bool vfo = c->ChannelNo == kVfoChannel;
         std::vector<std::string> row{
-            Num(c->ChannelNo), GroupName(group, mode), Num(c->ChannelNo - GroupStart(group, mode)),
+            Num(c->ChannelNo), vfo ? "VFO" : GroupName(group, mode),
+            vfo ? "1" : Num(c->ChannelNo - GroupStart(group, mode)),
             DisplayForGroup(c->Frequency.str(), group, mode, doc, prompts)};
         for (std::string& cell : ChannelSettingCells(*c)) row.push_back(std::move(cell));
         table.addRow(std::move(row));

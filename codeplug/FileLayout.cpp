@@ -18,6 +18,8 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 // Calls op for every leaf field of a record, with the field's absolute byte position.
 template <class Record, class Op>
