@@ -102,8 +102,9 @@ public:
     virtual void imageUnpacked(bool /*ok*/) {}
     // The user accepted starting another program version: end this program at once.
     virtual void endProgram() {}
-    // Every start that was accepted ends here exactly once, with the engine idle again (for a
-    // completed read, imageUnpacked follows or has already happened).
+    // Every start that was accepted ends here exactly once, with no transfer running any more.
+    // After a completed read, imageUnpacked follows (or, when a message box's event loop let
+    // the timer through, has already happened); the engine refuses new starts until then.
     virtual void transferFinished(const TransferOutcome& /*outcome*/) {}
 };
 

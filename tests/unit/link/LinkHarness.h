@@ -3,6 +3,8 @@
 // that answers every request as a real one does unless a test's hook says otherwise.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -66,6 +68,11 @@ struct ScriptedRadio {
 // Prompts that let a test act while a message is open, as a nested event loop would.
 struct HookedPrompts : RecordingPrompts {
     std::function<void(const std::string&)> during;
+    std::function<void()> duringPassword;
+    std::optional<std::string> askPassword() override {
+        if (duringPassword) duringPassword();
+        return RecordingPrompts::askPassword();
+    }
     Answer message(const std::string& text, Buttons buttons, Icon icon,
                    const std::string& title) override {
         if (during) during(text);
@@ -211,7 +218,14 @@ public:
         }
         return n;
     }
-    const TransferOutcome& outcome() const { return listener.outcomes.back(); }
+    const TransferOutcome& outcome() const {
+        static const TransferOutcome none{};
+        if (listener.outcomes.empty()) {
+            ADD_FAILURE() << "the transfer has not ended";
+            return none;
+        }
+        return listener.outcomes.back();
+    }
 };
 
 // A radio image with a recognisable byte in every position.

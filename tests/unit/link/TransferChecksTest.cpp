@@ -50,6 +50,24 @@ TEST(TransferChecks, Password) {
     }
 }
 
+TEST(TransferChecks, RepliesArrivingWhileThePasswordIsAskedAreNotLookedAt) {
+    LinkHarness h;
+    h.radio.setPassword({'p', 'w'});
+    h.prompts.passwords = {"pw"};
+    h.prompts.duringPassword = [&] {
+        // A late copy of the information block, delivered by the dialog's event loop.
+        std::array<Byte, kBlockSize> block{};
+        std::copy(h.radio.info.begin() + 0x10, h.radio.info.begin() + 0x20, block.begin());
+        h.engine.onBytesReceived(BuildBlockReply(kInformationBlockAddress, block));
+        h.engine.onTimer(TimerId::WaitTimer);
+    };
+    h.engine.start(Operation::ImageRead);
+    h.run();
+    EXPECT_EQ(h.prompts.passwordRequests, 1);
+    EXPECT_EQ(h.count(RequestKind::ReadBlock, 0), 1);
+    EXPECT_TRUE(h.outcome().completed);
+}
+
 TEST(TransferChecks, PasswordTypedOnceServesLaterTransfers) {
     LinkHarness h;
     h.radio.setPassword({'k', '7', 'x', '1'});

@@ -20,6 +20,7 @@ TEST(TransferRetry, SilentRadioGetsFourAlternatingHandshakesThenTheQuestion) {
     LinkHarness h;
     h.radio.hook = [](const ParsedRequest&, int) { return kSilent; };
     h.prompts.answers = {Answer::Ok, Answer::Cancel};
+    h.doc.MemImage.fill(0x55);
     const CodeplugDocument before = h.doc.WorkDoc;
     h.engine.start(Operation::ImageRead);
     h.run();
@@ -36,6 +37,7 @@ TEST(TransferRetry, SilentRadioGetsFourAlternatingHandshakesThenTheQuestion) {
     EXPECT_FALSE(h.port.isOpen());
     EXPECT_EQ(h.progress.closed, 1);
     EXPECT_EQ(h.doc.WorkDoc, before);
+    EXPECT_EQ(h.doc.MemImage, MemoryImage{});  // no stale image survives a failed read
     EXPECT_TRUE(h.listener.unpackedAt.empty());
 }
 
@@ -74,6 +76,19 @@ TEST(TransferRetry, InformationBlockIsSentThreeTimesThenTheQuestion) {
     EXPECT_EQ(h.count(RequestKind::WriteBlock), 0);
     EXPECT_EQ(h.prompts.texts(), (Texts{"<9005>", "<9008>"}));
     EXPECT_EQ(h.radio.requests.back().kind, RequestKind::End);
+
+    // After a restart the information block has its three attempts again.
+    LinkHarness again;
+    int silent = 0;
+    again.radio.hook = [&](const ParsedRequest& r, int) -> std::optional<RadioAction> {
+        if (r.kind == RequestKind::ReadBlock && r.address == 0x3E10 && ++silent <= 4)
+            return kSilent;
+        return std::nullopt;
+    };
+    again.engine.start(Operation::ImageWrite);
+    again.run();
+    EXPECT_EQ(again.count(RequestKind::ReadBlock, 0x3E10), 5);
+    EXPECT_EQ(again.prompts.texts(), (Texts{"<9005>", "<9008>", "<9010>"}));
 }
 
 TEST(TransferRetry, ResendRequestsUseNoRetryBudgetButCannotHoldTheTransferForever) {
