@@ -1,0 +1,221 @@
+#include "link/ui/FrmRadioInfo.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "codeplug/CodeplugFile.h"
+#include "codeplug/DocumentState.h"
+#include "shell/Models.h"
+#include "shell/ui/Captions.h"
+#include "shell/ui/Twips.h"
+
+namespace k7x {
+
+namespace {
+
+constexpr int kCountryModes = 3;
+constexpr int kLabelGapTwips = 50;
+
+// The radio's bytes are single-byte characters; every byte shows as one character.
+QString areaText(const std::string& text) {
+    const std::size_t nul = text.find('\0');
+    const std::string cut = nul == std::string::npos ? text : text.substr(0, nul);
+    return QString::fromLatin1(cut.data(), static_cast<qsizetype>(cut.size()));
+}
+
+template <std::size_t N>
+QString fieldText(const FixedText<N>& field) {
+    return areaText(field.str());
+}
+
+}  // namespace
+
+QLabel* FrmRadioInfo::makeLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* FrmRadioInfo::makeText(int index) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("Text1_%1").arg(index));
+    // What is typed here would be kept nowhere; the boxes only show (and let the user copy).
+    box->setReadOnly(true);
+    Text1[static_cast<std::size_t>(index)] = box;
+    return box;
+}
+
+FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool helpEnabled,
+                           QWidget* parent)
+    : QWidget(parent), info_(info), prompts_(prompts) {
+    setObjectName(QStringLiteral("FrmRadioInfo"));
+    setWindowTitle(LangText(prompts, kTextRadioInfoCaption));
+    auto text = [&prompts](int number) { return LangText(prompts, number); };
+
+    // The fields from the top, each with its label.
+    Combo1_0 = new QComboBox(this);
+    Combo1_0->setObjectName(QStringLiteral("Combo1_0"));
+    Combo1_0->addItem(QString::fromStdString(ModelDisplayName(kModelName)));
+    Combo3 = new QComboBox(this);
+    Combo3->setObjectName(QStringLiteral("Combo3"));
+    Combo1_1 = new QComboBox(this);
+    Combo1_1->setObjectName(QStringLiteral("Combo1_1"));
+    for (int mode = 0; mode < kCountryModes; ++mode) {
+        Combo3->addItem(QString::fromStdString(CountryModeName(mode)));
+        Combo1_1->addItem(QString::fromStdString(BandTextOfMode(mode).value_or(std::string())));
+    }
+    // The lists show the radio's values; choosing another entry would change nothing.
+    for (QComboBox* list : {Combo1_0, Combo3, Combo1_1}) list->setEnabled(false);
+
+    for (int i = 0; i < 12; ++i) {
+        if (i != 4) makeText(i);
+    }
+    repairReason_ = new QPlainTextEdit(this);
+    repairReason_->setObjectName(QStringLiteral("Text1_4"));
+    repairReason_->setReadOnly(true);
+    repairReason_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    repairReason_->setFixedHeight(TwipsToPixels(900));
+    // The version is fixed information, set apart by the window's own colour.
+    QPalette versionPalette = Text1[5]->palette();
+    versionPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
+    Text1[5]->setPalette(versionPalette);
+
+    struct Row {
+        QLabel* label;
+        QWidget* field;
+    };
+    auto* reasonLabels = new QWidget(this);
+    auto* reasonLayout = new QVBoxLayout(reasonLabels);
+    reasonLayout->setContentsMargins(0, 0, 0, 0);
+    QLabel* reason1 = makeLabel(QStringLiteral("Label1_5"), text(21011));
+    QLabel* reason2 = makeLabel(QStringLiteral("Label1_7"), text(21012));
+    reasonLayout->addWidget(reason1);
+    reasonLayout->addWidget(reason2);
+    reasonLayout->addStretch(1);
+
+    const std::vector<Row> rows = {
+        {makeLabel(QStringLiteral("Label2"), text(21002)), Text1[0]},
+        {makeLabel(QStringLiteral("Label1_8"), text(21003)), Text1[6]},
+        {makeLabel(QStringLiteral("Label1_9"), text(21004)), Text1[7]},
+        {makeLabel(QStringLiteral("Label1_0"), text(21005)), Combo1_0},
+        // The mode label has no language text: it keeps its built-in caption.
+        {makeLabel(QStringLiteral("Label1_14"), QStringLiteral("模式")), Combo3},
+        {makeLabel(QStringLiteral("Label1_1"), text(21006)), Combo1_1},
+        {makeLabel(QStringLiteral("Label1_2"), text(21007)), Text1[1]},
+        {makeLabel(QStringLiteral("Label1_3"), text(21008)), Text1[2]},
+        {makeLabel(QStringLiteral("Label1_4"), text(21009)), Text1[3]},
+        {makeLabel(QStringLiteral("Label1_6"), text(21010)), Text1[5]},
+        {nullptr, repairReason_},
+    };
+
+    Frame1 = new QGroupBox(text(21001), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    std::vector<Row> dealerRows;
+    for (int i = 0; i < 4; ++i) {
+        QLabel* label = makeLabel(QStringLiteral("Label1_%1").arg(10 + i), text(21013 + i));
+        label->setParent(Frame1);
+        Text1[static_cast<std::size_t>(8 + i)]->setParent(Frame1);
+        dealerRows.push_back({label, Text1[static_cast<std::size_t>(8 + i)]});
+    }
+
+    // Every label ends 50 twips before the common left edge of the fields.
+    int labelWidth = std::max(reason1->sizeHint().width(), reason2->sizeHint().width());
+    for (const Row& row : rows)
+        if (row.label) labelWidth = std::max(labelWidth, row.label->sizeHint().width());
+    for (const Row& row : dealerRows)
+        labelWidth = std::max(labelWidth, row.label->sizeHint().width());
+    const int gap = TwipsToPixels(kLabelGapTwips);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(gap);
+    grid->setColumnMinimumWidth(0, labelWidth);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const Row& row = rows[static_cast<std::size_t>(r)];
+        grid->addWidget(row.label ? static_cast<QWidget*>(row.label) : reasonLabels, r, 0);
+        grid->addWidget(row.field, r, 1);
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto* dealerGrid = new QGridLayout(Frame1);
+    dealerGrid->setHorizontalSpacing(gap);
+    // The frame's own margin is taken off its label column, so its fields line up with the
+    // fields above.
+    const int frameMargin = dealerGrid->contentsMargins().left() + Frame1->contentsMargins().left();
+    dealerGrid->setColumnMinimumWidth(0, std::max(0, labelWidth - frameMargin));
+    for (int r = 0; r < static_cast<int>(dealerRows.size()); ++r) {
+        dealerGrid->addWidget(dealerRows[static_cast<std::size_t>(r)].label, r, 0);
+        dealerGrid->addWidget(dealerRows[static_cast<std::size_t>(r)].field, r, 1);
+    }
+    dealerGrid->setColumnStretch(1, 1);
+
+    CommandClose = new QPushButton(this);
+    CommandClose->setObjectName(QStringLiteral("CommandClose"));
+    CommandHelp = new QPushButton(this);
+    CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
+    CommandHelp->setVisible(helpEnabled);
+    SetCloseHelpCaption(*this, prompts);
+    connect(CommandClose, &QPushButton::clicked, this, &FrmRadioInfo::CommandClose_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CommandClose);
+    buttons->addWidget(CommandHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(Frame1);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    ShowByData();
+}
+
+void FrmRadioInfo::ShowByData() {
+    const int modelIndex =
+        Combo1_0->findText(QString::fromStdString(ModelDisplayName(info_.InfoModel)));
+    Combo1_0->setCurrentIndex(modelIndex >= 0 ? modelIndex : 0);
+
+    const int mode = info_.InfoCountryMode;
+    const bool knownMode = mode >= 0 && mode < kCountryModes;
+    Combo3->setCurrentIndex(knownMode ? mode : 0);
+    if (const std::optional<std::string> band = BandTextOfMode(mode); band && knownMode) {
+        Combo1_1->setCurrentIndex(Combo1_1->findText(QString::fromStdString(*band)));
+    } else {
+        // The band list is left empty; the rest of the window still shows what the radio sent.
+        Combo1_1->setCurrentIndex(-1);
+        prompts_.message(kCountryModeError, Buttons::Ok, Icon::None);
+    }
+
+    Text1[0]->setText(areaText(info_.SalesAreaCode));
+    Text1[1]->setText(fieldText(info_.SerialNumber));
+    Text1[2]->setText(fieldText(info_.FactoryDate));
+    Text1[3]->setText(fieldText(info_.RepairDate));
+    repairReason_->setPlainText(fieldText(info_.RepairReason));
+    Text1[5]->setText(areaText(info_.InfoVersion));
+    Text1[6]->setText(fieldText(info_.BatchNumber));
+    Text1[7]->setText(fieldText(info_.CustomerCode));
+    Text1[8]->setText(fieldText(info_.DealerCode));
+    Text1[9]->setText(fieldText(info_.StockInTime));
+    Text1[10]->setText(fieldText(info_.SaleTime));
+    Text1[11]->setText(fieldText(info_.HandledBy));
+}
+
+void FrmRadioInfo::CommandClose_Click() {
+    // Inside the main window the frame around the window is what closes.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+}  // namespace k7x

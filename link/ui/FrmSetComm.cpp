@@ -1,0 +1,131 @@
+#include "link/ui/FrmSetComm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "shell/SetupFile.h"
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+namespace {
+
+constexpr int kChoiceColumns = 4;
+
+// "Port 3: /dev/ttyUSB0 (FT232R USB UART)", or the bare device without a language file.
+QString deviceTip(const Prompts& prompts, const PortMap::Entry& entry) {
+    QString device = QString::fromStdString(entry.path);
+    if (!entry.description.empty())
+        device += QStringLiteral(" (") + QString::fromStdString(entry.description) + u')';
+    const QString form = LangText(prompts, kTextPortDevice);
+    if (!form.contains(QStringLiteral("%2"))) return device;
+    return form.arg(entry.number).arg(device);
+}
+
+QString missingTip(const Prompts& prompts, int number) {
+    const QString form = LangText(prompts, kTextMissingPort);
+    return form.contains(QStringLiteral("%1")) ? form.arg(number) : QString();
+}
+
+}  // namespace
+
+FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan scan,
+                       QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts), scan_(std::move(scan)) {
+    setObjectName(QStringLiteral("FrmSetComm"));
+    setWindowTitle(LangText(prompts, kTextPortCaption));
+
+    Frame1 = new QGroupBox(LangText(prompts, kTextPortFrame), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(Frame1);
+    const QString prefix = LangText(prompts, kTextPortPrefix);
+    for (int i = 0; i < kPortChoices; ++i) {
+        auto* option = new QRadioButton(prefix + QString::number(i + 1), Frame1);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        grid->addWidget(option, i / kChoiceColumns, i % kChoiceColumns);
+        Option1[static_cast<std::size_t>(i)] = option;
+    }
+
+    Scan();
+
+    CommandOK = new QPushButton(this);
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandOK->setDefault(true);
+    CommandCancel = new QPushButton(this);
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    SetOKCancelCaption(*this, prompts);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+    connect(CommandOK, &QPushButton::clicked, this, &FrmSetComm::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FrmSetComm::CommandCancel_Click);
+
+    // The stored port shows as chosen even when it has no device now (it stays confirmable).
+    if (settings_.ComPortNo >= 1 && settings_.ComPortNo <= kPortChoices)
+        Option1[static_cast<std::size_t>(settings_.ComPortNo - 1)]->setChecked(true);
+
+    ReCommTimer.setObjectName(QStringLiteral("ReCommTimer"));
+    ReCommTimer.setParent(this);
+    ReCommTimer.setInterval(kReCommIntervalMs);
+    connect(&ReCommTimer, &QTimer::timeout, this, &FrmSetComm::ReCommTimer_Timer);
+    ReCommTimer.start();
+}
+
+void FrmSetComm::Scan() {
+    if (settings_.IsWinNT60) {
+        for (QRadioButton* option : Option1) option->setEnabled(true);
+        return;
+    }
+    const PortMap map = scan_ ? scan_() : PortMap({}, {});
+    const std::vector<bool> available = map.availability();
+    for (int i = 0; i < kPortChoices; ++i) {
+        QRadioButton* option = Option1[static_cast<std::size_t>(i)];
+        const auto index = static_cast<std::size_t>(i);
+        option->setEnabled(index < available.size() && available[index]);
+        const std::optional<PortMap::Entry> entry = map.entry(i + 1);
+        option->setToolTip(entry && option->isEnabled() ? deviceTip(prompts_, *entry)
+                                                        : missingTip(prompts_, i + 1));
+    }
+    Frame1->setToolTip(map.entries().empty() ? LangText(prompts_, kTextNoSerialPorts) : QString());
+}
+
+int FrmSetComm::selectedIndex() const {
+    int selected = -1;
+    for (int i = 0; i < kPortChoices; ++i)
+        if (Option1[static_cast<std::size_t>(i)]->isChecked()) selected = i;
+    return selected;
+}
+
+void FrmSetComm::ReCommTimer_Timer() {
+    const int selected = selectedIndex();
+    Scan();
+    if (selected >= 0) Option1[static_cast<std::size_t>(selected)]->setChecked(true);
+}
+
+void FrmSetComm::CommandOK_Click() {
+    const int selected = selectedIndex();
+    if (selected >= 0) {
+        settings_.ComPortNo = static_cast<Int>(selected + 1);
+        WriteSetupNumber(settings_.SetupFilePath, kKeyComPort, selected + 1);
+    }
+    accept();
+}
+
+void FrmSetComm::CommandCancel_Click() {
+    reject();
+}
+
+void FrmSetComm::done(int result) {
+    ReCommTimer.stop();
+    QDialog::done(result);
+}
+
+}  // namespace k7x

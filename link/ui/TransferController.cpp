@@ -1,0 +1,127 @@
+#include "link/ui/TransferController.h"
+
+#include <QWidget>
+
+#include "link/ui/DesktopPrompts.h"
+#include "link/ui/FrmPassWord.h"
+#include "link/ui/FrmSetComm.h"
+#include "shell/VersionLoader.h"
+
+namespace k7x {
+
+TransferController::TransferController(TransferControllerServices services, QObject* parent)
+    : QObject(parent), s_(std::move(services)) {
+    if (!s_.resolver) s_.resolver = DesktopPortResolver(s_.settings);
+    if (!s_.portScan) s_.portScan = SystemPortScan(s_.settings);
+    if (!s_.launchVersion) {
+        s_.launchVersion = [this](const std::string& dataVersion) {
+            return LaunchProgramVersion(s_.settings.Versions, dataVersion, s_.settings.InstallRoot,
+                                        s_.prompts);
+        };
+    }
+
+    serial_ = std::make_unique<QtSerialLink>(s_.resolver);
+    progress_ =
+        std::make_unique<ProgressWindowDisplay>(s_.prompts, [this] { return dialogParent(); });
+    LinkEnvironment env{
+        s_.doc, s_.prompts, s_.settings.Versions,
+        // Only a program that really started may take over from this one.
+        [this](const std::string& dataVersion) { versionStarted_ = s_.launchVersion(dataVersion); },
+        *serial_, timers_, *progress_, *this};
+    engine_ = std::make_unique<TransferEngine>(std::move(env));
+    serial_->setEvents(engine_.get());
+    timers_.setEvents(engine_.get());
+
+    // The password dialog of a transfer shows the password kept for this run.
+    if (auto* desktop = dynamic_cast<DesktopPrompts*>(&s_.prompts))
+        desktop->setPasswordSource([this] { return engine_->storedPassword(); });
+}
+
+TransferController::~TransferController() {
+    // Nothing may reach the engine while it goes.
+    serial_->setEvents(nullptr);
+    timers_.setEvents(nullptr);
+    for (TimerId id : {TimerId::WaitTimer, TimerId::ReadOKTimer, TimerId::WaitSaveDataTimer})
+        timers_.stop(id);
+    serial_->close();
+    if (auto* desktop = dynamic_cast<DesktopPrompts*>(&s_.prompts)) desktop->setPasswordSource({});
+}
+
+bool TransferController::busy() const {
+    return engine_->isBusy();
+}
+
+bool TransferController::start(Operation operation) {
+    // A second start while one runs is refused before any window is touched.
+    if (engine_->isBusy()) return false;
+    if (operation != Operation::InformationRead)
+        emit commitEditsRequested(operation == Operation::ImageWrite);
+    versionStarted_ = false;
+    // Commands are disabled before the first question, so none can start a second transfer
+    // from inside the confirmation's event loop.
+    lastBusy_ = true;
+    emit busyChanged(true);
+    const bool accepted = engine_->start(operation);
+    updateBusy();
+    return accepted;
+}
+
+bool TransferController::startRead() {
+    return start(Operation::ImageRead);
+}
+
+bool TransferController::startWrite() {
+    return start(Operation::ImageWrite);
+}
+
+bool TransferController::startInfo() {
+    return start(Operation::InformationRead);
+}
+
+void TransferController::choosePort(QWidget* parent) {
+    FrmSetComm dialog(s_.settings, s_.prompts, s_.portScan, parent);
+    dialog.exec();
+}
+
+void TransferController::enterPassword(QWidget* parent) {
+    FrmPassWord dialog(s_.prompts, engine_->storedPassword(), parent);
+    if (dialog.exec() == QDialog::Accepted) engine_->setStoredPassword(dialog.password());
+}
+
+void TransferController::closePort() {
+    serial_->close();
+}
+
+void TransferController::updateBusy() {
+    const bool now = engine_->isBusy();
+    if (now == lastBusy_) return;
+    lastBusy_ = now;
+    emit busyChanged(now);
+}
+
+// ---- the engine's reports ----
+
+void TransferController::closeChildWindows() {
+    emit closeChildWindowsRequested();
+}
+
+void TransferController::showRadioInformation() {
+    emit radioInformationReady();
+}
+
+void TransferController::imageUnpacked(bool ok) {
+    if (ok) emit documentReplaced();
+    updateBusy();
+}
+
+void TransferController::endProgram() {
+    if (versionStarted_) emit programEndRequested();
+}
+
+void TransferController::transferFinished(const TransferOutcome& outcome) {
+    lastOutcome_ = outcome;
+    emit transferEnded(outcome);
+    updateBusy();
+}
+
+}  // namespace k7x
