@@ -51,15 +51,15 @@ std::optional<Arguments> ParseArguments(const Command& command,
             name = word.substr(0, eq);
             inlineValue = word.substr(eq + 1);
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& o : command.options) {
-            if (o.name == name) spec = &o;
+            if (o.name == name) known = &o;
         }
-        if (!spec) {
+        if (!known) {
             problem = "unknown option " + name + " for " + command.name;
             return std::nullopt;
         }
-        if (spec->value.empty()) {
+        if (known->value.empty()) {
             if (inlineValue) {
                 problem = "option " + name + " takes no value";
                 return std::nullopt;
@@ -70,7 +70,7 @@ std::optional<Arguments> ParseArguments(const Command& command,
         } else if (i + 1 < words.size()) {
             args.values[name] = words[++i];
         } else {
-            problem = "option " + name + " needs a value (" + spec->value + ")";
+            problem = "option " + name + " needs a value (" + known->value + ")";
             return std::nullopt;
         }
     }

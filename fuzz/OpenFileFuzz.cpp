@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DocumentState doc;
     CountingPrompts prompts;
     bool launched = false;
-    const OpenResult result =
-        OpenFileContent(doc, bytes, versions, prompts, [&](const std::string&) { launched = true; });
+    const OpenResult result = OpenFileContent(doc, bytes, versions, prompts,
+                                              [&](const std::string&) { launched = true; });
     Check(!launched);  // every question is answered No
 
     if (result != OpenResult::Opened) {
