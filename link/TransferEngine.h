@@ -4,6 +4,8 @@
 // the stored password outlive single transfers.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
