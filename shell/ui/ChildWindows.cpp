@@ -22,6 +22,16 @@ const EmptyWindow kEmptyWindows[] = {
     {&kToneTipsWindow, 29000, 7000, 5000},    {&kRadioInfoWindow, 21000, 7000, 5000},
 };
 
+// An editing window whose own content is not there yet: it keeps the window's size.
+class PlaceholderWindow : public QWidget {
+public:
+    explicit PlaceholderWindow(QSize size) : size_(size) {}
+    QSize sizeHint() const override { return size_; }
+
+private:
+    QSize size_;
+};
+
 const EmptyWindow* findEmpty(const QString& name) {
     for (const EmptyWindow& w : kEmptyWindows)
         if (*w.name == name) return &w;
@@ -43,11 +53,12 @@ QWidget* ChildWindowFactory::create(const QString& name, const Prompts& prompts)
             return window;
         }
     }
-    auto* window = new QWidget;
-    window->setObjectName(name);
     const EmptyWindow* w = findEmpty(name);
+    auto* window = new PlaceholderWindow(
+        w ? QSize(TwipsToPixels(w->widthTwips), TwipsToPixels(w->heightTwips)) : QSize(400, 300));
+    window->setObjectName(name);
     window->setWindowTitle(w ? LangText(prompts, w->caption) : name);
-    if (w) window->resize(TwipsToPixels(w->widthTwips), TwipsToPixels(w->heightTwips));
+    window->resize(window->sizeHint());
     return window;
 }
 

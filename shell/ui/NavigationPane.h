@@ -20,7 +20,7 @@ class NavigationPane : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMinimumWidthTwips = 300;
-    static constexpr int kInitialWidthTwips = 2700;
+    static constexpr int kInitialWidthTwips = 3300;
 
     // innerWidthTwips gives the main window's inner width, the pane's upper limit.
     NavigationPane(std::function<int()> innerWidthTwips, QWidget* parent = nullptr);

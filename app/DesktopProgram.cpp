@@ -1,0 +1,62 @@
+#include "app/DesktopProgram.h"
+
+#include "link/ui/MainWindowLink.h"
+#include "shell/LangTexts.h"
+#include "shell/StartUp.h"
+#include "shell/VersionLoader.h"
+#include "shell/ui/AppIcon.h"
+#include "shell/ui/SplashWindow.h"
+
+namespace k7x {
+
+DesktopProgram::DesktopProgram() = default;
+
+DesktopProgram::~DesktopProgram() {
+    // The main window refers to everything else; it goes first, the transfers next.
+    main_.reset();
+    transfers_.reset();
+}
+
+bool DesktopProgram::launchVersion(const std::string& dataVersion) {
+    return LaunchProgramVersion(settings_.Versions, dataVersion, settings_.InstallRoot, *prompts_);
+}
+
+void DesktopProgram::start() {
+    QApplication::setWindowIcon(ApplicationIcon());
+    prompts_ = std::make_unique<DesktopPrompts>(
+        [this](int number) { return GetLangText(settings_, number); });
+    RunStartSequence(settings_, doc_, StartEnvironment::fromProcess(), *prompts_);
+    placement_ = std::make_unique<WindowPlacementStore>(QString::fromStdString(settings_.AppTitle));
+
+    TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
+    link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
+    transfers_ = std::make_unique<TransferController>(std::move(link));
+    prompts_->setPasswordSource([this] { return transfers_->storedPassword(); });
+    RegisterRadioInfoWindow(children_, doc_, *prompts_, settings_);
+
+    // The splash window opens the main window after two seconds or a click.
+    auto* splash = new frmSplash(QString::fromStdString(settings_.ProgramFolder),
+                                 settings_.LangIndex, [this] { openMainWindow(); });
+    splash->setWindowTitle(QString::fromStdString(settings_.AppTitle));
+    splash->show();
+}
+
+void DesktopProgram::openMainWindow() {
+    MainWindowServices services{
+        settings_, doc_, *prompts_, files_, children_, transfers_.get(), placement_.get(), {}, {}};
+    services.shutdownDuties = [this] { RunShutdownDuties(settings_); };
+    services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
+    main_ = std::make_unique<frmMain>(std::move(services));
+    prompts_->setParentWindow(main_.get());
+    ConnectTransferController(*transfers_, *main_);
+    main_->show();
+    // The first activation rebuilds the texts when the stored language differs from the
+    // system's; it runs here too for window systems that do not report the activation.
+    main_->Form_Activate();
+}
+
+int DesktopProgram::exec() {
+    return QApplication::exec();
+}
+
+}  // namespace k7x

@@ -1,0 +1,46 @@
+// The desktop program as a whole: the objects the windows share, the start routine with the
+// splash window, and the main window it opens.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "codeplug/DocumentState.h"
+#include "link/ui/DesktopPrompts.h"
+#include "link/ui/TransferController.h"
+#include "shell/AppSettings.h"
+#include "shell/WindowPlacement.h"
+#include "shell/ui/ChildWindows.h"
+#include "shell/ui/FileChooser.h"
+#include "shell/ui/MainWindow.h"
+
+namespace k7x {
+
+class DesktopProgram {
+public:
+    DesktopProgram();
+    ~DesktopProgram();
+
+    // The start routine: settings, language, the first document, the splash window.
+    void start();
+    // Runs until the main window has closed; the process exit status.
+    int exec();
+
+    // The main window once the splash window has opened it, else nullptr.
+    frmMain* mainWindow() const { return main_.get(); }
+
+private:
+    void openMainWindow();
+    bool launchVersion(const std::string& dataVersion);
+
+    AppSettings settings_;
+    DocumentState doc_;
+    std::unique_ptr<DesktopPrompts> prompts_;
+    DialogFileChooser files_;
+    ChildWindowFactory children_;
+    std::unique_ptr<WindowPlacementStore> placement_;
+    std::unique_ptr<TransferController> transfers_;
+    std::unique_ptr<frmMain> main_;
+};
+
+}  // namespace k7x
