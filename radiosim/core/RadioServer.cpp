@@ -50,7 +50,8 @@ void RadioServer::run(const volatile std::sig_atomic_t& stop, const sigset_t* wa
     while (!stop) serveOnce(waitMask);
 }
 
-void RadioServer::serveOnce(const sigset_t* waitMask) {
+void RadioServer::serveOnce(const sigset_t* waitMask,
+                            std::optional<std::chrono::nanoseconds> maxWait) {
     sendDue();
     // Saved once the answer to END is on its way, so the program never waits for the disk.
     if (savePending_ && !wire_.nextDue()) {
@@ -68,6 +69,7 @@ void RadioServer::serveOnce(const sigset_t* waitMask) {
         }
         wake = std::max(lastInput_, lastIdleCall_) + kIdleInterval;
     }
+    if (maxWait && (!wake || *wake > now + *maxWait)) wake = now + *maxWait;
     pollfd pfd{fd_, POLLIN, 0};
     timespec timeout{};
     if (wake) timeout = toTimespec(duration_cast<nanoseconds>(*wake - now));

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -30,8 +31,10 @@ public:
     // in force while the server waits, so a signal can only arrive then.
     void run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask);
 
-    // One pass: sends what is due, takes what arrived. Public for tests that drive the loop.
-    void serveOnce(const sigset_t* waitMask);
+    // One pass: sends what is due, waits for input (at most maxWait when given) and takes what
+    // arrived. Public for tests that drive the loop.
+    void serveOnce(const sigset_t* waitMask,
+                   std::optional<std::chrono::nanoseconds> maxWait = std::nullopt);
 
     // Called about once a second while nothing arrives and nothing is due.
     void setIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
