@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/ui/AppIcon.h"
 #include "shell/ui/Captions.h"
 
 namespace k7x {
@@ -36,7 +37,6 @@ frmAbout::frmAbout(const Prompts& prompts, QWidget* parent) : QDialog(parent) {
     QFont small = lblDisclaimer->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     lblDisclaimer->setFont(small);
-    lblDisclaimer->setEnabled(false);  // greyed, as fine print
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -50,12 +50,22 @@ frmAbout::frmAbout(const Prompts& prompts, QWidget* parent) : QDialog(parent) {
     buttons->addStretch();
     buttons->addWidget(cmdOK);
 
+    auto* logo = new QLabel(this);
+    logo->setPixmap(ApplicationIcon().pixmap(64, 64));
+    logo->setAlignment(Qt::AlignTop);
+    auto* heading = new QVBoxLayout;
+    heading->addWidget(lblTitle);
+    heading->addWidget(lblVersion);
+    heading->addSpacing(8);
+    heading->addWidget(lblDescription);
+    heading->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(logo);
+    top->addSpacing(8);
+    top->addLayout(heading, 1);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblTitle);
-    layout->addWidget(lblVersion);
-    layout->addSpacing(8);
-    layout->addWidget(lblDescription);
-    layout->addStretch();
+    layout->addLayout(top, 1);
     layout->addWidget(rule);
     layout->addWidget(lblDisclaimer);
     layout->addLayout(buttons);
@@ -66,7 +76,7 @@ frmAbout::frmAbout(const Prompts& prompts, QWidget* parent) : QDialog(parent) {
     lblDescription->setText(LangText(prompts, 24003));
     lblDisclaimer->setText(LangText(prompts, 24004));
     cmdOK->setText(LangText(prompts, 24005));
-    resize(420, 260);
+    resize(480, 280);
 }
 
 }  // namespace k7x

@@ -21,7 +21,7 @@ FrmSetLanguage::FrmSetLanguage(AppSettings& settings, const Prompts& prompts, QW
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setMinimumWidth(160);
+    Combo1->setMinimumWidth(200);
     Combo1->installEventFilter(this);
     Label1->setBuddy(Combo1);
 
