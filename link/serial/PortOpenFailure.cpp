@@ -46,7 +46,7 @@ std::string DescribeOpenFailure(const std::string& shown, const std::string& dev
                                 OpenProblem problem, const DeviceFacts& facts,
                                 const std::string& systemText) {
     std::string text = "Device: " + shown;
-    if (!device.empty() && device != shown) text += " (" + device + ")";
+    if (!device.empty() && shown.find(device) == std::string::npos) text += " (" + device + ")";
     text += "\n";
     switch (problem) {
         case OpenProblem::NoDevice:
