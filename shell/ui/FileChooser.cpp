@@ -11,8 +11,11 @@ std::optional<std::string> DialogFileChooser::chooseOpenFile(QWidget* parent,
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QString::fromStdString(filter));
+    if (!lastFolder_.empty()) dialog.setDirectory(QString::fromStdString(lastFolder_));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath().toStdString();
+    return chosen.toStdString();
 }
 
 std::optional<std::string> DialogFileChooser::chooseSaveFile(QWidget* parent,
@@ -24,10 +27,15 @@ std::optional<std::string> DialogFileChooser::chooseSaveFile(QWidget* parent,
     dialog.setNameFilter(QString::fromStdString(filter));
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     const QFileInfo preset(QString::fromStdString(presetPath));
-    if (preset.isAbsolute()) dialog.setDirectory(preset.absolutePath());
+    if (preset.isAbsolute())
+        dialog.setDirectory(preset.absolutePath());
+    else if (!lastFolder_.empty())
+        dialog.setDirectory(QString::fromStdString(lastFolder_));
     dialog.selectFile(preset.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath().toStdString();
+    return chosen.toStdString();
 }
 
 }  // namespace k7x

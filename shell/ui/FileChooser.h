@@ -22,11 +22,15 @@ public:
 };
 
 // The desktop implementation with QFileDialog; a name typed without extension gets ".dat".
+// Each dialog starts in the folder the last one ended in.
 class DialogFileChooser : public FileChooser {
 public:
     std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& filter) override;
     std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& filter,
                                               const std::string& presetPath) override;
+
+private:
+    std::string lastFolder_;
 };
 
 }  // namespace k7x

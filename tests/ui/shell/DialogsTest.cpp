@@ -1,5 +1,6 @@
 // The splash window, the About box, the model information dialog and the language dialog.
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -204,6 +205,34 @@ private slots:
         QTest::keyClick(combo(dialog, "Combo1"), Qt::Key_Return);
         QVERIFY(dialog.isVisible());
         QVERIFY(QApplication::focusWidget() != combo(dialog, "Combo1"));
+    }
+
+    // ---- file dialogs ----
+
+    void saveDialogAddsTheExtensionAndCancelGivesNoName() {
+        QTemporaryDir dir;
+        DialogFileChooser chooser;
+        QTimer::singleShot(0, [&dir] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Codeplug files (*.dat)")});
+            dialog->selectFile(dir.filePath(QStringLiteral("mine")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const auto name =
+            chooser.chooseSaveFile(nullptr, "Codeplug files (*.dat)",
+                                   dir.filePath(QStringLiteral("new.dat")).toStdString());
+        QVERIFY(name);
+        QCOMPARE(QString::fromStdString(*name), dir.filePath(QStringLiteral("mine.dat")));
+
+        QTimer::singleShot(0, [&dir] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // The next dialog starts where the last one ended.
+            QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+            dialog->reject();
+        });
+        QVERIFY(!chooser.chooseOpenFile(nullptr, "Codeplug files (*.dat)"));
     }
 
     // ---- language ----
