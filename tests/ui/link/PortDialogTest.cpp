@@ -1,0 +1,193 @@
+// The port dialog: which choices are enabled, the rescan while open, and what OK and Cancel
+// store.
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "RecordingPrompts.h"
+#include "link/ui/FrmSetComm.h"
+#include "shell/SetupFile.h"
+
+using namespace k7x;
+
+namespace {
+
+// Port numbers named in the setup file, every named device present.
+struct FakePorts {
+    std::map<int, std::string> configured;
+    int scans = 0;
+
+    PortScan scan() {
+        return [this] {
+            ++scans;
+            return PortMap(configured, {}, [](const std::string&) { return true; });
+        };
+    }
+};
+
+}  // namespace
+
+class PortDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    AppSettings settings_;
+    test::RecordingPrompts prompts_;
+    FakePorts ports_;
+
+    std::unique_ptr<FrmSetComm> dialog() {
+        return std::make_unique<FrmSetComm>(settings_, prompts_, ports_.scan());
+    }
+    static QRadioButton* option(FrmSetComm& d, int index) {
+        return d.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index));
+    }
+    static std::vector<int> enabledPorts(FrmSetComm& d) {
+        std::vector<int> out;
+        for (int i = 0; i < kPortChoices; ++i)
+            if (option(d, i)->isEnabled()) out.push_back(i + 1);
+        return out;
+    }
+    QString setupText() const {
+        QFile f(QString::fromStdString(settings_.SetupFilePath));
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    }
+    void writeSetup(const QByteArray& text) {
+        QFile f(QString::fromStdString(settings_.SetupFilePath));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+
+private slots:
+    void init() {
+        settings_ = AppSettings{};
+        settings_.SetupFilePath = dir_.filePath(QStringLiteral("mysetup.ini")).toStdString();
+        QFile::remove(QString::fromStdString(settings_.SetupFilePath));
+        ports_ = FakePorts{};
+        prompts_ = test::RecordingPrompts{};
+    }
+
+    void captionsAndNames() {
+        auto d = dialog();
+        QCOMPARE(d->windowTitle(), QStringLiteral("<22000>"));
+        QCOMPARE(d->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral("<22001>"));
+        // The prefix is followed directly by the number.
+        QCOMPARE(option(*d, 0)->text(), QStringLiteral("<22002>1"));
+        QCOMPARE(option(*d, 15)->text(), QStringLiteral("<22002>16"));
+        QVERIFY(option(*d, 16) == nullptr);
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("CommandOK"))->text(),
+                 QStringLiteral("<9017>"));
+        QCOMPARE(d->findChild<QPushButton*>(QStringLiteral("CommandCancel"))->text(),
+                 QStringLiteral("<9018>"));
+    }
+
+    void onlyPortsWithADeviceAreEnabled() {
+        ports_.configured = {
+            {1, "/dev/ttyUSB0"}, {3, "/dev/ttyUSB1"}, {12, "/dev/ttyS4"}, {20, "/dev/ttyS9"}};
+        auto d = dialog();
+        QCOMPARE(enabledPorts(*d), (std::vector<int>{1, 3, 12}));
+        // Each enabled choice names its device; a choice without one says so.
+        QVERIFY(option(*d, 2)->toolTip().contains(QStringLiteral("/dev/ttyUSB1")));
+        QVERIFY(option(*d, 11)->toolTip().contains(QStringLiteral("/dev/ttyS4")));
+        QCOMPARE(option(*d, 1)->toolTip(), QStringLiteral("<9104>"));
+    }
+
+    void storedPortIsSelectedEvenWithoutADevice() {
+        settings_.ComPortNo = 4;
+        auto d = dialog();
+        QVERIFY(enabledPorts(*d).empty());
+        QCOMPARE(d->selectedIndex(), 3);
+        QVERIFY(option(*d, 3)->isChecked());
+        QCOMPARE(d->findChild<QGroupBox*>(QStringLiteral("Frame1"))->toolTip(),
+                 QStringLiteral("<9106>"));
+        // OK stores it again.
+        d->CommandOK_Click();
+        QCOMPARE(ReadSetupValue(settings_.SetupFilePath, kKeyComPort), std::string("4"));
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    }
+
+    void portOutsideTheChoicesSelectsNoneAndOkWritesNothing() {
+        for (Int stored : {Int(0), Int(17), Int(-3)}) {
+            settings_.ComPortNo = stored;
+            auto d = dialog();
+            QCOMPARE(d->selectedIndex(), -1);
+            d->CommandOK_Click();
+            QCOMPARE(settings_.ComPortNo, stored);
+            QVERIFY(!QFile::exists(QString::fromStdString(settings_.SetupFilePath)));
+        }
+    }
+
+    void rescanKeepsTheChoiceWhileAdaptersComeAndGo() {
+        settings_.ComPortNo = 3;
+        ports_.configured = {{3, "/dev/ttyUSB0"}};
+        auto d = dialog();
+        QCOMPARE(enabledPorts(*d), (std::vector<int>{3}));
+        QVERIFY(d->reCommTimer().isActive());
+        QCOMPARE(d->reCommTimer().interval(), 1000);
+        QVERIFY(d->findChild<QTimer*>(QStringLiteral("ReCommTimer")) == &d->reCommTimer());
+
+        ports_.configured[5] = "/dev/ttyUSB1";  // an adapter is plugged in
+        const int before = ports_.scans;
+        d->ReCommTimer_Timer();
+        QCOMPARE(ports_.scans, before + 1);
+        QCOMPARE(enabledPorts(*d), (std::vector<int>{3, 5}));
+        QCOMPARE(d->selectedIndex(), 2);
+        QVERIFY(option(*d, 4)->toolTip().contains(QStringLiteral("/dev/ttyUSB1")));
+
+        ports_.configured.erase(3);  // and the first one pulled
+        d->ReCommTimer_Timer();
+        QCOMPARE(enabledPorts(*d), (std::vector<int>{5}));
+        QCOMPARE(d->selectedIndex(), 2);
+    }
+
+    void rescanRunsByItselfWhileOpenAndStopsWhenClosed() {
+        auto d = dialog();
+        d->show();
+        const int before = ports_.scans;
+        QTRY_VERIFY_WITH_TIMEOUT(ports_.scans > before, 3000);
+        d->CommandCancel_Click();
+        QVERIFY(!d->reCommTimer().isActive());
+    }
+
+    void okStoresTheChosenPortAndKeepsTheRestOfTheFile() {
+        writeSetup("[language]\r\nCurrentLanguage=2\r\ncomPort=1\r\n[ports]\r\nCOM5=/dev/x\r\n");
+        ports_.configured = {{1, "/dev/a"}, {5, "/dev/x"}};
+        auto d = dialog();
+        QTest::mouseClick(option(*d, 4), Qt::LeftButton);
+        QCOMPARE(d->selectedIndex(), 4);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("CommandOK")), Qt::LeftButton);
+        QCOMPARE(settings_.ComPortNo, Int(5));
+        QCOMPARE(ReadSetupValue(settings_.SetupFilePath, kKeyComPort), std::string("5"));
+        QCOMPARE(ReadSetupValue(settings_.SetupFilePath, kKeyCurrentLanguage), std::string("2"));
+        QVERIFY(setupText().contains(QStringLiteral("COM5=/dev/x")));
+        QVERIFY(!d->reCommTimer().isActive());
+    }
+
+    void cancelChangesNothing() {
+        writeSetup("[language]\r\ncomPort=1\r\n");
+        const QString before = setupText();
+        ports_.configured = {{1, "/dev/a"}, {2, "/dev/b"}};
+        settings_.ComPortNo = 1;
+        auto d = dialog();
+        option(*d, 1)->setChecked(true);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("CommandCancel")),
+                          Qt::LeftButton);
+        QCOMPARE(d->result(), int(QDialog::Rejected));
+        QCOMPARE(settings_.ComPortNo, Int(1));
+        QCOMPARE(setupText(), before);
+    }
+
+    void everyChoiceEnabledWithoutScanningWhereTheSystemSaysSo() {
+        settings_.IsWinNT60 = true;
+        auto d = dialog();
+        QCOMPARE(ports_.scans, 0);
+        QCOMPARE(enabledPorts(*d).size(), std::size_t(kPortChoices));
+    }
+};
+
+QTEST_MAIN(PortDialogTest)
+#include "PortDialogTest.moc"

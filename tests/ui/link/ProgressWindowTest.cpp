@@ -1,0 +1,79 @@
+// The progress window: its start, its percentage, a refused value, and that the user cannot
+// close it while the transfer runs.
+#include <QLabel>
+#include <QProgressBar>
+#include <QtTest>
+
+#include "RecordingPrompts.h"
+#include "link/ui/FrmProgress.h"
+
+using namespace k7x;
+
+class ProgressWindowTest : public QObject {
+    Q_OBJECT
+
+    test::RecordingPrompts prompts_;
+
+    static QProgressBar* bar(QWidget& w) {
+        return w.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    }
+    static QString percent(QWidget& w) {
+        return w.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+    }
+
+private slots:
+    void startsAtZeroWithTheCaptionOfItsDirection() {
+        FrmProgress read(prompts_, Operation::ImageRead);
+        FrmProgress write(prompts_, Operation::ImageWrite);
+        QCOMPARE(read.windowTitle(), QStringLiteral("<9027>"));
+        QCOMPARE(write.windowTitle(), QStringLiteral("<9028>"));
+        QCOMPARE(read.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("<9029>"));
+        QCOMPARE(bar(read)->value(), 0);
+        QCOMPARE(bar(read)->maximum(), 100);
+        QCOMPARE(percent(read), QStringLiteral("0%"));
+    }
+
+    void showsThePercentageAndRefusesValuesOutsideTheBar() {
+        FrmProgress window(prompts_, Operation::ImageRead);
+        window.showPercent(37);
+        QCOMPARE(bar(window)->value(), 37);
+        QCOMPARE(percent(window), QStringLiteral("37%"));
+        window.SetProgressValue(101);
+        QCOMPARE(prompts_.texts(), (std::vector<std::string>{"SetProgressValueError"}));
+        QCOMPARE(bar(window)->value(), 37);
+        window.showPercent(-1);
+        QCOMPARE(percent(window), QStringLiteral("37%"));
+    }
+
+    void onlyTheTransferClosesIt() {
+        FrmProgress window(prompts_, Operation::ImageWrite);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.close());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        window.finish();
+        QVERIFY(!window.isVisible());
+    }
+
+    void displayMakesAModalWindowAndRemovesIt() {
+        ProgressWindowDisplay display(prompts_, [] { return nullptr; });
+        display.setValue(5);  // no window: nothing happens
+        display.show(Operation::ImageRead);
+        QPointer<FrmProgress> window = display.window();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+        display.setValue(100);
+        QCOMPARE(percent(*window), QStringLiteral("100%"));
+        display.close();
+        QVERIFY(display.window() == nullptr);
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(window.isNull());
+        display.close();  // twice is harmless
+    }
+};
+
+QTEST_MAIN(ProgressWindowTest)
+#include "ProgressWindowTest.moc"
