@@ -33,8 +33,8 @@ public:
     explicit DesktopPrompts(TextLookup lookup);
 
     std::string text(int number) const override;
-    Answer message(const std::string& text, Buttons buttons, Icon icon,
-                   const std::string& title) override;
+    Answer message(const std::string& text, Buttons buttons = Buttons::Ok,
+                   Icon icon = Icon::None, const std::string& title = {}) override;
     using Prompts::message;
     // The password dialog, showing the stored password; nullopt when cancelled.
     std::optional<std::string> askPassword() override;

@@ -129,35 +129,32 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
         dealerRows.push_back({label, Text1[static_cast<std::size_t>(8 + i)]});
     }
 
-    // Every label ends 50 twips before the common left edge of the fields.
-    int labelWidth = std::max(reason1->sizeHint().width(), reason2->sizeHint().width());
-    for (const Row& row : rows)
-        if (row.label) labelWidth = std::max(labelWidth, row.label->sizeHint().width());
+    // Every label ends 50 twips before the common left edge of the fields (alignLabels).
+    for (const Row& row : rows) {
+        if (row.label) outerLabelWidth_ = std::max(outerLabelWidth_, row.label->sizeHint().width());
+    }
+    outerLabelWidth_ =
+        std::max({outerLabelWidth_, reason1->sizeHint().width(), reason2->sizeHint().width()});
     for (const Row& row : dealerRows)
-        labelWidth = std::max(labelWidth, row.label->sizeHint().width());
+        dealerLabelWidth_ = std::max(dealerLabelWidth_, row.label->sizeHint().width());
     const int gap = TwipsToPixels(kLabelGapTwips);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(gap);
-    grid->setColumnMinimumWidth(0, labelWidth);
+    grid_ = new QGridLayout;
+    grid_->setHorizontalSpacing(gap);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const Row& row = rows[static_cast<std::size_t>(r)];
-        grid->addWidget(row.label ? static_cast<QWidget*>(row.label) : reasonLabels, r, 0);
-        grid->addWidget(row.field, r, 1);
+        grid_->addWidget(row.label ? static_cast<QWidget*>(row.label) : reasonLabels, r, 0);
+        grid_->addWidget(row.field, r, 1);
     }
-    grid->setColumnStretch(1, 1);
+    grid_->setColumnStretch(1, 1);
 
-    auto* dealerGrid = new QGridLayout(Frame1);
-    dealerGrid->setHorizontalSpacing(gap);
-    // The frame's own margin is taken off its label column, so its fields line up with the
-    // fields above.
-    const int frameMargin = dealerGrid->contentsMargins().left() + Frame1->contentsMargins().left();
-    dealerGrid->setColumnMinimumWidth(0, std::max(0, labelWidth - frameMargin));
+    dealerGrid_ = new QGridLayout(Frame1);
+    dealerGrid_->setHorizontalSpacing(gap);
     for (int r = 0; r < static_cast<int>(dealerRows.size()); ++r) {
-        dealerGrid->addWidget(dealerRows[static_cast<std::size_t>(r)].label, r, 0);
-        dealerGrid->addWidget(dealerRows[static_cast<std::size_t>(r)].field, r, 1);
+        dealerGrid_->addWidget(dealerRows[static_cast<std::size_t>(r)].label, r, 0);
+        dealerGrid_->addWidget(dealerRows[static_cast<std::size_t>(r)].field, r, 1);
     }
-    dealerGrid->setColumnStretch(1, 1);
+    dealerGrid_->setColumnStretch(1, 1);
 
     CommandClose = new QPushButton(this);
     CommandClose->setObjectName(QStringLiteral("CommandClose"));
@@ -172,12 +169,31 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
     buttons->addWidget(CommandHelp);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(grid_);
     layout->addWidget(Frame1);
     layout->addStretch(1);
     layout->addLayout(buttons);
 
+    alignLabels();
     ShowByData();
+}
+
+void FrmRadioInfo::alignLabels() {
+    // The frame's border and margins push its fields to the right; its label column is
+    // narrowed by as much, so all fields share one left edge.
+    layout()->activate();
+    const int outerLeft = grid_->geometry().left();
+    const int innerLeft = Frame1->geometry().left() + dealerGrid_->contentsRect().left();
+    const int inset = std::max(0, innerLeft - outerLeft);
+    const int column = std::max(outerLabelWidth_, dealerLabelWidth_ + inset);
+    grid_->setColumnMinimumWidth(0, column);
+    dealerGrid_->setColumnMinimumWidth(0, column - inset);
+    layout()->activate();
+}
+
+void FrmRadioInfo::showEvent(QShowEvent* event) {
+    alignLabels();
+    QWidget::showEvent(event);
 }
 
 void FrmRadioInfo::ShowByData() {

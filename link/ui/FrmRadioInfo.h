@@ -9,6 +9,7 @@
 #include "codeplug/Records.h"
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,11 @@ public:
     // and leaves the band empty; the window stays usable.
     void ShowByData();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void alignLabels();
     QLabel* makeLabel(const QString& name, const QString& text);
     QLineEdit* makeText(int index);
     void CommandClose_Click();
@@ -48,6 +53,10 @@ private:
     QGroupBox* Frame1 = nullptr;
     QPushButton* CommandClose = nullptr;
     QPushButton* CommandHelp = nullptr;
+    QGridLayout* grid_ = nullptr;        // the fields on the window itself
+    QGridLayout* dealerGrid_ = nullptr;  // the fields in Frame1
+    int outerLabelWidth_ = 0;
+    int dealerLabelWidth_ = 0;
 };
 
 }  // namespace k7x

@@ -28,7 +28,7 @@ QString deviceTip(const Prompts& prompts, const PortMap::Entry& entry) {
 
 QString missingTip(const Prompts& prompts, int number) {
     const QString form = LangText(prompts, kTextMissingPort);
-    return form.contains(QStringLiteral("%1")) ? form.arg(number) : QString();
+    return form.contains(QStringLiteral("%1")) ? form.arg(number) : form;
 }
 
 }  // namespace
