@@ -31,6 +31,17 @@ public:
     int commits = 0;
 };
 
+// Runs a check while a question is open, as a message box's own event loop would allow.
+class ProbingPrompts : public test::RecordingPrompts {
+public:
+    std::function<void()> onQuestion;
+    Answer message(const std::string& text, Buttons buttons, Icon icon,
+                   const std::string& title) override {
+        if (onQuestion) onQuestion();
+        return RecordingPrompts::message(text, buttons, icon, title);
+    }
+};
+
 QByteArray bytesOf(const MemoryImage& image) {
     return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
 }
@@ -323,6 +334,67 @@ private slots:
         act("MnuProPassWord")->trigger();
         QCOMPARE(radio_->storedPassword(), std::string("cd"));
         radio_->engine().setStoredPassword({});
+    }
+
+    void noSecondTransferStartsFromInsideTheConfirmation() {
+        ProbingPrompts probe;
+        TransferController controller(
+            TransferControllerServices{rig_->settings, rig_->doc, probe, {}, {}, {}});
+        bool commandsDisabled = false;
+        connect(&controller, &TransferController::busyChanged, this,
+                [&commandsDisabled](bool busy) { commandsDisabled = busy; });
+        int questions = 0;
+        bool refused = true;
+        probe.onQuestion = [&] {
+            ++questions;
+            refused = refused && commandsDisabled && !controller.startRead() &&
+                      !controller.startInfo() && !controller.startWrite();
+        };
+        probe.answers = {Answer::Cancel};
+        QVERIFY(controller.startRead());
+        QCOMPARE(questions, 1);
+        QVERIFY(refused);
+        QVERIFY(!commandsDisabled);
+        QCOMPARE(probe.texts(), std::vector<std::string>{"<9004>"});
+    }
+
+    void programEndsForAnotherVersionOnlyWhenThatVersionStarts() {
+        const QString otherLink = rig_->path(QStringLiteral("other-radio"));
+        QProcess other;
+        other.setProgram(sim_.program());
+        other.setArguments({QStringLiteral("--link"), otherLink, QStringLiteral("--mode"),
+                            QString::number(rig_->doc.CurrentCountryMode),
+                            QStringLiteral("--version"), QStringLiteral("V999")});
+        other.start();
+        QVERIFY(other.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(otherLink), 5000);
+
+        for (const bool starts : {false, true}) {
+            std::vector<std::string> launched;
+            TransferControllerServices services{rig_->settings, rig_->doc, prompts(), {}, {}, {}};
+            services.launchVersion = [&launched, starts](const std::string& version) {
+                launched.push_back(version);
+                return starts;
+            };
+            services.resolver = [otherLink] {
+                return ResolvedDevice{otherLink.toStdString(), otherLink.toStdString(), {}};
+            };
+            TransferController controller(std::move(services));
+            QSignalSpy ended(&controller, &TransferController::transferEnded);
+            QSignalSpy endProgram(&controller, &TransferController::programEndRequested);
+            prompts().shown.clear();
+            const auto before = channelsOf(rig_->doc);
+            QVERIFY(controller.startRead());
+            QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 20000);
+            // The version question was answered Yes.
+            QCOMPARE(launched, std::vector<std::string>{"V999"});
+            QCOMPARE(controller.lastOutcome().reason, FailureReason::OtherVersion);
+            QCOMPARE(endProgram.count(), starts ? 1 : 0);
+            QVERIFY(channelsOf(rig_->doc) == before);
+            QVERIFY(!controller.busy());
+        }
+        other.terminate();
+        if (!other.waitForFinished(5000)) other.kill();
     }
 
     void portDialogFindsTheRadioThroughTheSetupFile() {
