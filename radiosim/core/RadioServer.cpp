@@ -53,11 +53,6 @@ void RadioServer::run(const volatile std::sig_atomic_t& stop, const sigset_t* wa
 void RadioServer::serveOnce(const sigset_t* waitMask,
                             std::optional<std::chrono::nanoseconds> maxWait) {
     sendDue();
-    // Saved once the answer to END is on its way, so the program never waits for the disk.
-    if (savePending_ && !wire_.nextDue()) {
-        savePending_ = false;
-        saveImage();
-    }
 
     const WireTime now = WireClock::now();
     std::optional<WireTime> wake = wire_.nextDue();
@@ -118,11 +113,13 @@ void RadioServer::receive() {
 
 void RadioServer::handle(const RadioExchange& exchange, WireTime done) {
     if (settings_.verbose) logExchange(exchange);
-    if (!exchange.answer.empty()) wire_.answer(exchange.answer, done);
+    // Saved before END is answered, so the file is complete once the program has its answer.
+    // Without the flush to disk this takes well under a millisecond.
     if (exchange.kind == RequestKind::End && !exchange.answer.empty() &&
         !settings_.saveFile.empty()) {
-        savePending_ = true;
+        saveImage();
     }
+    if (!exchange.answer.empty()) wire_.answer(exchange.answer, done);
 }
 
 void RadioServer::saveImage() {

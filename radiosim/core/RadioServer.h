@@ -51,7 +51,6 @@ private:
     int fd_;
     ServerSettings settings_;
     std::ostream& log_;
-    bool savePending_ = false;
     WireTime lastInput_{};
     WireTime lastIdleCall_{};
     std::function<void()> idleHook_;
