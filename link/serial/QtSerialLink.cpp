@@ -128,10 +128,10 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
             what = "The device was disconnected.";
             break;
         case QSerialPort::ReadError:
-            what = "Reading from the device failed.";
+            what = "Reading from the device failed: it was disconnected or stopped working.";
             break;
         case QSerialPort::WriteError:
-            what = "Writing to the device failed.";
+            what = "Writing to the device failed: it was disconnected or stopped working.";
             break;
         default:
             return;
