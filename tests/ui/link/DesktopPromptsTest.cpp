@@ -149,16 +149,6 @@ private slots:
         QCOMPARE(int(prompts_.message("question", Buttons(buttons), Icon::None)), answer);
     }
 
-    void numberedMessagesTakeTheirText() {
-        QString seen;
-        whenModal([&seen](QWidget& box) {
-            seen = static_cast<QMessageBox&>(box).text();
-            buttonWithText(box, QStringLiteral("Okay"))->click();
-        });
-        prompts_.message(9009);
-        QCOMPARE(seen, QStringLiteral("#9009"));
-    }
-
     void passwordDialogShowsTheStoredPasswordAndTrimsTheAnswer() {
         prompts_.setPasswordSource([] { return std::string("ab"); });
         QString shown, caption, label, ok;

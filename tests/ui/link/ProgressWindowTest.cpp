@@ -22,16 +22,10 @@ class ProgressWindowTest : public QObject {
     }
 
 private slots:
-    void startsAtZeroWithTheCaptionOfItsDirection() {
-        FrmProgress read(prompts_, Operation::ImageRead);
-        FrmProgress write(prompts_, Operation::ImageWrite);
-        QCOMPARE(read.windowTitle(), QStringLiteral("<9027>"));
-        QCOMPARE(write.windowTitle(), QStringLiteral("<9028>"));
-        QCOMPARE(read.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-                 QStringLiteral("<9029>"));
-        QCOMPARE(bar(read)->value(), 0);
-        QCOMPARE(bar(read)->maximum(), 100);
-        QCOMPARE(percent(read), QStringLiteral("0%"));
+    void startsAtZero() {
+        FrmProgress window(prompts_, Operation::ImageRead);
+        QCOMPARE(bar(window)->value(), 0);
+        QCOMPARE(percent(window), QStringLiteral("0%"));
     }
 
     void showsThePercentageAndRefusesValuesOutsideTheBar() {
