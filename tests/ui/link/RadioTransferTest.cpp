@@ -96,6 +96,8 @@ class RadioTransferTest : public QObject {
             ++checks.samples;
             main_->resize(main_->width() + (checks.samples % 2 ? 7 : -7), main_->height());
             QCoreApplication::processEvents();
+            // The resize may have let the transfer move on, or end.
+            if (state.operation == Operation::Idle || !state.awaitingReply) return;
             const bool ok = radio_->timers().isActive(TimerId::WaitTimer) && !radio_->startRead() &&
                             !radio_->startWrite() && !radio_->startInfo() &&
                             !act("mnuReadFromRadio")->isEnabled() &&
