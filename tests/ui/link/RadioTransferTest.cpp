@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "ShellTestRig.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/MemoryImage.h"
+#include "link/ui/DesktopPrompts.h"
 #include "link/ui/FrmRadioInfo.h"
 #include "link/ui/MainWindowLink.h"
 #include "link/ui/TransferController.h"
@@ -336,6 +338,35 @@ private slots:
         act("MnuProPassWord")->trigger();
         QCOMPARE(radio_->storedPassword(), std::string("cd"));
         radio_->engine().setStoredPassword({});
+    }
+
+    void readAndWriteWithRealMessageBoxes() {
+        // Message boxes run their own event loops inside the serial port's and the timers'
+        // handlers; the transfers must come through them unharmed.
+        DesktopPrompts boxes([](int number) { return "#" + std::to_string(number); });
+        TransferController controller(
+            TransferControllerServices{rig_->settings, rig_->doc, boxes, {}, {}, {}});
+        QStringList seen;
+        QTimer clicker;
+        connect(&clicker, &QTimer::timeout, this, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) return;
+            seen << box->text();
+            box->defaultButton()->click();
+        });
+        clicker.start(10);
+        QSignalSpy replaced(&controller, &TransferController::documentReplaced);
+        QSignalSpy ended(&controller, &TransferController::transferEnded);
+
+        QVERIFY(controller.startRead());
+        QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), 1, 60000);
+        QTRY_COMPARE(seen, (QStringList{"#9004", "#9009"}));
+        QVERIFY(!controller.busy());
+        seen.clear();
+        QVERIFY(controller.startWrite());
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 60000);
+        QTRY_COMPARE(seen, (QStringList{"#9005", "#9010"}));
+        QVERIFY(controller.lastOutcome().completed);
     }
 
     void noSecondTransferStartsFromInsideTheConfirmation() {
