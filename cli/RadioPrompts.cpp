@@ -20,6 +20,7 @@ RadioPrompts::RadioPrompts(Prompts& terminal, std::ostream& err, bool interactiv
 
 Answer RadioPrompts::message(const std::string& text, Buttons buttons, Icon icon,
                              const std::string& title) {
+    if (beforeOutput_) beforeOutput_();
     const bool tryAgainQuestion =
         (buttons == Buttons::OkCancel || buttons == Buttons::RetryCancel) &&
         text == terminal_.text(kRadioStoppedAnswering);
@@ -38,6 +39,7 @@ Answer RadioPrompts::message(const std::string& text, Buttons buttons, Icon icon
 }
 
 std::optional<std::string> RadioPrompts::askPassword() {
+    if (beforeOutput_) beforeOutput_();
     // A password given up front is the answer; asking again would not change it.
     if (password_) return password_;
     if (interactive_) {

@@ -3,6 +3,7 @@
 // (text 9008) is answered by --retries: OK that many times, then Cancel.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,6 +25,8 @@ public:
     std::optional<std::string> askPassword() override;
 
     int retriesLeft() const { return retriesLeft_; }
+    // Runs before anything is written to the terminal (the progress bar makes room).
+    void setBeforeOutput(std::function<void()> hook) { beforeOutput_ = std::move(hook); }
 
 private:
     Prompts& terminal_;
@@ -31,6 +34,7 @@ private:
     bool interactive_;
     int retriesLeft_;
     std::optional<std::string> password_;
+    std::function<void()> beforeOutput_;
 };
 
 }  // namespace k7x::cli

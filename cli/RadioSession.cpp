@@ -75,6 +75,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     TerminalProgress progress(ctx.err, settings.progressTerminal);
     RadioPrompts prompts(ctx.prompts, ctx.err, settings.interactive, settings.retries,
                          settings.password);
+    prompts.setBeforeOutput([&progress] { progress.breakLine(); });
 
     TransferEngine engine(
         LinkEnvironment{doc, prompts, ctx.versions, ctx.launch, link, timers, progress, listener});

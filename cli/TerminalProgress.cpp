@@ -34,7 +34,13 @@ void TerminalProgress::setValue(int percent) {
 void TerminalProgress::close() {
     if (!shown_) return;
     shown_ = false;
-    if (terminal_) err_ << '\n' << std::flush;
+    breakLine();
+}
+
+void TerminalProgress::breakLine() {
+    if (!onLine_) return;
+    onLine_ = false;
+    err_ << '\n' << std::flush;
 }
 
 void TerminalProgress::draw(int percent) {
@@ -43,6 +49,7 @@ void TerminalProgress::draw(int percent) {
     bar.resize(kBarWidth, '-');
     // \r returns to the start of the line; the bar overwrites the previous one.
     err_ << '\r' << label_ << " [" << bar << "] " << percent << "%" << std::flush;
+    onLine_ = true;
 }
 
 }  // namespace k7x::cli

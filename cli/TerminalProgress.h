@@ -15,6 +15,8 @@ public:
     void show(Operation operation) override;
     void setValue(int percent) override;
     void close() override;
+    // Ends the line the bar is drawn on, so a message can follow; the next value draws it anew.
+    void breakLine();
 
 private:
     void draw(int percent);
@@ -22,6 +24,7 @@ private:
     std::ostream& err_;
     bool terminal_;
     bool shown_ = false;
+    bool onLine_ = false;  // the bar is on the current terminal line
     const char* label_ = "";
 };
 
