@@ -243,11 +243,12 @@ std::vector<Command> RadioCommands() {
     std::vector<OptionSpec> readOptions = TransferOptions();
     readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", "the file to save"});
     return {
-        {"read", "", 0, "read the radio's memory into a .dat file", readOptions, &RunRead},
-        {"write", "FILE.dat", 1, "write a .dat file into the radio", TransferOptions(), &RunWrite},
-        {"info", "", 0, "read the radio's information area and print it", TransferOptions(),
-         &RunInfo},
-        {"ports", "", 0, "list the serial ports by number", {}, &RunPorts},
+        {"read", "", 0, "Reads the radio's memory into a codeplug file.", readOptions, &RunRead},
+        {"write", "FILE.dat", 1, "Writes a codeplug file into the radio.", TransferOptions(),
+         &RunWrite},
+        {"info", "", 0, "Reads the radio's information area and prints every field.",
+         TransferOptions(), &RunInfo},
+        {"ports", "", 0, "Lists the serial ports by number.", {}, &RunPorts},
     };
 }
 
