@@ -4,7 +4,6 @@
 
 #include "link/Frames.h"
 #include "link/serial/PortOpenFailure.h"
-#include "link/serial/SerialLowLatency.h"
 #include "link/serial/SerialTrace.h"
 
 namespace k7x {
@@ -73,7 +72,7 @@ std::optional<std::string> QtSerialLink::open() {
     buffer_.clear();
     threshold_ = 1;
     if (trace_ != nullptr) {
-        trace_->note("open " + real + (lowLatency_ ? ", low latency" : ""));
+        trace_->note("open " + real + (lowLatency() ? ", low latency" : ""));
     }
     return std::nullopt;
 }
@@ -81,6 +80,9 @@ std::optional<std::string> QtSerialLink::open() {
 void QtSerialLink::close() {
     buffer_.clear();
     if (!port_.isOpen()) return;
+    // The device is left as it was found for the next program.
+    if (lowLatency_ == LowLatency::SwitchedOn) ReleaseLowLatency(static_cast<int>(port_.handle()));
+    lowLatency_ = LowLatency::Unavailable;
     port_.close();
     if (trace_ != nullptr) trace_->note("close");
 }
@@ -113,6 +115,8 @@ void QtSerialLink::onReadyRead() {
     const std::span<const Byte> bytes(first, static_cast<std::size_t>(data.size()));
     if (trace_ != nullptr) trace_->received(bytes);
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    // Nobody to hand bytes to: nothing to keep them for either.
+    if (events_ == nullptr) buffer_.clear();
     if (buffer_.size() < threshold_ || events_ == nullptr) return;
     // The engine may clear, write or close from inside the call: hand over a copy.
     const std::vector<Byte> delivered = std::move(buffer_);

@@ -11,6 +11,7 @@
 
 #include "link/LinkInterfaces.h"
 #include "link/serial/PortMap.h"
+#include "link/serial/SerialLowLatency.h"
 
 namespace k7x {
 
@@ -38,7 +39,7 @@ public:
     // Traces every byte; nullptr for none. The trace must outlive the link or be unset first.
     void setTrace(SerialTrace* trace) { trace_ = trace; }
     // Whether the driver granted low-latency mode at the last open.
-    bool lowLatency() const { return lowLatency_; }
+    bool lowLatency() const { return lowLatency_ != LowLatency::Unavailable; }
     // The device opened last.
     const std::string& devicePath() const { return openedPath_; }
 
@@ -59,7 +60,7 @@ private:
     std::size_t threshold_ = 1;
     LinkEvents* events_ = nullptr;
     SerialTrace* trace_ = nullptr;
-    bool lowLatency_ = false;
+    LowLatency lowLatency_ = LowLatency::Unavailable;
     std::string openedPath_;
 };
 

@@ -5,8 +5,15 @@
 
 namespace k7x {
 
-// Asks the driver of an open serial device for low-latency mode; false when it refuses or the
-// device is no serial port (a pseudo-terminal), which is harmless.
-bool RequestLowLatency(int fd);
+enum class LowLatency {
+    Unavailable,  // the driver refuses, or the device is no serial port (a pseudo-terminal)
+    AlreadyOn,    // someone else switched it on; leave it so
+    SwitchedOn,   // switched on for us; switch it off again when done
+};
+
+// Asks the driver of an open serial device for low-latency mode. A refusal is harmless.
+LowLatency RequestLowLatency(int fd);
+// Gives the device back as it was found (after SwitchedOn).
+void ReleaseLowLatency(int fd);
 
 }  // namespace k7x
