@@ -14,3 +14,9 @@ function(k7x_program target)
         INSTALL_RPATH "$ORIGIN")
     install(TARGETS ${target} RUNTIME DESTINATION ${K7X_VERSION_DIR})
 endfunction()
+
+# Test programs build unoptimised and without debug info: they compile about twice as fast,
+# and the code they test is built with the project's own flags in its libraries.
+function(k7x_test_program target)
+    target_compile_options(${target} PRIVATE -O0 -g0)
+endfunction()
