@@ -69,7 +69,8 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
 
     QEventLoop loop;
     SessionListener listener(loop, operation);
-    QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts));
+    const TextLookup texts = [&ctx](int number) { return ctx.prompts.text(number); };
+    QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts, texts), texts);
     link.setTrace(trace.get());
     QtLinkTimers timers;
     TerminalProgress progress(ctx.err, settings.progressTerminal);

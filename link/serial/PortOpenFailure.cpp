@@ -9,6 +9,15 @@ namespace k7x {
 
 namespace {
 
+// The language texts of the serial device problems.
+constexpr int kDeviceText = 9100;
+constexpr int kNoDeviceText = 9101;
+constexpr int kAccessDeniedText = 9102;
+constexpr int kBusyText = 9103;
+constexpr int kMissingPortText = 9104;
+constexpr int kNotOpenedText = 9105;
+constexpr int kPortNameText = 9108;
+
 std::string userName(uid_t uid) {
     if (const passwd* pw = ::getpwuid(uid)) return pw->pw_name;
     return std::to_string(uid);
@@ -42,38 +51,36 @@ OpenProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, const Device
     return OpenProblem::Other;
 }
 
-std::string DescribeOpenFailure(const std::string& shown, const std::string& device,
-                                OpenProblem problem, const DeviceFacts& facts,
-                                const std::string& systemText) {
-    std::string text = "Device: " + shown;
-    if (!device.empty() && shown.find(device) == std::string::npos) text += " (" + device + ")";
-    text += "\n";
+std::string DescribeOpenFailure(const TextLookup& text, const std::string& shown,
+                                const std::string& device, OpenProblem problem,
+                                const DeviceFacts& facts, const std::string& systemText) {
+    std::string name = shown;
+    if (!device.empty() && shown.find(device) == std::string::npos) name += " (" + device + ")";
+    std::string description = FillText(text(kDeviceText), {name}) + "\n";
     switch (problem) {
         case OpenProblem::NoDevice:
-            text += "The device does not exist. Check that the programming cable is plugged in.";
+            description += text(kNoDeviceText);
             break;
         case OpenProblem::AccessDenied:
-            text += "Access was denied. The device belongs to user " + facts.owner + " and group " +
-                    facts.group + ". Join the group " + facts.group +
-                    " (usually dialout: sudo usermod -aG " + facts.group +
-                    " $USER), then log out and in again.";
+            description += FillText(text(kAccessDeniedText), {facts.owner, facts.group});
             break;
         case OpenProblem::Busy:
-            text +=
-                "The device is busy: another program holds it. ModemManager or brltty may "
-                "have taken it; stop that program, or unplug and replug the cable, then try "
-                "again.";
+            description += text(kBusyText);
             break;
         case OpenProblem::Other:
-            text += systemText.empty() ? "The device could not be opened." : systemText;
+            // The system's own words say more than a general "could not be opened".
+            description += systemText.empty() ? text(kNotOpenedText) : systemText;
             break;
     }
-    return text;
+    return description;
 }
 
-std::string DescribeMissingPort(int number) {
-    return "No serial device is present as port " + std::to_string(number) +
-           ". Check that the programming cable is plugged in, or choose another port.";
+std::string DescribeMissingPort(const TextLookup& text, int number) {
+    return FillText(text(kMissingPortText), {std::to_string(number)});
+}
+
+std::string PortDisplayName(const TextLookup& text, int number, const std::string& device) {
+    return FillText(text(kPortNameText), {std::to_string(number), device});
 }
 
 }  // namespace k7x

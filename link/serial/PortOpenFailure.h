@@ -5,6 +5,8 @@
 #include <QSerialPort>
 #include <string>
 
+#include "codeplug/FillText.h"
+
 namespace k7x {
 
 enum class OpenProblem { NoDevice, AccessDenied, Busy, Other };
@@ -20,13 +22,17 @@ DeviceFacts InspectDevice(const std::string& path);
 
 OpenProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, const DeviceFacts& facts);
 
-// The text shown after the "port cannot be opened" message. `shown` is the name the user
-// gave (a port number's device or a path); `device` the device it leads to when different.
-std::string DescribeOpenFailure(const std::string& shown, const std::string& device,
-                                OpenProblem problem, const DeviceFacts& facts,
-                                const std::string& systemText);
+// The text shown after the "port cannot be opened" message, in the language of `text`.
+// `shown` is the name the user gave (a port number's device or a path); `device` the device it
+// leads to when different.
+std::string DescribeOpenFailure(const TextLookup& text, const std::string& shown,
+                                const std::string& device, OpenProblem problem,
+                                const DeviceFacts& facts, const std::string& systemText);
 
 // The text when a port number has no device at all.
-std::string DescribeMissingPort(int number);
+std::string DescribeMissingPort(const TextLookup& text, int number);
+
+// How a port number and its device are named to the user: "Port 1 (/dev/ttyUSB0)".
+std::string PortDisplayName(const TextLookup& text, int number, const std::string& device);
 
 }  // namespace k7x

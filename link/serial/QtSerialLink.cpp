@@ -17,22 +17,31 @@ std::string realDevice(const std::string& path) {
     return ec ? path : real.string();
 }
 
+// The language texts of a device that went away during a transfer.
+constexpr int kDeviceText = 9100;
+constexpr int kDisconnectedText = 9170;
+constexpr int kReadFailedText = 9171;
+constexpr int kWriteFailedText = 9172;
+
 }  // namespace
 
-DeviceResolver ResolverFor(const PortChoice& choice, std::map<int, std::string> configured) {
+DeviceResolver ResolverFor(const PortChoice& choice, std::map<int, std::string> configured,
+                           TextLookup text) {
     if (choice.number == 0) {
         return [path = choice.path] { return ResolvedDevice{path, path, {}}; };
     }
-    return [number = choice.number, configured = std::move(configured)] {
+    return [number = choice.number, configured = std::move(configured), text = std::move(text)] {
         const PortMap map(configured, PresentSerialDevices());
         const std::optional<PortMap::Entry> entry = map.entry(number);
-        const std::string name = "port " + std::to_string(number);
-        if (!entry) return ResolvedDevice{name, {}, DescribeMissingPort(number)};
-        return ResolvedDevice{name + " (" + entry->path + ")", entry->path, {}};
+        if (!entry) {
+            return ResolvedDevice{{}, {}, DescribeMissingPort(text, number)};
+        }
+        return ResolvedDevice{PortDisplayName(text, number, entry->path), entry->path, {}};
     };
 }
 
-QtSerialLink::QtSerialLink(DeviceResolver resolver) : resolver_(std::move(resolver)) {
+QtSerialLink::QtSerialLink(DeviceResolver resolver, TextLookup text)
+    : resolver_(std::move(resolver)), text_(std::move(text)) {
     QObject::connect(&port_, &QSerialPort::readyRead, [this] { onReadyRead(); });
     QObject::connect(&port_, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { onError(e); });
@@ -64,8 +73,8 @@ std::optional<std::string> QtSerialLink::open() {
         port_.clearError();
         const DeviceFacts facts = InspectDevice(real);
         if (trace_ != nullptr) trace_->note("open " + real + " failed: " + systemText);
-        return DescribeOpenFailure(device.shown, real, ClassifyOpenFailure(error, facts), facts,
-                                   systemText);
+        return DescribeOpenFailure(text_, device.shown, real, ClassifyOpenFailure(error, facts),
+                                   facts, systemText);
     }
     openedPath_ = real;
     lowLatency_ = RequestLowLatency(static_cast<int>(port_.handle()));
@@ -126,25 +135,28 @@ void QtSerialLink::onReadyRead() {
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // A device that fails to read or write, or vanishes, is gone for this transfer.
-    const char* what = nullptr;
+    int what = 0;
     switch (error) {
         case QSerialPort::ResourceError:
-            what = "The device was disconnected.";
+            what = kDisconnectedText;
             break;
         case QSerialPort::ReadError:
-            what = "Reading from the device failed: it was disconnected or stopped working.";
+            what = kReadFailedText;
             break;
         case QSerialPort::WriteError:
-            what = "Writing to the device failed: it was disconnected or stopped working.";
+            what = kWriteFailedText;
             break;
         default:
             return;
     }
     if (!port_.isOpen()) return;
-    if (trace_ != nullptr) trace_->note(std::string("lost: ") + what);
+    const std::string reason = text_(what);
+    if (trace_ != nullptr) trace_->note("lost: " + reason);
     port_.clearError();
     close();
-    if (events_ != nullptr) events_->onPortLost("Device: " + openedPath_ + "\n" + what);
+    if (events_ != nullptr) {
+        events_->onPortLost(FillText(text_(kDeviceText), {openedPath_}) + "\n" + reason);
+    }
 }
 
 }  // namespace k7x

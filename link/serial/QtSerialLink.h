@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "codeplug/FillText.h"
 #include "link/LinkInterfaces.h"
 #include "link/serial/PortMap.h"
 #include "link/serial/SerialLowLatency.h"
@@ -19,19 +20,21 @@ class SerialTrace;
 
 // The device a port choice leads to at the moment of opening.
 struct ResolvedDevice {
-    std::string shown;    // how the user named it: "port 1 (/dev/ttyUSB0)" or the path given
+    std::string shown;    // how the user names it: "Port 1 (/dev/ttyUSB0)" or the path given
     std::string path;     // what is opened; empty when there is no device
     std::string problem;  // why there is no device
 };
 using DeviceResolver = std::function<ResolvedDevice()>;
 
 // A port number through the port map, built afresh at each open (adapters come and go), or a
-// device path as given.
-DeviceResolver ResolverFor(const PortChoice& choice, std::map<int, std::string> configured);
+// device path as given. Port names and problems are worded in the language of `text`.
+DeviceResolver ResolverFor(const PortChoice& choice, std::map<int, std::string> configured,
+                           TextLookup text);
 
 class QtSerialLink : public SerialLink {
 public:
-    explicit QtSerialLink(DeviceResolver resolver);
+    // `text` words what the user is told when the device does not open or goes away.
+    QtSerialLink(DeviceResolver resolver, TextLookup text);
     ~QtSerialLink() override;
 
     // Who hears received bytes and a lost port; set before the first open().
@@ -55,6 +58,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     DeviceResolver resolver_;
+    TextLookup text_;
     QSerialPort port_;
     std::vector<Byte> buffer_;
     std::size_t threshold_ = 1;

@@ -19,17 +19,16 @@ PortScan SystemPortScan(const AppSettings& settings) {
     };
 }
 
-DeviceResolver DesktopPortResolver(const AppSettings& settings) {
-    return [&settings] {
+DeviceResolver DesktopPortResolver(const AppSettings& settings, TextLookup text) {
+    return [&settings, text = std::move(text)] {
         PortChoice choice;
         choice.number = settings.ComPortNo;
         // A number no port can have (an edited setup file) names no device; 0 would be read
         // as "a path was given".
         if (choice.number < kFirstPortNumber || choice.number > kLastPortNumber) {
-            return ResolvedDevice{
-                "port " + std::to_string(choice.number), {}, DescribeMissingPort(choice.number)};
+            return ResolvedDevice{{}, {}, DescribeMissingPort(text, choice.number)};
         }
-        return ResolverFor(choice, ConfiguredPorts(settings.SetupFilePath))();
+        return ResolverFor(choice, ConfiguredPorts(settings.SetupFilePath), text)();
     };
 }
 

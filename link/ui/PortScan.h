@@ -22,7 +22,8 @@ using PortScan = std::function<PortMap()>;
 PortScan SystemPortScan(const AppSettings& settings);
 
 // Opens the device of ComPortNo as it is at the moment of opening, so a port chosen in the port
-// dialog or a device named in the setup file meanwhile takes effect at the next transfer.
-DeviceResolver DesktopPortResolver(const AppSettings& settings);
+// dialog or a device named in the setup file meanwhile takes effect at the next transfer. Port
+// names and problems are worded in the language of `text`.
+DeviceResolver DesktopPortResolver(const AppSettings& settings, TextLookup text);
 
 }  // namespace k7x

@@ -11,7 +11,9 @@ namespace k7x {
 
 TransferController::TransferController(TransferControllerServices services, QObject* parent)
     : QObject(parent), s_(std::move(services)) {
-    if (!s_.resolver) s_.resolver = DesktopPortResolver(s_.settings);
+    // What the serial port tells the user is worded in the program's current language.
+    const TextLookup texts = [&prompts = s_.prompts](int number) { return prompts.text(number); };
+    if (!s_.resolver) s_.resolver = DesktopPortResolver(s_.settings, texts);
     if (!s_.portScan) s_.portScan = SystemPortScan(s_.settings);
     if (!s_.launchVersion) {
         s_.launchVersion = [this](const std::string& dataVersion) {
@@ -20,7 +22,7 @@ TransferController::TransferController(TransferControllerServices services, QObj
         };
     }
 
-    serial_ = std::make_unique<QtSerialLink>(s_.resolver);
+    serial_ = std::make_unique<QtSerialLink>(s_.resolver, texts);
     progress_ =
         std::make_unique<ProgressWindowDisplay>(s_.prompts, [this] { return dialogParent(); });
     LinkEnvironment env{

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "MarkedTexts.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
 #include "link/serial/SerialTrace.h"
@@ -68,7 +69,8 @@ protected:
     }
 
     std::unique_ptr<QtSerialLink> linkTo(const std::string& device) {
-        auto link = std::make_unique<QtSerialLink>(ResolverFor(PortChoice{0, device}, {}));
+        auto link = std::make_unique<QtSerialLink>(
+            ResolverFor(PortChoice{0, device}, {}, kMarkedTexts), kMarkedTexts);
         link->setEvents(&events);
         return link;
     }
@@ -179,7 +181,9 @@ TEST_F(QtSerialLinkTest, AVanishedDeviceIsReportedOnceAndThePortIsClosed) {
     ASSERT_TRUE(processUntil([&] { return !events.lost.empty(); }));
     processFor(50);
     EXPECT_EQ(events.lost.size(), 1u);
-    EXPECT_NE(events.lost[0].find(path), std::string::npos);
+    // Which device, then why (disconnected, or reading failed).
+    EXPECT_EQ(events.lost[0].find("<9100:" + path + "|"), 0u) << events.lost[0];
+    EXPECT_NE(events.lost[0].find("\n<917"), std::string::npos) << events.lost[0];
     EXPECT_FALSE(link->isOpen());
 }
 
@@ -196,8 +200,7 @@ TEST_F(QtSerialLinkTest, OpensThroughASymbolicLinkAndLocksTheDeviceItself) {
     auto second = linkTo(path);
     const std::optional<std::string> problem = second->open();
     ASSERT_TRUE(problem);
-    EXPECT_NE(problem->find("busy"), std::string::npos) << *problem;
-    EXPECT_NE(problem->find("ModemManager"), std::string::npos);
+    EXPECT_NE(problem->find("<9103:"), std::string::npos) << "busy: " << *problem;
     first->close();
     EXPECT_FALSE(second->open()) << "free again once closed";
     fs::remove_all(dir);
@@ -207,17 +210,27 @@ TEST_F(QtSerialLinkTest, AMissingDeviceOrPortNumberSaysSo) {
     auto missing = linkTo("/dev/k7x-no-such-device");
     const std::optional<std::string> a = missing->open();
     ASSERT_TRUE(a);
-    EXPECT_NE(a->find("/dev/k7x-no-such-device"), std::string::npos);
-    EXPECT_NE(a->find("does not exist"), std::string::npos);
+    EXPECT_EQ(*a, "<9100:/dev/k7x-no-such-device|%2|%3>\n<9101:%1|%2|%3>");
 
-    QtSerialLink numbered(ResolverFor(PortChoice{16, {}}, {{16, "/dev/k7x-no-such-device"}}));
+    QtSerialLink numbered(
+        ResolverFor(PortChoice{16, {}}, {{16, "/dev/k7x-no-such-device"}}, kMarkedTexts),
+        kMarkedTexts);
     const std::optional<std::string> b = numbered.open();
     ASSERT_TRUE(b);
-    EXPECT_NE(b->find("port 16 (/dev/k7x-no-such-device)"), std::string::npos) << *b;
+    EXPECT_NE(b->find("<9100:<9108:16|/dev/k7x-no-such-device|%3>|"), std::string::npos) << *b;
+    EXPECT_NE(b->find("<9101:"), std::string::npos) << *b;
+
+    // A number without any device.
+    QtSerialLink empty(ResolverFor(PortChoice{15, {}}, {}, kMarkedTexts), kMarkedTexts);
+    const std::optional<std::string> c = empty.open();
+    ASSERT_TRUE(c);
+    if (!PortMap({}, PresentSerialDevices()).entry(15)) {
+        EXPECT_EQ(*c, "<9104:15|%2|%3>");
+    }
 }
 
 TEST_F(QtSerialLinkTest, APortNumberNamedInTheSetupFileOpensThatDevice) {
-    QtSerialLink numbered(ResolverFor(PortChoice{9, {}}, {{9, path}}));
+    QtSerialLink numbered(ResolverFor(PortChoice{9, {}}, {{9, path}}, kMarkedTexts), kMarkedTexts);
     ASSERT_FALSE(numbered.open());
     EXPECT_EQ(numbered.devicePath(), path);
 }
