@@ -32,6 +32,15 @@ ChannelArray DecodeChannelBlocks(std::span<const Byte> bytes);
 // channel count outside 0..409, a used channel number outside 1..409 or repeated.
 std::optional<std::string> FindFileDamage(std::span<const Byte> bytes);
 
+// What FindFileDamage found, for a message in the user's language.
+struct FileDamageDetail {
+    enum class Kind { ShortFile, ChannelCount, ChannelNumber, RepeatedChannel };
+    Kind kind = Kind::ShortFile;
+    int entry = 0;  // the channel entry, counted from 1 (channel number faults)
+    int value = 0;  // the file's size, the channel count or the channel number found
+};
+std::optional<FileDamageDetail> FindFileDamageDetail(std::span<const Byte> bytes);
+
 // Header of WorkDoc from the current model and mode, then the saved copy := working document.
 void TakeIntoSavedCopy(DocumentState& doc);
 // CurrentModel, CurrentCountryMode, InfoCountryMode, BandText and limits from WorkDoc's header.

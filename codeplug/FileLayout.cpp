@@ -127,31 +127,46 @@ ChannelArray DecodeChannelBlocks(std::span<const Byte> bytes) {
     return channels;
 }
 
-std::optional<std::string> FindFileDamage(std::span<const Byte> bytes) {
+std::optional<FileDamageDetail> FindFileDamageDetail(std::span<const Byte> bytes) {
+    using Kind = FileDamageDetail::Kind;
     if (bytes.size() < kFileSize) {
-        return "the file holds " + std::to_string(bytes.size()) + " bytes instead of " +
-               std::to_string(kFileSize);
+        return FileDamageDetail{Kind::ShortFile, 0, static_cast<int>(bytes.size())};
     }
     const int count = ReadInt(bytes, ChannelCountOffset());
     if (count < 0 || count > kChannelCapacity) {
-        return "the channel count " + std::to_string(count) + " lies outside 0.." +
-               std::to_string(kChannelCapacity);
+        return FileDamageDetail{Kind::ChannelCount, 0, count};
     }
     const std::size_t noOffset = ChannelNoOffset();
     std::bitset<kChannelCapacity + 1> seen;
     for (int i = 0; i < count; ++i) {
         const int number = ReadInt(bytes, kDocumentBlockSize + i * kChannelBlockSize + noOffset);
         if (number < 1 || number > kChannelCapacity) {
-            return "channel entry " + std::to_string(i + 1) + " has the number " +
-                   std::to_string(number) + ", outside 1.." + std::to_string(kChannelCapacity);
+            return FileDamageDetail{Kind::ChannelNumber, i + 1, number};
         }
-        if (seen.test(number)) {
-            return "channel entry " + std::to_string(i + 1) + " repeats channel number " +
-                   std::to_string(number);
-        }
+        if (seen.test(number)) return FileDamageDetail{Kind::RepeatedChannel, i + 1, number};
         seen.set(number);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> FindFileDamage(std::span<const Byte> bytes) {
+    const std::optional<FileDamageDetail> damage = FindFileDamageDetail(bytes);
+    if (!damage) return std::nullopt;
+    const std::string entry = std::to_string(damage->entry);
+    const std::string value = std::to_string(damage->value);
+    switch (damage->kind) {
+        case FileDamageDetail::Kind::ShortFile:
+            return "the file holds " + value + " bytes instead of " + std::to_string(kFileSize);
+        case FileDamageDetail::Kind::ChannelCount:
+            return "the channel count " + value + " lies outside 0.." +
+                   std::to_string(kChannelCapacity);
+        case FileDamageDetail::Kind::ChannelNumber:
+            return "channel entry " + entry + " has the number " + value + ", outside 1.." +
+                   std::to_string(kChannelCapacity);
+        case FileDamageDetail::Kind::RepeatedChannel:
+            return "channel entry " + entry + " repeats channel number " + value;
+    }
+    return "the content is damaged";
 }
 
 }  // namespace k7x
