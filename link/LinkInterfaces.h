@@ -72,7 +72,7 @@ enum class FailureReason {
     None,                 // completed
     PortError,            // the port could not be opened
     PortLost,             // the device vanished during the transfer
-    Cancelled,            // the user declined the confirmation before the transfer
+    Cancelled,            // the user declined the confirmation or stopped the transfer
     NoAnswer,             // the radio stopped answering and the user gave up
     PasswordFailure,      // wrong radio password
     OtherModel,           // the radio is of another model
@@ -86,6 +86,8 @@ struct TransferOutcome {
     bool completed = false;
     FailureReason reason = FailureReason::None;
     std::string message;  // the text the user was shown about the failure, if any
+    // A write that failed after blocks had gone out: the radio holds part of the new data.
+    bool radioPartlyWritten = false;
 };
 
 // Whoever reacts to the course of a transfer: the main window, the CLI, a test.

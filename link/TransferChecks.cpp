@@ -47,7 +47,12 @@ std::string modelDisplayName(const std::string& model) {
 }  // namespace
 
 void TransferEngine::acceptInformationBlock(const Reply& reply) {
-    if (!passwordCheck(reply.data) || !compatibilityCheck()) {
+    if (!passwordCheck(reply.data)) {
+        // A port lost or a cancel during the password dialog ends the transfer for that reason.
+        if (!stopPending()) endFailed(checkReason_, checkMessage_);
+        return;
+    }
+    if (!compatibilityCheck()) {
         endFailed(checkReason_, checkMessage_);
         return;
     }
@@ -59,7 +64,10 @@ void TransferEngine::acceptInformationBlock(const Reply& reply) {
         return;
     }
     state_.step = link_step::kWriteBlock;
-    if (!state_.RadioCtcssDcs) prompts_.show(kCtcssDcsWarning, Buttons::Ok, Icon::Warning);
+    if (!state_.RadioCtcssDcs) {
+        prompts_.show(kCtcssDcsWarning, Buttons::Ok, Icon::Warning);
+        if (stopPending()) return;
+    }
     nextWriteBlock();
 }
 
@@ -71,6 +79,7 @@ bool TransferEngine::passwordCheck(std::span<const Byte, kBlockSize> information
     if (std::optional<std::string> typed = prompts_.askPassword()) {
         storedPassword_ = TrimField(*typed);
     }
+    if (stopPending()) return false;
     if (password == storedPassword_) return true;
 
     prompts_.show(kPasswordFailure, Buttons::Ok, Icon::None);

@@ -113,6 +113,10 @@ void TransferEngine::beginOperation(Operation operation) {
     state_.blockRetries.assign(static_cast<std::size_t>(blocks) + 1, kBlockRetries);
     resendsInRow_ = 0;
     portLostPending_ = false;
+    cancelPending_ = false;
+    cancelling_ = false;
+    handshakeSent_ = false;
+    blocksWritten_ = false;
     checkReason_ = FailureReason::None;
     checkMessage_.clear();
 }
@@ -144,15 +148,17 @@ void TransferEngine::startImageTransfer() {
 // ---- Requests ----
 
 void TransferEngine::send(const Request& request) {
-    // Nothing more goes to a device known to be gone; the transfer ends as soon as the
-    // current event is handled.
-    if (portLostPending_) return;
+    // Nothing more goes to a device known to be gone, and nothing but END once the user has
+    // asked to stop; the transfer ends as soon as the current event is handled.
+    if (portLostPending_ || (cancelPending_ && request.kind != RequestKind::End)) return;
     state_.echoLength = EchoLength(request, state_.echoFree);
     state_.receiveThreshold = ReceiveThreshold(request, state_.echoFree);
     env_.timers.start(TimerId::WaitTimer, kWaitTimerMs);
     env_.serial.setReceiveThreshold(state_.receiveThreshold);
     env_.serial.clearBuffers();
     env_.serial.write(request.bytes);
+    if (request.kind == RequestKind::Handshake) handshakeSent_ = true;
+    if (request.kind == RequestKind::WriteBlock) blocksWritten_ = true;
 }
 
 void TransferEngine::sendHandshake() {
@@ -174,6 +180,21 @@ void TransferEngine::sendWriteBlock() {
 
 void TransferEngine::sendEnd() {
     send(EndRequest());
+}
+
+// A cancel comes at any moment, also while a request is still on its way out. Emptying the
+// transmit buffer then would cut that request short and the radio would take END for the rest
+// of it, so END goes out behind it. Whatever the receive side holds is of no interest: any
+// acknowledgement, or the reply timer, ends the wait.
+void TransferEngine::sendEndOnCancel() {
+    const Request end = EndRequest();
+    state_.step = link_step::kEnd;
+    state_.awaitingReply = true;
+    state_.echoLength = EchoLength(end, state_.echoFree);
+    state_.receiveThreshold = ReceiveThreshold(end, state_.echoFree);
+    env_.timers.start(TimerId::WaitTimer, kWaitTimerMs);
+    env_.serial.setReceiveThreshold(state_.receiveThreshold);
+    env_.serial.write(end.bytes);
 }
 
 void TransferEngine::nextReadBlock() {
@@ -207,11 +228,25 @@ void TransferEngine::endFailed(FailureReason reason, const std::string& message)
 }
 
 void TransferEngine::endCompleted() {
+    // The END of a cancel was answered or its time ran out.
+    if (cancelling_) {
+        finishCancelled();
+        return;
+    }
     finish(true, FailureReason::None, {});
+}
+
+void TransferEngine::finishCancelled() {
+    cancelling_ = false;
+    // Blocks read so far are no document: none of them survives.
+    if (state_.operation == Operation::ImageRead) env_.doc.MemImage.fill(0);
+    finish(false, FailureReason::Cancelled, {});
 }
 
 void TransferEngine::finish(bool completed, FailureReason reason, const std::string& message) {
     const Operation operation = state_.operation;
+    const bool partlyWritten = operation == Operation::ImageWrite && !completed && blocksWritten_;
+    cancelling_ = false;
     // No reply timer while the closing messages are shown.
     env_.timers.stop(TimerId::WaitTimer);
     state_.awaitingReply = false;
@@ -236,7 +271,7 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     env_.timers.stop(TimerId::WaitTimer);
     state_.operation = Operation::Idle;
     state_.step = link_step::kIdle;
-    env_.listener.transferFinished({operation, completed, reason, message});
+    env_.listener.transferFinished({operation, completed, reason, message, partlyWritten});
 }
 
 // ---- Events ----
@@ -286,14 +321,70 @@ void TransferEngine::onPortLost(const std::string& detail) {
     portLostDetail_ = detail;
 }
 
-// A lost port is acted on once the engine has left every handler and prompt (the adapter may
-// report it from inside a write), so the transfer never goes on asking about a device that is
-// gone, and never ends twice.
+// A lost port and a cancel are acted on once the engine has left every handler and prompt (the
+// adapter may report a loss from inside a write, a desktop may cancel from a message box's event
+// loop), so the transfer never goes on asking about a device that is gone, and never ends twice.
 void TransferEngine::afterEvent() {
-    if (eventDepth_ > 0 || promptDepth_ > 0 || !portLostPending_) return;
+    if (eventDepth_ > 0 || promptDepth_ > 0) return;
+    if (cancelPending_) {
+        cancelPending_ = false;
+        EventScope scope(*this);
+        stopForCancel();
+        return;
+    }
+    if (!portLostPending_) return;
     portLostPending_ = false;
     if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
+    if (cancelling_) {
+        // Gone while it was being told END: the user asked to stop, and it has stopped.
+        finishCancelled();
+        return;
+    }
     failPortLost(portLostDetail_);
+}
+
+// ---- Cancel ----
+
+bool TransferEngine::cancel() {
+    if (!isBusy()) return false;
+    EventScope scope(*this);
+    cancelPending_ = true;
+    return true;
+}
+
+void TransferEngine::stopForCancel() {
+    if (writePending_) {
+        writePending_ = false;
+        env_.timers.stop(TimerId::WaitSaveDataTimer);
+        TransferOutcome outcome;
+        outcome.operation = Operation::ImageWrite;
+        outcome.reason = FailureReason::Cancelled;
+        env_.listener.transferFinished(outcome);
+        return;
+    }
+    if (unpackPending_) {
+        // The read is over; only the step that makes its image the document is left out.
+        unpackPending_ = false;
+        env_.timers.stop(TimerId::ReadOKTimer);
+        env_.doc.MemImage.fill(0);
+        env_.listener.imageUnpacked(false);
+        return;
+    }
+    // Ended meanwhile (the last answer came in the same event), or asked twice.
+    if (state_.operation == Operation::Idle) return;
+    if (cancelling_) {
+        finishCancelled();
+        return;
+    }
+    // Any handshake sent may have put the radio into programming mode, even one whose answer
+    // was not taken (a cable whose echo was not yet known).
+    if (handshakeSent_ && env_.serial.isOpen() && !portLostPending_) {
+        cancelling_ = true;
+        // At the last step END is out already and its reply timer runs.
+        if (state_.step != link_step::kEnd) sendEndOnCancel();
+        return;
+    }
+    finishCancelled();
 }
 
 void TransferEngine::failPortLost(const std::string& detail) {

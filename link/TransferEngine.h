@@ -90,6 +90,16 @@ public:
     bool start(Operation operation, bool confirm = true);
     bool isBusy() const;
 
+    // Stops the transfer for the user (Ctrl+C, closing the program). Once a handshake has gone
+    // out the radio may be in programming mode, so while the port works it is told END and
+    // given one reply time to answer; then the port closes and the transfer ends as failed
+    // (FailureReason::Cancelled). The document stays as it was; a cancelled read leaves
+    // MemImage cleared. A write still waiting to start ends at once; a completed read still
+    // waiting to become the document is dropped (imageUnpacked(false)). Called while idle it
+    // does nothing and returns false. From inside an event or an open prompt it takes effect
+    // once that is over; a second call while the radio is being told END stops waiting.
+    bool cancel();
+
     void onBytesReceived(std::span<const Byte> bytes) override;
     void onTimer(TimerId id) override;
     void onPortLost(const std::string& detail) override;
@@ -139,6 +149,7 @@ private:
     void sendReadBlock(int address);
     void sendWriteBlock();
     void sendEnd();
+    void sendEndOnCancel();
     void nextReadBlock();
     void nextWriteBlock();
 
@@ -165,6 +176,11 @@ private:
     void finish(bool completed, FailureReason reason, const std::string& message);
     void failPortLost(const std::string& detail);
     void afterEvent();
+    void stopForCancel();
+    void finishCancelled();
+    // The transfer is about to end for a lost port or a cancel: nothing more is asked or sent
+    // (except END), the end comes when the current event is over.
+    bool stopPending() const { return portLostPending_ || cancelPending_; }
 
     LinkEnvironment env_;
     GuardedPrompts prompts_{*this};
@@ -181,6 +197,10 @@ private:
     int resendsInRow_ = 0;  // resend requests for the block in hand
     bool portLostPending_ = false;
     std::string portLostDetail_;
+    bool cancelPending_ = false;  // cancel() called inside an event or prompt
+    bool cancelling_ = false;     // END sent for a cancel; the answer or the timer ends it
+    bool handshakeSent_ = false;  // the radio may be in programming mode
+    bool blocksWritten_ = false;  // a write block went out: the radio holds part of the data
     // Why the radio checks refused the radio, and what the user was shown.
     FailureReason checkReason_ = FailureReason::None;
     std::string checkMessage_;

@@ -153,7 +153,10 @@ void TransferEngine::askRestart() {
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
     const std::string question = prompts_.text(9008);
-    if (prompts_.show(question, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+    const Answer answer = prompts_.show(question, Buttons::OkCancel, Icon::Question);
+    // A port lost or a cancel while the question was open decides, not the answer.
+    if (stopPending()) return;
+    if (answer != Answer::Ok) {
         endFailed(FailureReason::NoAnswer, question);
         return;
     }
@@ -170,7 +173,9 @@ void TransferEngine::askRestart() {
 void TransferEngine::askRetry() {
     state_.awaitingReply = false;
     const std::string question = prompts_.text(9008);
-    if (prompts_.show(question, Buttons::RetryCancel, Icon::None) != Answer::Retry) {
+    const Answer answer = prompts_.show(question, Buttons::RetryCancel, Icon::None);
+    if (stopPending()) return;
+    if (answer != Answer::Retry) {
         endFailed(FailureReason::NoAnswer, question);
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -89,6 +90,7 @@ public:
         long time;
         std::vector<Byte> bytes;
         std::size_t threshold;  // N set for this request
+        bool cleared;           // both buffers were emptied just before
     };
 
     struct Port : SerialLink {
@@ -103,7 +105,10 @@ public:
         }
         void close() override { h.open_ = false; }
         bool isOpen() const override { return h.open_; }
-        void clearBuffers() override { h.rx.clear(); }
+        void clearBuffers() override {
+            h.rx.clear();
+            h.cleared = true;
+        }
         void setReceiveThreshold(std::size_t n) override { h.threshold = n; }
         void write(std::span<const Byte> bytes) override { h.transmit(bytes); }
     };
@@ -127,9 +132,13 @@ public:
         int childWindowsClosed = 0, infoShown = 0, ends = 0;
         std::vector<TransferOutcome> outcomes;
         std::vector<long> finishedAt, unpackedAt;
+        std::vector<bool> unpackedOk;
         void closeChildWindows() override { ++childWindowsClosed; }
         void showRadioInformation() override { ++infoShown; }
-        void imageUnpacked(bool) override { unpackedAt.push_back(now); }
+        void imageUnpacked(bool ok) override {
+            unpackedAt.push_back(now);
+            unpackedOk.push_back(ok);
+        }
         void endProgram() override { ++ends; }
         void transferFinished(const TransferOutcome& o) override {
             outcomes.push_back(o);
@@ -147,6 +156,7 @@ public:
     bool open_ = false;
     std::size_t threshold = 1;
     std::vector<Byte> rx;
+    bool cleared = false;
     std::vector<Sent> sent;
     std::multimap<long, Byte> inFlight;
     std::map<TimerId, long> due;
@@ -161,7 +171,8 @@ public:
     // The program's bytes reach the radio at once; echo and answer come back a byte a
     // millisecond.
     void transmit(std::span<const Byte> bytes) {
-        sent.push_back({now, {bytes.begin(), bytes.end()}, threshold});
+        sent.push_back({now, {bytes.begin(), bytes.end()}, threshold, cleared});
+        cleared = false;
         if (!open_) return;
         long t = now;
         if (radio.echo)
@@ -208,6 +219,22 @@ public:
     void run() {
         while (now <= 600'000 && step()) {
         }
+    }
+    // Handles every event due up to `time`, then moves the clock on to it.
+    void runTo(long time) {
+        for (;;) {
+            long next = inFlight.empty() ? time + 1 : inFlight.begin()->first;
+            for (const auto& [id, at] : due) next = std::min(next, at);
+            if (next > time || !step()) break;
+        }
+        now = std::max(now, time);
+    }
+    // Runs until `done` holds; false when the events ran out first.
+    bool runUntil(const std::function<bool()>& done) {
+        while (!done()) {
+            if (now > 600'000 || !step()) return false;
+        }
+        return true;
     }
 
     // Requests of one kind the radio received, optionally for one address.
