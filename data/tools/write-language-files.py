@@ -103,8 +103,10 @@ TEXTS = [
         (9111, "Programming tool for the KORVAN 7X transceiver.", "KORVAN 7X 电台写频工具。"),
         (9112, "Commands:", "命令："),
         (9113, "Options:", "选项："),
-        (9114, "Exit status: 0 done, 1 failed (the reason is on stderr), 2 wrong usage.",
-         "退出状态：0 完成，1 失败（原因输出到标准错误），2 用法错误。"),
+        (9114, "Exit status: 0 done, 1 failed (the reason is on stderr), 2 wrong usage, "
+               "130 stopped by Ctrl+C, 143 stopped by SIGTERM.",
+         "退出状态：0 完成，1 失败（原因输出到标准错误），2 用法错误，"
+         "130 被 Ctrl+C 中止，143 被 SIGTERM 中止。"),
         (9115, "(%1 --help lists the commands)", "（%1 --help 列出全部命令）"),
         (9116, "Unknown command: %1", "未知命令：%1"),
         (9117, "Unknown option %1 for %2", "%2 没有选项 %1"),
@@ -170,6 +172,10 @@ TEXTS = [
         (9160, "Reading the radio", "读取电台"),
         (9161, "Writing the radio", "写入电台"),
         (9162, "Reading the radio information", "读取电台信息"),
+        (9163, "stopped by Ctrl+C or SIGTERM", "已被 Ctrl+C 或 SIGTERM 中止"),
+        (9164, "The radio now holds only part of the new data: write the file to the radio "
+               "again before using it.",
+         "电台中只写入了部分新数据：使用电台前请重新写入该文件。"),
         "Serial device lost during a transfer, after 9003 and 9100",
         (9170, "The device was disconnected.", "设备已断开。"),
         (9171, "Reading from the device failed: it was disconnected or stopped working.",
