@@ -2,34 +2,39 @@
 
 #include <ostream>
 
+#include "cli/CliTexts.h"
+
 namespace k7x::cli {
 
 int UsageProblem(CliContext& ctx, const std::string& problem) {
-    ctx.err << "korvan7x-cli: " << problem << "\n(korvan7x-cli --help lists the commands)\n";
+    ctx.err << kProgramName << ": " << problem << '\n'
+            << Text(ctx.prompts, kTextHelpHint, {kProgramName}) << '\n';
     return kExitUsage;
 }
 
 int Failure(CliContext& ctx, const std::string& problem) {
-    ctx.err << "korvan7x-cli: " << problem << '\n';
+    ctx.err << kProgramName << ": " << problem << '\n';
     return kExitFailed;
 }
 
-std::string CommandUsage(const Command& command) {
-    std::string usage = "korvan7x-cli " + command.name;
+std::string CommandUsage(const Command& command, const Prompts& texts) {
+    std::string syntax = std::string(kProgramName) + " " + command.name;
     for (const OptionSpec& o : command.options)
-        usage += " [" + o.name + (o.value.empty() ? "" : " " + o.value) + "]";
-    if (!command.arguments.empty()) usage += " " + command.arguments;
-    usage += "\n  " + command.summary + "\n";
+        syntax += " [" + o.name + (o.value.empty() ? "" : " " + o.value) + "]";
+    if (!command.arguments.empty()) syntax += " " + command.arguments;
+    std::string usage =
+        Text(texts, kTextCommandUsage, {syntax}) + "\n  " + texts.text(command.summary) + "\n";
+    if (!command.options.empty()) usage += "  " + texts.text(kTextOptions) + "\n";
     for (const OptionSpec& o : command.options) {
         std::string left = o.name + (o.value.empty() ? "" : " " + o.value);
         left.resize(std::max<std::size_t>(left.size() + 2, 16), ' ');
-        usage += "    " + left + o.help + "\n";
+        usage += "    " + left + texts.text(o.help) + "\n";
     }
     return usage;
 }
 
 std::optional<Arguments> ParseArguments(const Command& command,
-                                        const std::vector<std::string>& words,
+                                        const std::vector<std::string>& words, const Prompts& texts,
                                         std::string& problem) {
     Arguments args;
     bool optionsEnded = false;
@@ -56,12 +61,12 @@ std::optional<Arguments> ParseArguments(const Command& command,
             if (o.name == name) known = &o;
         }
         if (!known) {
-            problem = "unknown option " + name + " for " + command.name;
+            problem = Text(texts, kTextUnknownOption, {name, command.name});
             return std::nullopt;
         }
         if (known->value.empty()) {
             if (inlineValue) {
-                problem = "option " + name + " takes no value";
+                problem = Text(texts, kTextTakesNoValue, {name});
                 return std::nullopt;
             }
             args.values[name] = "";
@@ -70,14 +75,15 @@ std::optional<Arguments> ParseArguments(const Command& command,
         } else if (i + 1 < words.size()) {
             args.values[name] = words[++i];
         } else {
-            problem = "option " + name + " needs a value (" + known->value + ")";
+            problem = Text(texts, kTextNeedsValue, {name, known->value});
             return std::nullopt;
         }
     }
     if (args.positional.size() != command.positionalCount) {
-        problem = command.name + " takes " +
-                  (command.positionalCount == 0 ? std::string("no arguments") : command.arguments) +
-                  ", " + std::to_string(args.positional.size()) + " given";
+        const std::string given = std::to_string(args.positional.size());
+        problem = command.positionalCount == 0
+                      ? Text(texts, kTextNoArguments, {command.name, given})
+                      : Text(texts, kTextArgumentCount, {command.name, command.arguments, given});
         return std::nullopt;
     }
     return args;

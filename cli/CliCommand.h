@@ -20,7 +20,7 @@ enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 struct OptionSpec {
     std::string name;   // "-o", "--mode", ...
     std::string value;  // the value's placeholder ("FILE"), empty for a flag
-    std::string help;
+    int help = 0;       // the language text that says what it does
 };
 
 // A command line after parsing against a command's options.
@@ -50,22 +50,22 @@ struct Command {
     std::string name;
     std::string arguments;  // positional arguments as shown in the usage, e.g. "FILE.dat"
     std::size_t positionalCount = 0;
-    std::string summary;
+    int summary = 0;  // the language text that says what the command does
     std::vector<OptionSpec> options;
     int (*run)(const Arguments&, CliContext&) = nullptr;
 };
 
-// Reports a misuse of the command line on stderr; returns kExitUsage.
+// Reports a misuse of the command line on stderr, with where to find help; returns kExitUsage.
 int UsageProblem(CliContext& ctx, const std::string& problem);
 // Reports a failure on stderr; returns kExitFailed.
 int Failure(CliContext& ctx, const std::string& problem);
 
-// The usage text of one command.
-std::string CommandUsage(const Command& command);
+// The usage text of one command: its syntax, what it does and its options.
+std::string CommandUsage(const Command& command, const Prompts& texts);
 
 // Parses the words after the command name; nullopt and a message in `problem` on misuse.
 std::optional<Arguments> ParseArguments(const Command& command,
-                                        const std::vector<std::string>& words,
+                                        const std::vector<std::string>& words, const Prompts& texts,
                                         std::string& problem);
 
 std::vector<Command> FileCommands();

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/CliCommand.h"
+#include "cli/CliTexts.h"
 #include "cli/DocumentTable.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Defaults.h"
@@ -11,13 +12,13 @@
 namespace k7x::cli {
 namespace {
 
-const OptionSpec kModeOption{"--mode", "0|1|2", "country mode: 0 CB, 1 HF, 2 HAM (default 0)"};
+const OptionSpec kModeOption{"--mode", "0|1|2", 9140};
 
 // The country mode of --mode; false (after reporting) when it is not 0, 1 or 2.
 bool ReadMode(const Arguments& args, CliContext& ctx, Int& mode) {
     const std::string text = args.value("--mode").value_or("0");
     if (text != "0" && text != "1" && text != "2") {
-        UsageProblem(ctx, "--mode takes 0, 1 or 2, not \"" + text + "\"");
+        UsageProblem(ctx, Text(ctx.prompts, kTextBadMode, {text}));
         return false;
     }
     mode = static_cast<Int>(text[0] - '0');
@@ -28,22 +29,41 @@ bool ReadMode(const Arguments& args, CliContext& ctx, Int& mode) {
 bool ReadOutput(const Arguments& args, CliContext& ctx, std::string& path) {
     path = args.value("-o").value_or("");
     if (path.empty()) {
-        UsageProblem(ctx, "the output file is missing (-o FILE)");
+        UsageProblem(ctx, ctx.prompts.text(kTextOutputMissing));
         return false;
     }
     return true;
 }
 
+// What is wrong with a file's content, in the user's language.
+std::string DamageText(const Prompts& texts, const FileDamageDetail& damage) {
+    const std::string entry = std::to_string(damage.entry);
+    const std::string value = std::to_string(damage.value);
+    const std::string capacity = std::to_string(kChannelCapacity);
+    switch (damage.kind) {
+        case FileDamageDetail::Kind::ShortFile:
+            return Text(texts, kTextShortFile, {value, std::to_string(kFileSize)});
+        case FileDamageDetail::Kind::ChannelCount:
+            return Text(texts, kTextBadChannelCount, {value, capacity});
+        case FileDamageDetail::Kind::ChannelNumber:
+            return Text(texts, kTextBadChannelNumber, {entry, value, capacity});
+        case FileDamageDetail::Kind::RepeatedChannel:
+            return Text(texts, kTextRepeatedChannel, {entry, value});
+    }
+    return {};
+}
+
 // Opens a .dat file as the desktop program's Open command does; on refusal the messages
-// have been shown and the reason, when the content is damaged, is added.
+// have been shown and the reason, when the file is unreadable or damaged, is added.
 bool OpenDocument(DocumentState& doc, const std::string& path, CliContext& ctx) {
     const OpenResult result = OpenFile(doc, path, ctx.versions, ctx.prompts, ctx.launch);
     if (result == OpenResult::Opened) return true;
-    std::string reason = path + " was not opened";
+    std::string reason = Text(ctx.prompts, kTextNotOpened, {path});
     if (const auto bytes = ReadFileBytes(path, kFileSize); !bytes) {
-        reason += ": it cannot be read";
-    } else if (const auto damage = FindFileDamage(*bytes)) {
-        reason += ": " + *damage;
+        reason =
+            Text(ctx.prompts, kTextNotOpenedBecause, {path, ctx.prompts.text(kTextUnreadable)});
+    } else if (const auto damage = FindFileDamageDetail(*bytes)) {
+        reason = Text(ctx.prompts, kTextNotOpenedBecause, {path, DamageText(ctx.prompts, *damage)});
     }
     Failure(ctx, reason);
     return false;
@@ -57,7 +77,9 @@ int RunNew(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     doc.CurrentCountryMode = mode;
     InitNewDocument(doc, ctx.programFolder, false);
-    if (!SaveFile(doc, output, ctx.prompts)) return Failure(ctx, "cannot write " + output);
+    if (!SaveFile(doc, output, ctx.prompts)) {
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    }
     return kExitOk;
 }
 
@@ -75,8 +97,9 @@ int RunPack(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
     PackImage(doc);
-    if (const auto failure = WriteFileAtomically(output, doc.MemImage))
-        return Failure(ctx, *failure);
+    if (WriteFileAtomically(output, doc.MemImage)) {
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    }
     return kExitOk;
 }
 
@@ -87,13 +110,10 @@ int RunUnpack(const Arguments& args, CliContext& ctx) {
 
     const std::string& input = args.positional[0];
     const auto bytes = ReadFileBytes(input, kImageSize + 1);
-    if (!bytes) return Failure(ctx, "cannot read " + input);
+    if (!bytes) return Failure(ctx, Text(ctx.prompts, kTextCannotRead, {input}));
     if (bytes->size() != kImageSize) {
         return Failure(ctx,
-                       input + " is not a memory image: it holds " +
-                           (bytes->size() > kImageSize ? "more than " + std::to_string(kImageSize)
-                                                       : std::to_string(bytes->size())) +
-                           " bytes instead of exactly " + std::to_string(kImageSize));
+                       Text(ctx.prompts, kTextNotAnImage, {input, std::to_string(kImageSize)}));
     }
 
     // The image lands in a fresh document, as after a read from the radio.
@@ -102,42 +122,24 @@ int RunUnpack(const Arguments& args, CliContext& ctx) {
     InitNewDocument(doc, ctx.programFolder, false);
     std::copy(bytes->begin(), bytes->end(), doc.MemImage.begin());
     doc.RadioCountryMode = mode;
-    if (!UnpackImage(doc, ctx.prompts)) return Failure(ctx, "the image could not be unpacked");
+    if (!UnpackImage(doc, ctx.prompts)) return Failure(ctx, ctx.prompts.text(kTextNotUnpacked));
     doc.CurrentFilePath = kUntitledName;
     doc.IsUntitled = true;
-    if (!SaveFile(doc, output, ctx.prompts)) return Failure(ctx, "cannot write " + output);
+    if (!SaveFile(doc, output, ctx.prompts)) {
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    }
     return kExitOk;
 }
 
 }  // namespace
 
 std::vector<Command> FileCommands() {
-    const OptionSpec datOutput{"-o", "FILE.dat", "the codeplug file to write"};
+    const OptionSpec datOutput{"-o", "FILE.dat", 9141};
     return {
-        {"new",
-         "",
-         0,
-         "Writes a new codeplug file with the defaults of a country mode.",
-         {kModeOption, datOutput},
-         RunNew},
-        {"show",
-         "FILE.dat",
-         1,
-         "Shows the header, the settings and every channel of a file.",
-         {},
-         RunShow},
-        {"pack",
-         "FILE.dat",
-         1,
-         "Writes the 7424-byte radio memory image of a codeplug file.",
-         {{"-o", "IMAGE.bin", "the image file to write"}},
-         RunPack},
-        {"unpack",
-         "IMAGE.bin",
-         1,
-         "Turns a 7424-byte radio memory image into a codeplug file.",
-         {kModeOption, datOutput},
-         RunUnpack},
+        {"new", "", 0, 9130, {kModeOption, datOutput}, RunNew},
+        {"show", "FILE.dat", 1, 9131, {}, RunShow},
+        {"pack", "FILE.dat", 1, 9132, {{"-o", "IMAGE.bin", 9142}}, RunPack},
+        {"unpack", "IMAGE.bin", 1, 9133, {kModeOption, datOutput}, RunUnpack},
     };
 }
 

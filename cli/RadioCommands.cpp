@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/CliCommand.h"
+#include "cli/CliTexts.h"
 #include "cli/PortSetup.h"
 #include "cli/RadioSession.h"
 #include "codeplug/CodeplugFile.h"
@@ -18,18 +19,13 @@
 namespace k7x::cli {
 namespace {
 
-const OptionSpec kPortOption{"--port", "P",
-                             "port number 1-16 or device path (default: the port chosen in the "
-                             "desktop program, else 1)"};
-const OptionSpec kTraceOption{"--trace", "FILE", "write every byte on the line to FILE"};
-const OptionSpec kPasswordFileOption{"--password-file", "FILE",
-                                     "the radio password, first line of FILE"};
-const OptionSpec kPasswordOption{"--password", "TEXT",
-                                 "the radio password (visible to other users; prefer "
-                                 "--password-file)"};
-const OptionSpec kRetriesOption{"--retries", "N",
-                                "without a terminal: try again N times when the radio stops "
-                                "answering (default 0)"};
+constexpr int kMaxRetries = 1000;
+
+const OptionSpec kPortOption{"--port", "P", 9143};
+const OptionSpec kTraceOption{"--trace", "FILE", 9144};
+const OptionSpec kPasswordFileOption{"--password-file", "FILE", 9145};
+const OptionSpec kPasswordOption{"--password", "TEXT", 9146};
+const OptionSpec kRetriesOption{"--retries", "N", 9147};
 
 std::vector<OptionSpec> TransferOptions() {
     return {kPortOption, kTraceOption, kPasswordFileOption, kPasswordOption, kRetriesOption};
@@ -63,7 +59,7 @@ bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSet
     const std::string port = args.value("--port").value_or(std::to_string(setup.comPort));
     const std::optional<PortChoice> choice = ParsePortChoice(port, problem);
     if (!choice) {
-        exitCode = UsageProblem(ctx, problem);
+        exitCode = UsageProblem(ctx, Text(ctx.prompts, kTextBadPort, {port}));
         return false;
     }
     s.port = *choice;
@@ -72,26 +68,26 @@ bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSet
     if (const auto retries = args.value("--retries")) {
         const char* end = retries->data() + retries->size();
         const auto [ptr, ec] = std::from_chars(retries->data(), end, s.retries);
-        if (ec != std::errc() || ptr != end || s.retries < 0 || s.retries > 1000) {
-            exitCode = UsageProblem(ctx, "--retries takes a whole number from 0 to 1000");
+        if (ec != std::errc() || ptr != end || s.retries < 0 || s.retries > kMaxRetries) {
+            exitCode = UsageProblem(ctx, Text(ctx.prompts, kTextNumberRange,
+                                              {"--retries", "0", std::to_string(kMaxRetries)}));
             return false;
         }
     }
 
     if (args.has("--password-file") && args.has("--password")) {
-        exitCode = UsageProblem(ctx, "give --password-file or --password, not both");
+        exitCode = UsageProblem(ctx, ctx.prompts.text(kTextTwoPasswords));
         return false;
     }
     if (const auto file = args.value("--password-file")) {
         s.password = ReadPasswordFile(*file);
         if (!s.password) {
-            exitCode = Failure(ctx, "cannot read the password file " + *file);
+            exitCode = Failure(ctx, Text(ctx.prompts, kTextCannotReadPasswordFile, {*file}));
             return false;
         }
     }
     if (const auto text = args.value("--password")) {
-        ctx.err << "korvan7x-cli: warning: a password on the command line can be seen by other "
-                   "users of this computer; prefer --password-file\n";
+        ctx.err << kProgramName << ": " << ctx.prompts.text(kTextPasswordVisible) << '\n';
         s.password = *text;
     }
 
@@ -100,36 +96,38 @@ bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSet
     return true;
 }
 
-// Why a transfer did not complete, for the last line on stderr.
-std::string FailureText(const RadioSessionResult& r) {
-    if (!r.problem.empty()) return r.problem;
-    switch (r.outcome.reason) {
+// The language text of why a transfer did not complete.
+int FailureReasonText(FailureReason reason) {
+    switch (reason) {
         case FailureReason::PortError:
-            return "the serial port could not be opened";
+            return 9150;
         case FailureReason::PortLost:
-            return "the serial port was lost during the transfer";
+            return 9151;
         case FailureReason::Cancelled:
-            return "cancelled";
+            return 9152;
         case FailureReason::NoAnswer:
-            return "the radio does not answer";
+            return 9153;
         case FailureReason::PasswordFailure:
-            return "wrong radio password";
+            return 9154;
         case FailureReason::OtherModel:
-            return "the radio is of another model";
+            return 9155;
         case FailureReason::CountryModeMismatch:
-            return "the radio is set to another country mode than the file";
+            return 9156;
         case FailureReason::CountryModeError:
-            return "the radio reports an unknown country mode";
+            return 9157;
         case FailureReason::OtherVersion:
-            return "this program version is not meant for the radio";
+            return 9158;
         case FailureReason::None:
             break;
     }
-    return "the transfer did not complete";
+    return 9159;  // the transfer did not complete
 }
 
-int TransferFailure(CliContext& ctx, const std::string& what, const RadioSessionResult& r) {
-    return Failure(ctx, what + " failed: " + FailureText(r));
+// The last line on stderr: which transfer failed and why.
+int TransferFailure(CliContext& ctx, int what, const RadioSessionResult& r) {
+    const std::string why =
+        r.problem.empty() ? ctx.prompts.text(FailureReasonText(r.outcome.reason)) : r.problem;
+    return Failure(ctx, Text(ctx.prompts, kTextFailed, {ctx.prompts.text(what), why}));
 }
 
 // A file can be created or replaced at path (its folder exists and is writable).
@@ -150,17 +148,19 @@ int RunRead(const Arguments& args, CliContext& ctx) {
     int exitCode = kExitOk;
     if (!ReadSessionSettings(args, ctx, settings, exitCode)) return exitCode;
     const std::string output = args.value("-o").value_or("");
-    if (output.empty()) return UsageProblem(ctx, "the output file is missing (-o FILE.dat)");
+    if (output.empty()) return UsageProblem(ctx, ctx.prompts.text(kTextOutputMissing));
     // Found out now rather than after the whole transfer.
-    if (!CanCreate(output)) return Failure(ctx, "cannot write " + output);
+    if (!CanCreate(output)) return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
 
     EventLoopApplication();
     DocumentState doc;
     PrepareNewDocument(doc, ctx);
     const RadioSessionResult r = RunRadioSession(Operation::ImageRead, doc, settings, ctx);
-    if (!r.outcome.completed) return TransferFailure(ctx, "reading the radio", r);
-    if (!r.imageUnpacked) return Failure(ctx, "the radio's memory could not be taken over");
-    if (!SaveFile(doc, output, ctx.prompts)) return Failure(ctx, "cannot write " + output);
+    if (!r.outcome.completed) return TransferFailure(ctx, kTextReadingRadio, r);
+    if (!r.imageUnpacked) return Failure(ctx, ctx.prompts.text(kTextNotUnpacked));
+    if (!SaveFile(doc, output, ctx.prompts)) {
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    }
     return kExitOk;
 }
 
@@ -172,11 +172,11 @@ int RunWrite(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     const std::string& input = args.positional[0];
     if (OpenFile(doc, input, ctx.versions, ctx.prompts, ctx.launch) != OpenResult::Opened) {
-        return Failure(ctx, input + " was not opened; nothing was written to the radio");
+        return Failure(ctx, Text(ctx.prompts, kTextNotOpenedNotWritten, {input}));
     }
     EventLoopApplication();
     const RadioSessionResult r = RunRadioSession(Operation::ImageWrite, doc, settings, ctx);
-    if (!r.outcome.completed) return TransferFailure(ctx, "writing the radio", r);
+    if (!r.outcome.completed) return TransferFailure(ctx, kTextWritingRadio, r);
     return kExitOk;
 }
 
@@ -213,7 +213,7 @@ int RunInfo(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     PrepareNewDocument(doc, ctx);
     const RadioSessionResult r = RunRadioSession(Operation::InformationRead, doc, settings, ctx);
-    if (!r.outcome.completed) return TransferFailure(ctx, "reading the radio information", r);
+    if (!r.outcome.completed) return TransferFailure(ctx, kTextReadingInformation, r);
     PrintInformation(ctx.out, doc.RadioInfo);
     return kExitOk;
 }
@@ -223,7 +223,8 @@ int RunPorts(const Arguments& /*args*/, CliContext& ctx) {
     const PortSetup setup = ReadPortSetup(ctx.programFolder);
     const PortMap map(setup.configured, PresentSerialDevices());
     if (map.entries().empty()) {
-        ctx.out << "No serial ports found. A device path works too: --port /dev/ttyUSB0\n";
+        ctx.out << ctx.prompts.text(kTextNoSerialPorts) << ' '
+                << ctx.prompts.text(kTextDevicePathHint) << '\n';
         return kExitOk;
     }
     for (const PortMap::Entry& e : map.entries()) {
@@ -241,14 +242,12 @@ int RunPorts(const Arguments& /*args*/, CliContext& ctx) {
 
 std::vector<Command> RadioCommands() {
     std::vector<OptionSpec> readOptions = TransferOptions();
-    readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", "the file to save"});
+    readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", 9141});
     return {
-        {"read", "", 0, "Reads the radio's memory into a codeplug file.", readOptions, &RunRead},
-        {"write", "FILE.dat", 1, "Writes a codeplug file into the radio.", TransferOptions(),
-         &RunWrite},
-        {"info", "", 0, "Reads the radio's information area and prints every field.",
-         TransferOptions(), &RunInfo},
-        {"ports", "", 0, "Lists the serial ports by number.", {}, &RunPorts},
+        {"read", "", 0, 9134, readOptions, &RunRead},
+        {"write", "FILE.dat", 1, 9135, TransferOptions(), &RunWrite},
+        {"info", "", 0, 9136, TransferOptions(), &RunInfo},
+        {"ports", "", 0, 9137, {}, &RunPorts},
     };
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "cli/CliTexts.h"
+
 namespace k7x::cli {
 
 namespace {
@@ -29,12 +31,12 @@ Answer RadioPrompts::message(const std::string& text, Buttons buttons, Icon icon
     err_ << text << '\n';
     if (retriesLeft_ > 0) {
         --retriesLeft_;
-        err_ << "korvan7x-cli: trying again (" << retriesLeft_ << " more tries left)\n"
+        err_ << kProgramName << ": "
+             << Text(terminal_, kTextTryingAgain, {std::to_string(retriesLeft_)}) << '\n'
              << std::flush;
         return buttons == Buttons::RetryCancel ? Answer::Retry : Answer::Ok;
     }
-    err_ << "korvan7x-cli: giving up (no terminal to ask; --retries N tries again N times)\n"
-         << std::flush;
+    err_ << kProgramName << ": " << terminal_.text(kTextGivingUp) << '\n' << std::flush;
     return Answer::Cancel;
 }
 
@@ -43,12 +45,10 @@ std::optional<std::string> RadioPrompts::askPassword() {
     // A password given up front is the answer; asking again would not change it.
     if (password_) return password_;
     if (interactive_) {
-        err_ << "The radio is protected by a password.\n" << std::flush;
+        err_ << terminal_.text(kTextPasswordProtected) << '\n' << std::flush;
         return terminal_.askPassword();
     }
-    err_ << "korvan7x-cli: the radio asks for a password and there is no terminal to ask; give "
-            "it with --password-file FILE\n"
-         << std::flush;
+    err_ << kProgramName << ": " << terminal_.text(kTextPasswordNeeded) << '\n' << std::flush;
     return std::nullopt;
 }
 

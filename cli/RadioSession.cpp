@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CliCommand.h"
+#include "cli/CliTexts.h"
 #include "cli/RadioPrompts.h"
 #include "cli/TerminalProgress.h"
 #include "link/TransferEngine.h"
@@ -63,8 +64,12 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     std::unique_ptr<SerialTrace> trace;
     if (!settings.traceFile.empty()) {
         RadioSessionResult failed;
-        trace = SerialTrace::toFile(settings.traceFile, failed.problem);
-        if (!trace) return failed;
+        std::string problem;
+        trace = SerialTrace::toFile(settings.traceFile, problem);
+        if (!trace) {
+            failed.problem = Text(ctx.prompts, kTextCannotWrite, {settings.traceFile});
+            return failed;
+        }
     }
 
     QEventLoop loop;
@@ -73,7 +78,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts, texts), texts);
     link.setTrace(trace.get());
     QtLinkTimers timers;
-    TerminalProgress progress(ctx.err, settings.progressTerminal);
+    TerminalProgress progress(ctx.err, settings.progressTerminal, texts);
     RadioPrompts prompts(ctx.prompts, ctx.err, settings.interactive, settings.retries,
                          settings.password);
     prompts.setBeforeOutput([&progress] { progress.breakLine(); });
@@ -86,7 +91,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
 
     // The command itself is the user's confirmation.
     if (!engine.start(operation, false)) {
-        listener.result.problem = "another transfer is running";
+        listener.result.problem = ctx.prompts.text(kTextTransferRunning);
         return listener.result;
     }
     // A start that fails at once (the port does not open) has already finished.

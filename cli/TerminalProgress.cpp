@@ -8,11 +8,14 @@ namespace k7x::cli {
 namespace {
 
 constexpr int kBarWidth = 40;
+// The progress window's captions.
+constexpr int kReadCaption = 9027;
+constexpr int kWriteCaption = 9028;
 
 }  // namespace
 
 void TerminalProgress::show(Operation operation) {
-    label_ = operation == Operation::ImageWrite ? "Writing to the radio" : "Reading from the radio";
+    label_ = text_(operation == Operation::ImageWrite ? kWriteCaption : kReadCaption);
     shown_ = true;
     if (terminal_) {
         draw(0);

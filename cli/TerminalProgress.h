@@ -3,14 +3,19 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <utility>
 
+#include "codeplug/FillText.h"
 #include "link/LinkInterfaces.h"
 
 namespace k7x::cli {
 
 class TerminalProgress : public ProgressDisplay {
 public:
-    TerminalProgress(std::ostream& err, bool terminal) : err_(err), terminal_(terminal) {}
+    // `text` gives the captions of a read and a write.
+    TerminalProgress(std::ostream& err, bool terminal, TextLookup text)
+        : err_(err), terminal_(terminal), text_(std::move(text)) {}
 
     void show(Operation operation) override;
     void setValue(int percent) override;
@@ -23,9 +28,10 @@ private:
 
     std::ostream& err_;
     bool terminal_;
+    TextLookup text_;
     bool shown_ = false;
     bool onLine_ = false;  // the bar is on the current terminal line
-    const char* label_ = "";
+    std::string label_;
 };
 
 }  // namespace k7x::cli

@@ -8,23 +8,10 @@
 #include <iostream>
 #include <utility>
 
+#include "cli/CliTexts.h"
+
 namespace k7x::cli {
 namespace {
-
-// English texts of the numbers the CLI shows, used when no language file answers.
-constexpr std::array<std::pair<int, const char*>, 9> kBuiltInTexts{{
-    {9002, "The codeplug file could not be read or written."},
-    {9012, "The file is for another radio model."},
-    {9021, "The frequency was outside the band or off the raster and has been corrected."},
-    {9060, "Data version of the radio:"},
-    {9061, "Version of this program:"},
-    {9062,
-     "This program version does not handle this data. Start the program version that "
-     "does?"},
-    {9063, "No installed program version handles this data."},
-    {9064, "Data version of the file:"},
-    {9065, "The version of the file is not valid."},
-}};
 
 struct Choice {
     const char* hint;
@@ -76,9 +63,9 @@ std::string TerminalPrompts::text(int number) const {
         std::string t = source_(number);
         if (!t.empty()) return t;
     }
-    for (const auto& [n, t] : kBuiltInTexts) {
-        if (n == number) return t;
-    }
+    std::string builtIn = builtIn_.text(number);
+    if (!builtIn.empty()) return builtIn;
+    // Only a text number unknown to this build gets here; show which one was meant.
     return "(text " + std::to_string(number) + ")";
 }
 
@@ -107,9 +94,8 @@ Answer TerminalPrompts::message(const std::string& text, Buttons buttons, Icon /
     const Choice choice = ChoiceOf(buttons);
     err_ << ' ' << choice.hint << ' ' << std::flush;
     if (!interactive_) {
-        err_ << "(no terminal: answered "
-             << (DefaultAnswer(buttons) == Answer::No ? "No" : "Cancel") << ")\n"
-             << std::flush;
+        const int answer = DefaultAnswer(buttons) == Answer::No ? kTextNoButton : kTextCancelButton;
+        err_ << Text(*this, kTextAnsweredWithout, {this->text(answer)}) << '\n' << std::flush;
         return DefaultAnswer(buttons);
     }
     std::string line;
@@ -129,7 +115,7 @@ Answer TerminalPrompts::message(const std::string& text, Buttons buttons, Icon /
 
 std::optional<std::string> TerminalPrompts::askPassword() {
     if (!interactive_) return std::nullopt;
-    err_ << "Password: " << std::flush;
+    err_ << text(kTextPasswordPrompt) << ' ' << std::flush;
     std::optional<std::string> line = ReadHiddenLine(in_);
     err_ << '\n' << std::flush;
     return line;

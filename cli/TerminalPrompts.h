@@ -1,18 +1,22 @@
 // Messages and questions of the core operations on the terminal: messages go to stderr,
 // questions are answered on the terminal when there is one, otherwise with No or Cancel.
+// Every text of the program comes from here: the current language file, else the English
+// texts built into the program.
 #pragma once
 
 #include <functional>
 #include <iosfwd>
 #include <string>
 
+#include "cli/BuiltInTexts.h"
 #include "codeplug/Prompts.h"
 
 namespace k7x::cli {
 
 class TerminalPrompts : public Prompts {
 public:
-    // Where numbered texts come from; an empty answer falls back to the built-in English text.
+    // Where numbered texts come from (the language file); without one, or when it has no text
+    // for a number, the built-in English text is taken.
     using TextSource = std::function<std::string(int number)>;
 
     TerminalPrompts();
@@ -35,6 +39,7 @@ private:
     std::ostream& err_;
     bool interactive_;
     TextSource source_;
+    BuiltInTexts builtIn_;
 };
 
 }  // namespace k7x::cli

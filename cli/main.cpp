@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliTexts.h"
 #include "cli/TerminalPrompts.h"
 #include "shell/AppSettings.h"
 #include "shell/LanguageTextSource.h"
@@ -20,47 +21,44 @@ std::vector<Command> AllCommands() {
     return all;
 }
 
-void ReportNoLaunch(std::ostream& err, const std::string& dataVersion) {
-    err << "korvan7x-cli: this program cannot start other program versions; open the file with "
-           "the program version that handles data version "
-        << dataVersion << ".\n";
-}
-
-void WriteHelp(std::ostream& out, const std::vector<Command>& commands) {
-    out << "Usage: korvan7x-cli COMMAND [OPTIONS] [ARGUMENTS]\n"
-           "       korvan7x-cli COMMAND --help\n\n"
-           "Programming tool for the KORVAN 7X transceiver.\n\nCommands:\n";
+void WriteHelp(std::ostream& out, const std::vector<Command>& commands, const Prompts& texts) {
+    out << Text(texts, kTextUsage, {kProgramName}) << '\n'
+        << Text(texts, kTextCommandHelp, {kProgramName}) << "\n\n"
+        << texts.text(kTextAbout) << "\n\n"
+        << texts.text(kTextCommands) << '\n';
     for (const Command& c : commands) {
         std::string name = c.name;
         name.resize(std::max<std::size_t>(name.size() + 2, 10), ' ');
-        out << "  " << name << c.summary << '\n';
+        out << "  " << name << texts.text(c.summary) << '\n';
     }
-    out << "\nExit status: 0 done, 1 failed (the reason is on stderr), 2 wrong usage.\n";
+    out << '\n' << texts.text(kTextExitStatus) << '\n';
 }
 
 int Run(int argc, char** argv) {
-    const std::vector<Command> commands = AllCommands();
-    std::vector<std::string> words(argv + 1, argv + argc);
-    if (words.empty()) {
-        WriteHelp(std::cerr, commands);
-        return kExitUsage;
-    }
-    if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        WriteHelp(std::cout, commands);
-        return kExitOk;
-    }
-
     // Folders, language and version table as the desktop program has them; nothing is written.
     AppSettings settings;
     LoadSettingsReadOnly(settings, StartEnvironment::fromProcess());
     const LanguageTextSource texts(settings);
     TerminalPrompts prompts;
     if (texts.available()) prompts.setTextSource([&texts](int n) { return texts.text(n); });
+
+    const std::vector<Command> commands = AllCommands();
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty()) {
+        WriteHelp(std::cerr, commands, prompts);
+        return kExitUsage;
+    }
+    if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        WriteHelp(std::cout, commands, prompts);
+        return kExitOk;
+    }
+
     const auto launch = [&](const std::string& dataVersion) {
         if (FindProgramForVersion(settings.Versions, dataVersion).empty()) {
             prompts.message(9063, Buttons::Ok);
         } else {
-            ReportNoLaunch(std::cerr, dataVersion);
+            std::cerr << kProgramName << ": " << Text(prompts, kTextNoLaunch, {dataVersion})
+                      << '\n';
         }
     };
     CliContext ctx{prompts,  settings.ProgramFolder, settings.Versions, launch, std::cout,
@@ -70,19 +68,19 @@ int Run(int argc, char** argv) {
     for (const Command& c : commands) {
         if (c.name == words[0]) command = &c;
     }
-    if (!command) return UsageProblem(ctx, "unknown command \"" + words[0] + "\"");
+    if (!command) return UsageProblem(ctx, Text(prompts, kTextUnknownCommand, {words[0]}));
 
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     for (const std::string& w : rest) {
         if (w == "--help" || w == "-h") {
-            std::cout << "Usage: " << CommandUsage(*command);
+            std::cout << CommandUsage(*command, prompts);
             return kExitOk;
         }
     }
     std::string problem;
-    const std::optional<Arguments> args = ParseArguments(*command, rest, problem);
+    const std::optional<Arguments> args = ParseArguments(*command, rest, prompts, problem);
     if (!args) {
-        std::cerr << "Usage: " << CommandUsage(*command);
+        std::cerr << CommandUsage(*command, prompts);
         return UsageProblem(ctx, problem);
     }
     return command->run(*args, ctx);

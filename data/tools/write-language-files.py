@@ -124,9 +124,9 @@ TEXTS = [
                "program version that handles data version %1.",
          "本程序无法启动其他软件版本；请用支持数据版本 %1 的软件版本打开该文件。"),
         (9127, "%1 failed: %2", "%1失败：%2"),
-        (9128, "Warning: a password on the command line can be seen by other users of this "
-               "computer; prefer --password-file.",
-         "警告：命令行中的密码可能被本机其他用户看到，建议使用 --password-file。"),
+        (9128, "Security warning: a password on the command line can be seen by other users of "
+               "this computer; prefer --password-file.",
+         "安全警告：命令行中的密码可能被本机其他用户看到，建议使用 --password-file。"),
         (9129, "Give --password-file or --password, not both.",
          "--password-file 和 --password 只能指定一个。"),
         "Command-line program: what each command does",
