@@ -9,15 +9,14 @@
 #include <string>
 
 #include "codeplug/Prompts.h"
+#include "shell/ui/Captions.h"
 
 class QMessageBox;
 class QWidget;
 
 namespace k7x {
 
-// Button captions of the message boxes.
-inline constexpr int kTextOk = 9017;
-inline constexpr int kTextCancel = 9018;
+// Button captions of the message boxes, besides kTextOk and kTextCancel.
 inline constexpr int kTextYes = 9040;
 inline constexpr int kTextNo = 9041;
 inline constexpr int kTextRetry = 9042;
@@ -33,8 +32,8 @@ public:
     explicit DesktopPrompts(TextLookup lookup);
 
     std::string text(int number) const override;
-    Answer message(const std::string& text, Buttons buttons = Buttons::Ok,
-                   Icon icon = Icon::None, const std::string& title = {}) override;
+    Answer message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                   const std::string& title = {}) override;
     using Prompts::message;
     // The password dialog, showing the stored password; nullopt when cancelled.
     std::optional<std::string> askPassword() override;

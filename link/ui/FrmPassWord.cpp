@@ -8,6 +8,7 @@
 
 #include "codeplug/Records.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -25,25 +26,18 @@ FrmPassWord::FrmPassWord(const Prompts& prompts, const std::string& stored, QWid
     Text1->setMinimumWidth(TwipsToPixels(1800));
     Label1->setBuddy(Text1);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    SetOKCancelCaption(*this, prompts);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
 
     // The label ends 50 twips before the text box.
     auto* field = new QHBoxLayout;
     field->setSpacing(TwipsToPixels(50));
     field->addWidget(Label1);
     field->addWidget(Text1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
 
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);

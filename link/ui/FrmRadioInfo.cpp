@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -17,6 +16,7 @@
 #include "codeplug/DocumentState.h"
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -156,23 +156,16 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
     }
     dealerGrid_->setColumnStretch(1, 1);
 
-    CommandClose = new QPushButton(this);
-    CommandClose->setObjectName(QStringLiteral("CommandClose"));
-    CommandHelp = new QPushButton(this);
-    CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
-    CommandHelp->setVisible(helpEnabled);
-    SetCloseHelpCaption(*this, prompts);
+    const CloseHelpButtons buttons = AddCloseHelpButtons(*this, prompts, helpEnabled);
+    CommandClose = buttons.close;
+    CommandHelp = buttons.help;
     connect(CommandClose, &QPushButton::clicked, this, &FrmRadioInfo::CommandClose_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandClose);
-    buttons->addWidget(CommandHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid_);
     layout->addWidget(Frame1);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({CommandClose, CommandHelp}));
 
     alignLabels();
     ShowByData();

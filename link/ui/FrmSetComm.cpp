@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "shell/SetupFile.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
 
 namespace k7x {
 
@@ -52,19 +52,12 @@ FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan s
 
     Scan();
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    SetOKCancelCaption(*this, prompts);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
     connect(CommandOK, &QPushButton::clicked, this, &FrmSetComm::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmSetComm::CommandCancel_Click);
 

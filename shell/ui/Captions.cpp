@@ -20,13 +20,13 @@ void setButtonText(QWidget& window, const char* name, const QString& text) {
 }  // namespace
 
 void SetOKCancelCaption(QWidget& window, const Prompts& prompts) {
-    setButtonText(window, "CommandOK", LangText(prompts, 9017));
-    setButtonText(window, "CommandCancel", LangText(prompts, 9018));
+    setButtonText(window, "CommandOK", LangText(prompts, kTextOk));
+    setButtonText(window, "CommandCancel", LangText(prompts, kTextCancel));
 }
 
 void SetCloseHelpCaption(QWidget& window, const Prompts& prompts) {
-    setButtonText(window, "CommandClose", LangText(prompts, 9023));
-    setButtonText(window, "CommandHelp", LangText(prompts, 9025));
+    setButtonText(window, "CommandClose", LangText(prompts, kTextClose));
+    setButtonText(window, "CommandHelp", LangText(prompts, kTextHelp));
 }
 
 }  // namespace k7x

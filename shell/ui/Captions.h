@@ -9,12 +9,19 @@ class QWidget;
 
 namespace k7x {
 
+// Captions of the shared buttons of the dialogs, editing windows and message boxes.
+inline constexpr int kTextOk = 9017;
+inline constexpr int kTextCancel = 9018;
+inline constexpr int kTextClose = 9023;
+inline constexpr int kTextHelp = 9025;
+
 // The language text of a number as a QString.
 QString LangText(const Prompts& prompts, int number);
 
-// Sets the text of the child named "CommandOK" to text 9017 and of "CommandCancel" to 9018.
+// Sets the text of the child named "CommandOK" to kTextOk and of "CommandCancel" to kTextCancel.
 void SetOKCancelCaption(QWidget& window, const Prompts& prompts);
-// Sets the text of the child named "CommandClose" to text 9023 and of "CommandHelp" to 9025.
+// Sets the text of the child named "CommandClose" to kTextClose and of "CommandHelp" to
+// kTextHelp.
 void SetCloseHelpCaption(QWidget& window, const Prompts& prompts);
 
 }  // namespace k7x

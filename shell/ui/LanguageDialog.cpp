@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/IniFile.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
 
 namespace k7x {
 
@@ -22,35 +22,28 @@ FrmSetLanguage::FrmSetLanguage(AppSettings& settings, const Prompts& prompts, QW
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setMinimumWidth(200);
-    Combo1->installEventFilter(this);
+    MoveFocusOnEnter(*Combo1);
     Label1->setBuddy(Combo1);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
     connect(CommandOK, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmSetLanguage::CommandCancel_Click);
 
     auto* row = new QHBoxLayout;
     row->addWidget(Label1);
     row->addWidget(Combo1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
 
     Combo1->clear();
     setWindowTitle(LangText(prompts, 23000));
     Label1->setText(LangText(prompts, 23001));
     Combo1->addItem(LangText(prompts, 23002));
     Combo1->addItem(LangText(prompts, 23003));
-    SetOKCancelCaption(*this, prompts);
     Combo1->setCurrentIndex(settings_.LangIndex - 1);
 }
 
@@ -68,18 +61,6 @@ void FrmSetLanguage::CommandOK_Click() {
 
 void FrmSetLanguage::CommandCancel_Click() {
     reject();
-}
-
-bool FrmSetLanguage::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the list moves on to the next control, as Tab does.
-    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace k7x

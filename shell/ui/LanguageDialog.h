@@ -21,9 +21,6 @@ public:
     void CommandOK_Click();
     void CommandCancel_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     AppSettings& settings_;
     QLabel* Label1;

@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +10,7 @@
 #include "codeplug/Conversions.h"
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
 
 namespace k7x {
 
@@ -41,14 +40,12 @@ FrmModelInfo::FrmModelInfo(DocumentState& doc, Prompts& prompts, std::function<v
     Combo1 = makeCombo("Combo1");
     Combo3 = makeCombo("Combo3");
     Combo2 = makeCombo("Combo2");
-    Combo1->installEventFilter(this);
-    Combo2->installEventFilter(this);
+    MoveFocusOnEnter(*Combo1);
+    MoveFocusOnEnter(*Combo2);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts_);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
     connect(CommandOK, &QPushButton::clicked, this, &FrmModelInfo::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmModelInfo::CommandCancel_Click);
 
@@ -56,18 +53,13 @@ FrmModelInfo::FrmModelInfo(DocumentState& doc, Prompts& prompts, std::function<v
     form->addRow(Label1[0], Combo1);
     form->addRow(Label1[1], Combo3);
     form->addRow(Label1[2], Combo2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
 
     setWindowTitle(LangText(prompts_, 13000));
     for (int i = 0; i < 3; ++i) Label1[i]->setText(LangText(prompts_, 13001 + i));
-    SetOKCancelCaption(*this, prompts_);
 
     Combo1->addItem(QString::fromStdString(ModelDisplayName(kModelName)));
     const int model = Combo1->findText(QString::fromStdString(ModelDisplayName(doc_.CurrentModel)));
@@ -114,18 +106,6 @@ void FrmModelInfo::CommandOK_Click() {
 
 void FrmModelInfo::CommandCancel_Click() {
     reject();
-}
-
-bool FrmModelInfo::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the model and band lists moves on to the next control, as Tab does.
-    if ((watched == Combo1 || watched == Combo2) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace k7x

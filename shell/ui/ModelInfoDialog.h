@@ -25,9 +25,6 @@ public:
     void CommandOK_Click();
     void CommandCancel_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Combo3_Click();
 

@@ -264,6 +264,22 @@ private slots:
         QCOMPARE(setupValue(rig, "CurrentLanguage"), QStringLiteral("2"));
     }
 
+    void enterInTheLanguageListMovesTheFocusOnAndStoresNothing() {
+        ShellTestRig rig;
+        FrmSetLanguage dialog(rig.settings, rig.prompts());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
+        combo(dialog, "Combo1")->setFocus();
+        combo(dialog, "Combo1")->setCurrentIndex(1);
+        QTest::keyClick(combo(dialog, "Combo1"), Qt::Key_Return);
+        // Enter does not reach the OK button: the dialog stays open and nothing is stored.
+        QVERIFY(dialog.isVisible());
+        QVERIFY(QApplication::focusWidget() != combo(dialog, "Combo1"));
+        QCOMPARE(rig.settings.LangIndex, kEnglish);
+        QVERIFY(setupValue(rig, "CurrentLanguage").isEmpty());
+    }
+
     void cancelLeavesTheLanguage() {
         ShellTestRig rig;
         FrmSetLanguage dialog(rig.settings, rig.prompts());
