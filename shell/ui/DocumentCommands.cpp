@@ -30,33 +30,30 @@ bool DocumentCommands::saveForPrompt() {
     return saveTo(doc_.CurrentFilePath);
 }
 
+bool DocumentCommands::settleChanges(bool cancelStops) {
+    if (!IsDocumentChanged(doc_)) return true;
+    const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
+    if (a == Answer::Cancel) return !cancelStops;
+    // A save that was cancelled or failed must not be followed by discarding the changes.
+    return a != Answer::Yes || saveForPrompt();
+}
+
 bool DocumentCommands::mnuFileNew_Click() {
-    if (IsDocumentChanged(doc_)) {
-        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
-        // A save that was cancelled or failed must not be followed by discarding the changes.
-        if (a == Answer::Yes && !saveForPrompt()) return false;
-    }
+    // Cancel here goes on to the confirmation, which is where the menu's New can be stopped.
+    if (!settleChanges(false)) return false;
     if (prompts_.message(9026, Buttons::OkCancel, Icon::Warning) != Answer::Ok) return false;
     host_.LoadNewDoc();
     return true;
 }
 
 bool DocumentCommands::NewFileButton_Click() {
-    if (IsDocumentChanged(doc_)) {
-        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Cancel) return false;
-        if (a == Answer::Yes && !saveForPrompt()) return false;
-    }
+    if (!settleChanges(true)) return false;
     host_.LoadNewDoc();
     return true;
 }
 
 bool DocumentCommands::mnuFileOpen_Click() {
-    if (IsDocumentChanged(doc_)) {
-        const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Cancel) return false;
-        if (a == Answer::Yes && !saveForPrompt()) return false;
-    }
+    if (!settleChanges(true)) return false;
     const std::optional<std::string> path = files_.chooseOpenFile(host_.dialogParent(), filter_);
     if (!path || path->empty()) return false;
 

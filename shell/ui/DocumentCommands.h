@@ -60,6 +60,10 @@ private:
     bool saveTo(const std::string& path);
     // Yes to 9006 in New and Open: the current name, or Save As for an untitled document.
     bool saveForPrompt();
+    // 9006 before New and Open when the document has changed: Yes saves first, No goes on,
+    // Cancel stops when cancelStops. False when the command stops, also when the save did not
+    // happen.
+    bool settleChanges(bool cancelStops);
 
     DocumentState& doc_;
     Prompts& prompts_;

@@ -182,6 +182,23 @@ private slots:
         QVERIFY(rig.main().childWindow(kChannelGridWindow));
     }
 
+    void openAndToolbarNewStopWhenTheSaveOfAnUntitledDocumentIsCancelled() {
+        for (const char* command : {"mnuFileOpen", "NewFile"}) {
+            ShellTestRig rig;
+            rig.main();
+            rig.changeDocument();
+            rig.prompts().answers = {Answer::Yes};
+            trigger(rig, command);
+            // Yes asks for a name; cancelling that ends the command with the changes kept.
+            QCOMPARE(texts(rig), std::vector<std::string>{"<9006>"});
+            QCOMPARE(rig.files.calls.size(), std::size_t(1));
+            QVERIFY2(rig.files.calls[0].save, command);
+            QVERIFY(!rig.main().newDocTimer().isActive());
+            QVERIFY(IsDocumentChanged(rig.doc));
+            QVERIFY(rig.main().childWindow(kChannelGridWindow));
+        }
+    }
+
     void openCancelledDialogChangesNothing() {
         ShellTestRig rig;
         rig.main();
