@@ -363,9 +363,10 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
 }
 
 void frmMain::closeSubWindow(QMdiSubWindow* sub) {
-    // A window may refuse to close; one that closes leaves the area at once, so a window of
-    // the same name can open again before the old one is deleted.
-    if (sub->close()) mdi_->removeSubWindow(sub);
+    // A window may refuse to close. One that closes leaves the area at once (its frame deletes
+    // itself on close, and the area drops it from its list then), so a window of the same name
+    // can open again before the old one is deleted.
+    sub->close();
 }
 
 void frmMain::CloseWindowByName(const QString& name) {

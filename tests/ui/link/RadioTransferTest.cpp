@@ -185,7 +185,10 @@ private slots:
         }
     }
 
-    void init() { prompts().shown.clear(); }
+    void init() {
+        prompts().shown.clear();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QMdiArea")));
+    }
 
     void readEndsWithTheRadiosChannelsInTheDocument() {
         QVERIFY(channelsOf(rig_->doc) != channelsOf(radioDoc_));
