@@ -12,6 +12,12 @@
 
 namespace k7x {
 
+namespace {
+
+constexpr int kLabelGapTwips = 10;
+
+}  // namespace
+
 FrmProgress::FrmProgress(Prompts& prompts, Operation operation, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("FrmProgress"));
@@ -32,9 +38,11 @@ FrmProgress::FrmProgress(Prompts& prompts, Operation operation, QWidget* parent)
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMinimumWidth(TwipsToPixels(4500));
 
-    // The label stands 10 twips before the percentage.
+    // The label stands 10 twips before the percentage, and never closer than a blank would:
+    // the label's text ends without one, so the two texts would otherwise read as one word.
     auto* percent = new QHBoxLayout;
-    percent->setSpacing(std::max(1, TwipsToPixels(10)));
+    percent->setSpacing(std::max(TwipsToPixels(kLabelGapTwips),
+                                 Label1->fontMetrics().horizontalAdvance(QLatin1Char(' '))));
     percent->addStretch(1);
     percent->addWidget(Label1);
     percent->addWidget(Label2);

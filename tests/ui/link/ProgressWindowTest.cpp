@@ -40,6 +40,23 @@ private slots:
         QCOMPARE(percent(window), QStringLiteral("37%"));
     }
 
+    void labelAndPercentageNeverRunTogether() {
+        FrmProgress window(prompts_, Operation::ImageRead);
+        window.showPercent(42);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* label = window.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* value = window.findChild<QLabel*>(QStringLiteral("Label2"));
+        // The label's text has no blank at its end, so the gap is all there is between them.
+        QVERIFY(!label->text().endsWith(u' '));
+        QVERIFY(label->width() >= label->sizeHint().width());
+        QCOMPARE(label->geometry().center().y(), value->geometry().center().y());
+        const int gap = value->geometry().left() - label->geometry().right() - 1;
+        QVERIFY2(gap >= std::max(3, label->fontMetrics().horizontalAdvance(u' ')),
+                 qPrintable(QString::number(gap)));
+        QVERIFY(value->width() >= value->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+    }
+
     void onlyTheTransferClosesIt() {
         FrmProgress window(prompts_, Operation::ImageWrite);
         window.show();
