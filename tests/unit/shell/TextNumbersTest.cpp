@@ -1,5 +1,12 @@
 // Every text number the program's code asks for must exist in both language files; a missing
 // one shows as an empty caption or an empty message box.
+//
+// The code names text numbers in many ways: calls (GetLangText(settings, 12000), text(9003),
+// message(9063, ...), LangText(prompts, 23000), Text(prompts, 9116, ...)), named constants
+// (kTextOk = 9017), tables ({"mnuFile", 10000, ...}) and choices (radio ? 9060 : 9064). So
+// besides the calls, every integer literal in the range of the text sections counts as a text
+// number, once comments and string literals are taken out; the few literals in that range that
+// are not texts are listed below with their file.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -17,6 +24,34 @@
 namespace k7x {
 namespace {
 
+// The numbers of the sections "Msg" to "ResetMode".
+constexpr int kFirstTextNumber = 9000;
+constexpr int kLastTextNumber = 31999;
+
+// Literals in the text range that are something else. A value of 0 stands for every literal
+// of the file.
+struct NotAText {
+    const char* file;
+    int value;
+    const char* what;
+};
+constexpr NotAText kNotTexts[] = {
+    {"link/Frames.h", 9600, "the baud rate"},
+    {"shell/WindowPlacement.h", 12500, "the main window's default width in twips"},
+    {"shell/WindowPlacement.h", 9500, "the main window's default height in twips"},
+    {"shell/LangTexts.cpp", 0, "the upper bounds of the sections"},
+};
+
+// Numbers the code computes from a base, which no scan can see.
+struct ComputedTexts {
+    const char* file;
+    std::vector<int> numbers;
+};
+const ComputedTexts kComputedTexts[] = {
+    {"link/ui/FrmProgress.cpp", {9027, 9028}},                   // caption base + operation
+    {"link/ui/FrmRadioInfo.cpp", {21013, 21014, 21015, 21016}},  // dealer labels, 21013 + i
+};
+
 // The source tree: from the test environment, else four folders above this file.
 QString SourceDir() {
     if (const char* dir = std::getenv("K7X_SOURCE_DIR"); dir && *dir) {
@@ -27,13 +62,89 @@ QString SourceDir() {
     return here.exists(QStringLiteral("data/language")) ? here.absolutePath() : QString();
 }
 
-// number -> the first file that uses it
-std::map<int, QString> CollectTextNumbers(const QString& root) {
-    static const QRegularExpression kUses[] = {
-        QRegularExpression(R"(\bGetLangTextQ?\s*\(\s*[\w.\->]+\s*,\s*(\d+)\s*\))"),
-        QRegularExpression(R"(\btext\s*\(\s*(\d+)\s*\))"),
-        QRegularExpression(R"(\bmessage\s*\(\s*(\d+)\s*[,)])"),
+// The code with comments, string and character literals blanked out; line ends stay, so
+// positions keep their line numbers.
+QString CodeOnly(const QString& source) {
+    QString code = source;
+    const qsizetype n = code.size();
+    auto blank = [&code](qsizetype from, qsizetype to) {
+        for (qsizetype k = from; k < to && k < code.size(); ++k) {
+            if (code[k] != u'\n') code[k] = u' ';
+        }
     };
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = source[i];
+        const QChar next = i + 1 < n ? source[i + 1] : QChar();
+        if (c == u'/' && next == u'/') {
+            const qsizetype end = source.indexOf(u'\n', i);
+            const qsizetype stop = end < 0 ? n : end;
+            blank(i, stop);
+            i = stop;
+        } else if (c == u'/' && next == u'*') {
+            const qsizetype end = source.indexOf(QStringLiteral("*/"), i + 2);
+            const qsizetype stop = end < 0 ? n : end + 2;
+            blank(i, stop);
+            i = stop;
+        } else if (c == u'R' && next == u'"' && (i == 0 || !source[i - 1].isLetterOrNumber())) {
+            // R"delimiter( ... )delimiter"
+            const qsizetype open = source.indexOf(u'(', i + 2);
+            if (open < 0) break;
+            const QString close = u')' + source.mid(i + 2, open - i - 2) + u'"';
+            const qsizetype end = source.indexOf(close, open + 1);
+            const qsizetype stop = end < 0 ? n : end + close.size();
+            blank(i, stop);
+            i = stop;
+        } else if (c == u'"' || (c == u'\'' && (i == 0 || !source[i - 1].isLetterOrNumber()))) {
+            // A string or character literal; a quote after a digit separates digits.
+            qsizetype k = i + 1;
+            while (k < n && source[k] != c && source[k] != u'\n') k += source[k] == u'\\' ? 2 : 1;
+            const qsizetype stop = std::min(k + 1, n);
+            blank(i, stop);
+            i = stop;
+        } else {
+            ++i;
+        }
+    }
+    return code;
+}
+
+bool IsListedAsNotAText(const QString& file, int value) {
+    for (const NotAText& e : kNotTexts) {
+        if (file == QLatin1String(e.file) && (e.value == 0 || e.value == value)) return true;
+    }
+    return false;
+}
+
+// Every text number of one file's code; number -> "file:line".
+void CollectFromFile(const QString& file, const QString& source, std::map<int, QString>& found) {
+    static const QRegularExpression kCalls[] = {
+        QRegularExpression(R"(\b(?:GetLangTextQ?|LangText|Text)\s*\(\s*[\w.\->*&]+\s*,\s*(\d+)\b)"),
+        QRegularExpression(R"(\b(?:text|message)\s*\(\s*(\d+)\s*[,)])"),
+    };
+    static const QRegularExpression kLiteral(R"((?<![\w.'])(\d{4,5})(?![\w.']))");
+    const QString code = CodeOnly(source);
+    auto record = [&](qsizetype at, int number) {
+        const int line = static_cast<int>(code.left(at).count(u'\n')) + 1;
+        found.emplace(number, file + ':' + QString::number(line));
+    };
+    for (const QRegularExpression& re : kCalls) {
+        for (auto m = re.globalMatch(code); m.hasNext();) {
+            const auto match = m.next();
+            record(match.capturedStart(1), match.captured(1).toInt());
+        }
+    }
+    for (auto m = kLiteral.globalMatch(code); m.hasNext();) {
+        const auto match = m.next();
+        const int value = match.captured(1).toInt();
+        if (value < kFirstTextNumber || value > kLastTextNumber) continue;
+        if (IsListedAsNotAText(file, value)) continue;
+        record(match.capturedStart(1), value);
+    }
+}
+
+// number -> where it is used first
+std::map<int, QString> CollectTextNumbers(const QString& root) {
     std::map<int, QString> found;
     for (const char* folder :
          {"codeplug", "link", "shell", "channels", "settings", "app", "cli", "radiosim"}) {
@@ -43,24 +154,60 @@ std::map<int, QString> CollectTextNumbers(const QString& root) {
             const QString path = it.next();
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) continue;
-            const QString code = QString::fromUtf8(file.readAll());
-            for (const QRegularExpression& re : kUses) {
-                auto matches = re.globalMatch(code);
-                while (matches.hasNext()) {
-                    const int n = matches.next().captured(1).toInt();
-                    found.emplace(n, path.mid(root.size() + 1));
-                }
-            }
+            CollectFromFile(path.mid(root.size() + 1), QString::fromUtf8(file.readAll()), found);
         }
+    }
+    for (const ComputedTexts& c : kComputedTexts) {
+        for (int number : c.numbers) found.emplace(number, QString::fromLatin1(c.file));
     }
     return found;
 }
 
-TEST(TextNumbers, ScanFindsTheNumbersOfThisLibrary) {
+std::set<int> NumbersIn(const QString& source, const QString& file = QStringLiteral("x.cpp")) {
+    std::map<int, QString> found;
+    CollectFromFile(file, source, found);
+    std::set<int> numbers;
+    for (const auto& entry : found) numbers.insert(entry.first);
+    return numbers;
+}
+
+TEST(TextNumbers, EveryWayTheCodeNamesATextIsSeen) {
+    EXPECT_EQ(NumbersIn(QStringLiteral("GetLangText(s_.settings, 12000); text(9003);\n"
+                                       "prompts.message(9063, Buttons::Ok);\n"
+                                       "LangText(prompts, 23000); Text(ctx.prompts, 9116, {w});\n"
+                                       "LangText(*prompts_, 7);")),
+              (std::set<int>{7, 9003, 9063, 9116, 12000, 23000}));
+    EXPECT_EQ(NumbersIn(QStringLiteral("inline constexpr int kTextOk = 9017;\n"
+                                       "entry(\"mnuFileNew\", 10001, \"Ctrl+N\"),\n"
+                                       "{&kDtmfWindow, 18000, 7000, 5000},\n"
+                                       "const int label = radio ? 9060 : 9064;\n"
+                                       "{\"new\", \"\", 0, 9130, {kModeOption}, RunNew},")),
+              (std::set<int>{9017, 9060, 9064, 9130, 10001, 18000}));
+}
+
+TEST(TextNumbers, CommentsStringsAndOtherNumbersAreNotTexts) {
+    EXPECT_EQ(NumbersIn(QStringLiteral("// message 9021 when outside\n"
+                                       "/* 9006, then\n 9026 */ x = 1;\n"
+                                       "s = \"9600 baud \\\" 12000\"; c = '9';\n"
+                                       "r = R\"x(text(9123) )\" 9124)x\";\n"
+                                       "kImageSize = 7424; f = 9000.5; g = 1.9100e3;\n"
+                                       "h = 0x9100; n = 1'9100; big = 123456;")),
+              std::set<int>{});
+    // A literal after a comment or string on the same line still counts.
+    EXPECT_EQ(NumbersIn(QStringLiteral("f(\"a//b\", 9002); /* c */ g(9005); // 9007\n")),
+              (std::set<int>{9002, 9005}));
+    EXPECT_EQ(NumbersIn(QStringLiteral("int baud = 9600;"), QStringLiteral("link/Frames.h")),
+              std::set<int>{});
+}
+
+TEST(TextNumbers, ScanFindsTheNumbersOfTheProgram) {
     ASSERT_FALSE(SourceDir().isEmpty()) << "source tree not found";
     const std::map<int, QString> found = CollectTextNumbers(SourceDir());
     EXPECT_TRUE(found.contains(9063));
     EXPECT_TRUE(found.contains(12000));
+    // Texts the command-line program and the serial adapter word their messages with.
+    EXPECT_TRUE(found.contains(9116));
+    EXPECT_TRUE(found.contains(9103));
 }
 
 TEST(TextNumbers, BothLanguageFilesDefineEveryNumberTheCodeUses) {
