@@ -301,10 +301,8 @@ void frmMain::LoadNewDoc() {
 
 void frmMain::NewDocTimer_Timer() {
     NewDocTimer.stop();
-    InitNewDocument(s_.doc, s_.settings.ProgramFolder, s_.settings.InitialiseSettingsRequest);
-    SetCaptions();
-    ShowChildWindow(kChannelGridWindow);
-    ShowMainTxt();
+    // The same new document as at start, then the windows in cascade.
+    LoadNewDoc2();
     arrangeCascade();
     s_.settings.InitialiseSettingsRequest = false;
 }
