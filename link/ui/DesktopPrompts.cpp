@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <array>
 #include <memory>
+#include <span>
 
 #include "link/ui/FrmPassWord.h"
 
@@ -21,8 +22,11 @@ struct ButtonChoice {
 // The buttons of each choice, in the order they stand, and the one Escape gives.
 struct ButtonSet {
     std::array<ButtonChoice, 3> choices;
-    int count;
-    int escape;  // index into choices
+    std::size_t count;
+    std::size_t escape;  // index into choices
+
+    std::span<const ButtonChoice> shown() const { return {choices.data(), count}; }
+    const ButtonChoice& escapeChoice() const { return choices[escape]; }
 };
 
 ButtonSet buttonSetOf(Buttons buttons) {
@@ -96,16 +100,15 @@ QMessageBox* DesktopPrompts::buildMessageBox(const std::string& text, Buttons bu
 
     const ButtonSet set = buttonSetOf(buttons);
     QMessageBox::StandardButtons standard;
-    for (int i = 0; i < set.count; ++i) standard |= set.choices[static_cast<std::size_t>(i)].button;
+    for (const ButtonChoice& c : set.shown()) standard |= c.button;
     box->setStandardButtons(standard);
-    for (int i = 0; i < set.count; ++i) {
-        const ButtonChoice& c = set.choices[static_cast<std::size_t>(i)];
+    for (const ButtonChoice& c : set.shown()) {
         const std::string caption = this->text(c.textNumber);
         // Without a language file the buttons keep the toolkit's own words.
         if (!caption.empty()) box->button(c.button)->setText(QString::fromStdString(caption));
     }
     box->setDefaultButton(set.choices[0].button);
-    box->setEscapeButton(set.choices[static_cast<std::size_t>(set.escape)].button);
+    box->setEscapeButton(set.escapeChoice().button);
     return box;
 }
 
@@ -115,11 +118,9 @@ Answer DesktopPrompts::message(const std::string& text, Buttons buttons, Icon ic
     box->exec();
     const ButtonSet set = buttonSetOf(buttons);
     const QAbstractButton* clicked = box->clickedButton();
-    for (int i = 0; i < set.count; ++i) {
-        const ButtonChoice& c = set.choices[static_cast<std::size_t>(i)];
+    for (const ButtonChoice& c : set.shown())
         if (clicked != nullptr && clicked == box->button(c.button)) return c.answer;
-    }
-    return set.choices[static_cast<std::size_t>(set.escape)].answer;
+    return set.escapeChoice().answer;
 }
 
 std::optional<std::string> DesktopPrompts::askPassword() {
