@@ -75,8 +75,16 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
         Combo3->addItem(QString::fromStdString(CountryModeName(mode)));
         Combo1_1->addItem(QString::fromStdString(BandTextOfMode(mode).value_or(std::string())));
     }
-    // The lists show the radio's values; choosing another entry would change nothing.
-    for (QComboBox* list : {Combo1_0, Combo3, Combo1_1}) list->setEnabled(false);
+    // The lists show the radio's values; choosing another entry would change nothing. Though
+    // disabled, they show those values in the normal text colour, as the text boxes do.
+    for (QComboBox* list : {Combo1_0, Combo3, Combo1_1}) {
+        QPalette shown = list->palette();
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            shown.setColor(QPalette::Disabled, role, shown.color(QPalette::Active, role));
+        list->setPalette(shown);
+        list->setEnabled(false);
+    }
 
     for (int i = 0; i < 12; ++i) {
         if (i != 4) makeText(i);
