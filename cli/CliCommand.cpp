@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/CliTexts.h"
@@ -17,17 +18,28 @@ int Failure(CliContext& ctx, const std::string& problem) {
     return kExitFailed;
 }
 
+namespace {
+
+// "-o FILE", or the name alone for a flag.
+std::string OptionText(const OptionSpec& option) {
+    return option.value.empty() ? option.name : option.name + " " + option.value;
+}
+
+}  // namespace
+
 std::string CommandUsage(const Command& command, const Prompts& texts) {
     std::string syntax = std::string(kProgramName) + " " + command.name;
-    for (const OptionSpec& o : command.options)
-        syntax += " [" + o.name + (o.value.empty() ? "" : " " + o.value) + "]";
+    for (const OptionSpec& o : command.options) syntax += " [" + OptionText(o) + "]";
     if (!command.arguments.empty()) syntax += " " + command.arguments;
     std::string usage =
         Text(texts, kTextCommandUsage, {syntax}) + "\n  " + texts.text(command.summary) + "\n";
     if (!command.options.empty()) usage += "  " + texts.text(kTextOptions) + "\n";
+    // The texts line up after the longest option.
+    std::size_t width = 0;
+    for (const OptionSpec& o : command.options) width = std::max(width, OptionText(o).size() + 2);
     for (const OptionSpec& o : command.options) {
-        std::string left = o.name + (o.value.empty() ? "" : " " + o.value);
-        left.resize(std::max<std::size_t>(left.size() + 2, 16), ' ');
+        std::string left = OptionText(o);
+        left.resize(width, ' ');
         usage += "    " + left + texts.text(o.help) + "\n";
     }
     return usage;
