@@ -123,11 +123,13 @@ int FailureReasonText(FailureReason reason) {
     return 9159;  // the transfer did not complete
 }
 
-// The last line on stderr: which transfer failed and why.
+// The last line on stderr: which transfer failed and why. Stopped by a signal, the exit status
+// is 128 plus its number, as a shell shows a program that the signal ended.
 int TransferFailure(CliContext& ctx, int what, const RadioSessionResult& r) {
     const std::string why =
         r.problem.empty() ? ctx.prompts.text(FailureReasonText(r.outcome.reason)) : r.problem;
-    return Failure(ctx, Text(ctx.prompts, kTextFailed, {ctx.prompts.text(what), why}));
+    const int status = Failure(ctx, Text(ctx.prompts, kTextFailed, {ctx.prompts.text(what), why}));
+    return r.stopSignal != 0 ? 128 + r.stopSignal : status;
 }
 
 // A file can be created or replaced at path (its folder exists and is writable).

@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/RadioPrompts.h"
+#include "cli/StopSignals.h"
 #include "cli/TerminalProgress.h"
 #include "link/TransferEngine.h"
 #include "link/serial/QtLinkTimers.h"
@@ -89,6 +90,12 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     timers.setEvents(&engine);
     if (settings.password) engine.setStoredPassword(*settings.password);
 
+    // Ctrl+C or SIGTERM: the radio is told to leave programming mode, the port is closed.
+    StopSignals stop([&](int signal) {
+        if (trace) trace->note("stop requested by signal " + std::to_string(signal));
+        engine.cancel();
+    });
+
     // The command itself is the user's confirmation.
     if (!engine.start(operation, false)) {
         listener.result.problem = ctx.prompts.text(kTextTransferRunning);
@@ -96,9 +103,19 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     }
     // A start that fails at once (the port does not open) has already finished.
     if (!listener.done) loop.exec();
+    RadioSessionResult& result = listener.result;
+    if (const int signal = stop.received()) {
+        result.stopSignal = signal;
+        // Not what was asked for, even when the stop came after the last block.
+        result.outcome.completed = false;
+        result.problem = ctx.prompts.text(kTextStopped);
+    }
+    if (result.outcome.radioPartlyWritten) {
+        prompts.message(kTextRadioPartlyWritten, Buttons::Ok, Icon::Warning);
+    }
     if (trace) trace->note("end");
     link.setTrace(nullptr);
-    return listener.result;
+    return result;
 }
 
 }  // namespace k7x::cli

@@ -29,7 +29,11 @@ struct RadioSessionResult {
     TransferOutcome outcome;
     bool imageUnpacked = false;  // after a completed read: the image became the document
     bool endProgram = false;     // the user chose to start another program version
-    std::string problem;         // set up failed before the transfer (trace file, ...)
+    std::string problem;         // set up failed (trace file, ...) or the session was stopped
+    // SIGINT or SIGTERM stopped the session (0: none). outcome.completed is then false, also
+    // when the stop came after the transfer, before its image became the document, and
+    // `problem` says so.
+    int stopSignal = 0;
 };
 
 // Runs one operation against `doc`; blocks until it is over. Needs a QCoreApplication.

@@ -1,0 +1,150 @@
+// Ctrl+C (SIGINT) or SIGTERM while korvan7x-cli talks to korvan7x-radio: the radio is told to
+// leave programming mode, no file is written or damaged, the exit status tells what happened,
+// and the radio serves the next command as usual.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "Processes.h"
+
+namespace k7x::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kImageBytes = 7424;
+constexpr const char* kStopped = "stopped by Ctrl+C or SIGTERM";
+
+class StopSignalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() /
+              ("k7x_e2e_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        if (!HasFailure()) fs::remove_all(dir);
+    }
+
+    fs::path file(const std::string& name) const { return dir / name; }
+
+    // Waits until the started command's stderr holds `text` (a progress line); false after 10 s.
+    bool waitForOutput(const std::string& text) const {
+        const auto until = Clock::now() + 10s;
+        while (Clock::now() < until) {
+            if (ReadAll(file("background.err")).find(text) != std::string::npos) return true;
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
+    }
+
+    // Sends `signal` to a started command and waits for it; the exit code and the seconds the
+    // command took to end after the signal.
+    static std::pair<int, double> stop(pid_t cli, int signal) {
+        const auto sent = Clock::now();
+        ::kill(cli, signal);
+        const int code = WaitFor(cli);
+        return {code, std::chrono::duration<double>(Clock::now() - sent).count()};
+    }
+
+    // The lines the radio logged (--verbose): one per request it heard.
+    std::vector<std::string> radioLog() const {
+        std::vector<std::string> lines;
+        std::string all = ReadAll(file("radio.err"));
+        for (std::size_t at = 0; at < all.size();) {
+            const std::size_t end = all.find('\n', at);
+            lines.push_back(all.substr(at, end - at));
+            at = end == std::string::npos ? all.size() : end + 1;
+        }
+        return lines;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(StopSignalTest, CtrlCDuringAReadTellsTheRadioEndAndKeepsTheFile) {
+    SimulatedRadio radio(dir, {"--wire-timing", "--verbose"});  // a whole read takes 14 s
+    WriteAll(file("keep.dat"), "previous content");
+    const pid_t cli = StartCli(
+        {"read", "--port", radio.port(), "-o", file("keep.dat"), "--trace", file("trace.txt")},
+        dir);
+    ASSERT_TRUE(waitForOutput("5%\n")) << ReadAll(file("background.err"));
+    const auto [code, seconds] = stop(cli, SIGINT);
+
+    EXPECT_EQ(code, 128 + SIGINT);
+    EXPECT_LT(seconds, 1.5) << "the stop waits two reply times at most";
+    const std::string err = ReadAll(file("background.err"));
+    EXPECT_NE(err.find(kStopped), std::string::npos) << err;
+    EXPECT_EQ(ReadAll(file("keep.dat")), "previous content");
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        EXPECT_EQ(entry.path().filename().string().find("keep.dat."), std::string::npos)
+            << "left behind: " << entry.path();
+    }
+    // After the stop only END went out, and the radio heard it last.
+    const std::string trace = ReadAll(file("trace.txt"));
+    const std::size_t stopAt = trace.find("stop requested by signal 2");
+    ASSERT_NE(stopAt, std::string::npos) << trace.substr(trace.size() - 500);
+    const std::string after = trace.substr(stopAt);
+    EXPECT_EQ(Count(after, " TX "), 1) << after;
+    EXPECT_EQ(Count(after, "TX 45 4E 44"), 1) << after;
+    ASSERT_FALSE(radioLog().empty());
+    EXPECT_EQ(radioLog().back(), "END");
+
+    // The port is free and the radio answers the next command from the start.
+    const CliRun info = RunCli({"info", "--port", radio.port()}, dir);
+    EXPECT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_NE(info.out.find("InfoModel: KORVN7X"), std::string::npos);
+    EXPECT_EQ(radioLog().back(), "END");
+}
+
+TEST_F(StopSignalTest, SigtermDuringAWriteSaysTheRadioHoldsPartOfTheData) {
+    const CliRun made = RunCli({"new", "--mode", "0", "-o", file("source.dat")}, dir);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    const std::string erased(kImageBytes, '\xFF');
+    WriteAll(file("erased.bin"), erased);
+    const fs::path saved = file("saved.bin");
+    SimulatedRadio radio(dir, {"--wire-timing", "--image", file("erased.bin"), "--save", saved});
+    const pid_t cli = StartCli({"write", "--port", radio.port(), file("source.dat")}, dir);
+    ASSERT_TRUE(waitForOutput("5%\n")) << ReadAll(file("background.err"));
+    const auto [code, seconds] = stop(cli, SIGTERM);
+
+    EXPECT_EQ(code, 128 + SIGTERM);
+    EXPECT_LT(seconds, 1.5);
+    const std::string err = ReadAll(file("background.err"));
+    EXPECT_NE(err.find(kStopped), std::string::npos) << err;
+    EXPECT_NE(err.find("only part of the new data"), std::string::npos) << err;
+    // The radio saves its image when it hears END: the first blocks are new, the rest erased.
+    radio.stop();
+    const std::string image = ReadAll(saved);
+    ASSERT_EQ(image.size(), kImageBytes) << "the radio never heard END";
+    EXPECT_NE(image.substr(0, 16), erased.substr(0, 16));
+    EXPECT_EQ(image.substr(kImageBytes - 16), erased.substr(0, 16));
+}
+
+// The radio never answers: the handshakes may still have put a real radio into programming
+// mode, so END goes out before the port closes.
+TEST_F(StopSignalTest, CtrlCWhileTheRadioIsSilentEndsAtOnce) {
+    SimulatedRadio radio(dir, {"--never-answer"});
+    // Without a terminal, --retries answers the question whether to try again.
+    const pid_t cli = StartCli(
+        {"info", "--port", radio.port(), "--retries", "1000", "--trace", file("trace.txt")}, dir);
+    std::this_thread::sleep_for(300ms);
+    const auto [code, seconds] = stop(cli, SIGINT);
+    EXPECT_EQ(code, 128 + SIGINT);
+    EXPECT_LT(seconds, 1.5);
+    const std::string err = ReadAll(file("background.err"));
+    EXPECT_NE(err.find(kStopped), std::string::npos) << err;
+    EXPECT_EQ(ReadAll(file("background.out")), "") << "no information printed";
+    EXPECT_EQ(Count(ReadAll(file("trace.txt")), "TX 45 4E 44"), 1);
+}
+
+}  // namespace
+}  // namespace k7x::e2e
