@@ -115,6 +115,7 @@ void TransferEngine::beginOperation(Operation operation) {
     portLostPending_ = false;
     cancelPending_ = false;
     cancelling_ = false;
+    exchangeOpen_ = false;
     handshakeSent_ = false;
     blocksWritten_ = false;
     checkReason_ = FailureReason::None;
@@ -157,6 +158,7 @@ void TransferEngine::send(const Request& request) {
     env_.serial.setReceiveThreshold(state_.receiveThreshold);
     env_.serial.clearBuffers();
     env_.serial.write(request.bytes);
+    exchangeOpen_ = true;
     if (request.kind == RequestKind::Handshake) handshakeSent_ = true;
     if (request.kind == RequestKind::WriteBlock) blocksWritten_ = true;
 }
@@ -182,19 +184,13 @@ void TransferEngine::sendEnd() {
     send(EndRequest());
 }
 
-// A cancel comes at any moment, also while a request is still on its way out. Emptying the
-// transmit buffer then would cut that request short and the radio would take END for the rest
-// of it, so END goes out behind it. Whatever the receive side holds is of no interest: any
-// acknowledgement, or the reply timer, ends the wait.
+// Sent only between exchanges: emptying the buffers while a request were still going out
+// would cut it short and the radio would take END for the rest of it, and the answer to that
+// request could be taken for the answer to END.
 void TransferEngine::sendEndOnCancel() {
-    const Request end = EndRequest();
     state_.step = link_step::kEnd;
     state_.awaitingReply = true;
-    state_.echoLength = EchoLength(end, state_.echoFree);
-    state_.receiveThreshold = ReceiveThreshold(end, state_.echoFree);
-    env_.timers.start(TimerId::WaitTimer, kWaitTimerMs);
-    env_.serial.setReceiveThreshold(state_.receiveThreshold);
-    env_.serial.write(end.bytes);
+    sendEnd();
 }
 
 void TransferEngine::nextReadBlock() {
@@ -247,6 +243,7 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     const Operation operation = state_.operation;
     const bool partlyWritten = operation == Operation::ImageWrite && !completed && blocksWritten_;
     cancelling_ = false;
+    exchangeOpen_ = false;
     // No reply timer while the closing messages are shown.
     env_.timers.stop(TimerId::WaitTimer);
     state_.awaitingReply = false;
@@ -287,7 +284,9 @@ void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
     expected.informationStep = imageTransfer && state_.step == link_step::kInformationBlock;
     expected.currentAddress = state_.address;
     const Reply reply = ClassifyReply(bytes, expected);
-    if (reply.kind != ReplyKind::None) handleReply(reply);
+    if (reply.kind == ReplyKind::None) return;
+    exchangeOpen_ = false;
+    handleReply(reply);
 }
 
 void TransferEngine::onTimer(TimerId id) {
@@ -295,6 +294,7 @@ void TransferEngine::onTimer(TimerId id) {
     env_.timers.stop(id);
     switch (id) {
         case TimerId::WaitTimer:
+            exchangeOpen_ = false;
             // A reply timer cannot run while a prompt is open; a stray expiry changes nothing.
             if (promptDepth_ == 0 && state_.operation != Operation::Idle &&
                 state_.step != link_step::kIdle) {
@@ -370,9 +370,13 @@ void TransferEngine::stopForCancel() {
         env_.listener.imageUnpacked(false);
         return;
     }
-    // Ended meanwhile (the last answer came in the same event), or asked twice.
+    // Ended meanwhile (the last answer came in the same event).
     if (state_.operation == Operation::Idle) return;
     if (cancelling_) {
+        // Asked again: no more waiting. END at least goes out, behind whatever is on its way.
+        if (state_.step != link_step::kEnd && env_.serial.isOpen()) {
+            env_.serial.write(EndRequest().bytes);
+        }
         finishCancelled();
         return;
     }
@@ -380,8 +384,9 @@ void TransferEngine::stopForCancel() {
     // was not taken (a cable whose echo was not yet known).
     if (handshakeSent_ && env_.serial.isOpen() && !portLostPending_) {
         cancelling_ = true;
-        // At the last step END is out already and its reply timer runs.
-        if (state_.step != link_step::kEnd) sendEndOnCancel();
+        // With a request out, END follows its answer or its reply time (handleReply,
+        // handleReplyTimeout); at the last step that request is END itself.
+        if (!exchangeOpen_) sendEndOnCancel();
         return;
     }
     finishCancelled();

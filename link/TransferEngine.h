@@ -91,13 +91,14 @@ public:
     bool isBusy() const;
 
     // Stops the transfer for the user (Ctrl+C, closing the program). Once a handshake has gone
-    // out the radio may be in programming mode, so while the port works it is told END and
-    // given one reply time to answer; then the port closes and the transfer ends as failed
-    // (FailureReason::Cancelled). The document stays as it was; a cancelled read leaves
+    // out the radio may be in programming mode, so while the port works it is told END: after
+    // the answer to the request in hand (or its reply time), and given one reply time to
+    // answer END, so at most two reply times; then the port closes and the transfer ends as
+    // failed (FailureReason::Cancelled). The document stays as it was; a cancelled read leaves
     // MemImage cleared. A write still waiting to start ends at once; a completed read still
     // waiting to become the document is dropped (imageUnpacked(false)). Called while idle it
     // does nothing and returns false. From inside an event or an open prompt it takes effect
-    // once that is over; a second call while the radio is being told END stops waiting.
+    // once that is over. A second call ends the transfer at once (END still goes out).
     bool cancel();
 
     void onBytesReceived(std::span<const Byte> bytes) override;
@@ -198,7 +199,8 @@ private:
     bool portLostPending_ = false;
     std::string portLostDetail_;
     bool cancelPending_ = false;  // cancel() called inside an event or prompt
-    bool cancelling_ = false;     // END sent for a cancel; the answer or the timer ends it
+    bool cancelling_ = false;     // stopping for a cancel: END goes out, then the end
+    bool exchangeOpen_ = false;   // a request is out; neither its answer nor its time has come
     bool handshakeSent_ = false;  // the radio may be in programming mode
     bool blocksWritten_ = false;  // a write block went out: the radio holds part of the data
     // Why the radio checks refused the radio, and what the user was shown.

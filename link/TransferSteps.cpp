@@ -11,6 +11,12 @@ using namespace link_step;
 // ---- Accepted replies ----
 
 void TransferEngine::handleReply(const Reply& reply) {
+    // Stopping: the exchange in hand is over, whatever it brought; the radio is told END.
+    if (cancelling_ && state_.step != kEnd) {
+        env_.timers.stop(TimerId::WaitTimer);
+        sendEndOnCancel();
+        return;
+    }
     if (state_.operation == Operation::InformationRead) {
         handleInformationReply(reply);
     } else {
@@ -102,6 +108,10 @@ void TransferEngine::handleReplyTimeout() {
     const Int step = state_.step;
     const bool information = state_.operation == Operation::InformationRead;
 
+    if (cancelling_ && step != kEnd) {
+        sendEndOnCancel();
+        return;
+    }
     if (step == kEnd) {
         // The radio has everything; a lost answer to END does not undo that.
         endCompleted();

@@ -1,6 +1,6 @@
 // Stopping a transfer for the user at every phase: the radio is told END whenever it may be in
-// programming mode, the wait for its answer is bounded, the port closes, and the document stays
-// as it was.
+// programming mode, between exchanges and never across one, the wait is bounded, the port
+// closes, and the document stays as it was.
 #include <gtest/gtest.h>
 
 #include "LinkHarness.h"
@@ -14,6 +14,8 @@ using test::RadioAction;
 using Texts = std::vector<std::string>;
 
 const std::vector<Byte> kEnd(kEndBytes.begin(), kEndBytes.end());
+// The answer to the request in hand, then the answer to END.
+constexpr long kLongestStop = 2 * kWaitTimerMs;
 
 bool Ended(const LinkHarness& h) {
     return !h.listener.outcomes.empty();
@@ -63,16 +65,18 @@ TEST(TransferCancel, BeforeTheHandshakeIsAcceptedTheRadioIsStillToldEnd) {
     ExpectCancelled(h, Operation::ImageRead);
     ASSERT_EQ(h.radio.requests.size(), 2u);
     EXPECT_EQ(h.radio.requests[1].kind, RequestKind::End);
-    EXPECT_EQ(h.sent[1].time, 20);
-    EXPECT_LE(h.listener.finishedAt[0], 20 + kWaitTimerMs);
+    // After the handshake's reply time, not instead of a second handshake.
+    EXPECT_EQ(h.sent[1].time, kWaitTimerMs);
+    // END still expects an echo, so its plain answer is not taken: its reply time ends it.
+    EXPECT_EQ(h.listener.finishedAt[0], kLongestStop);
     EXPECT_EQ(h.prompts.texts(), Texts{"<9004>"});
     EXPECT_EQ(h.doc.WorkDoc, before);
     EXPECT_EQ(h.doc.MemImage, MemoryImage{});
 }
 
-// Cancelled while a read block is on its way, on either kind of cable; afterwards the radio
-// serves the next read as usual.
-TEST(TransferCancel, MidReadSendsEndBehindTheRequestInFlight) {
+// Cancelled while a read block is on its way, on either kind of cable: END follows the answer
+// to it. Afterwards the radio serves the next read as usual.
+TEST(TransferCancel, MidReadSendsEndOnceTheBlockInHandIsAnswered) {
     for (bool echo : {false, true}) {
         SCOPED_TRACE(echo);
         LinkHarness h;
@@ -84,15 +88,17 @@ TEST(TransferCancel, MidReadSendsEndBehindTheRequestInFlight) {
         const long at = h.now;
         const int reads = h.count(RequestKind::ReadBlock);
         EXPECT_TRUE(h.engine.cancel());
+        EXPECT_EQ(h.sent.back().bytes, ReadBlockRequest(0x0400).bytes) << "not cut short";
 
-        // At once, without emptying the transmit buffer, expecting the echo when there is one.
-        EXPECT_EQ(h.sent.back().time, at);
-        EXPECT_EQ(h.sent.back().bytes, kEnd);
-        EXPECT_FALSE(h.sent.back().cleared);
+        ASSERT_TRUE(h.runUntil([&] { return h.count(RequestKind::End) == 1; }));
+        // The block's 22 bytes (and their echo) came in first; then END, expecting its echo
+        // when there is one.
+        EXPECT_EQ(h.sent.back().time, at + 2 + 22 + (echo ? 4 : 0));
+        EXPECT_TRUE(h.sent.back().cleared);
         EXPECT_EQ(h.sent.back().threshold, echo ? 4u : 1u);
         ASSERT_TRUE(h.runUntil([&] { return Ended(h); }));
         ExpectCancelled(h, Operation::ImageRead);
-        EXPECT_LE(h.listener.finishedAt[0] - at, kWaitTimerMs);
+        EXPECT_LT(h.listener.finishedAt[0] - at, kLongestStop);
         h.run();
         EXPECT_EQ(h.count(RequestKind::ReadBlock), reads);
         EXPECT_EQ(h.count(RequestKind::End), 1);
@@ -118,8 +124,7 @@ TEST(TransferCancel, MidWriteSaysTheRadioHoldsPartOfTheData) {
     h.engine.start(Operation::ImageWrite);
     ASSERT_TRUE(h.runUntil([&] { return blockOut; }));
     EXPECT_TRUE(h.engine.cancel());
-    EXPECT_EQ(h.sent.back().bytes, kEnd);
-    EXPECT_FALSE(h.sent.back().cleared) << "the write block in flight is not cut short";
+    EXPECT_EQ(h.count(RequestKind::End), 0) << "the write block in flight is not cut short";
     h.run();
     ExpectCancelled(h, Operation::ImageWrite);
     EXPECT_TRUE(h.outcome().radioPartlyWritten);
@@ -158,9 +163,9 @@ TEST(TransferCancel, InformationReadLeavesTheRecordAlone) {
     h.engine.start(Operation::InformationRead);
     ASSERT_TRUE(h.runUntil([&] { return h.count(RequestKind::ReadBlock) == 5; }));
     EXPECT_TRUE(h.engine.cancel());
-    EXPECT_EQ(h.sent.back().bytes, kEnd);
     h.run();
     ExpectCancelled(h, Operation::InformationRead);
+    EXPECT_EQ(h.sent.back().bytes, kEnd);
     EXPECT_EQ(h.count(RequestKind::ReadBlock), 5);
     EXPECT_EQ(h.doc.RadioInfo, before);
     EXPECT_TRUE(h.prompts.shown.empty());
@@ -211,11 +216,25 @@ TEST(TransferCancel, AtTheLastStepWaitsForTheEndAlreadySent) {
     EXPECT_EQ(h.doc.MemImage, MemoryImage{});
 }
 
-// A radio that does not answer END holds the end up one reply time at most; asking again, or
-// the port going, ends it at once.
-TEST(TransferCancel, TheWaitForEndIsBounded) {
-    for (int variant = 0; variant < 3; ++variant) {
-        SCOPED_TRACE(variant);
+// Neither a radio that does not answer nor one that does not answer END holds the end up more
+// than a reply time each. Asking again ends it at once, END still sent; a port that goes ends it
+// at once too.
+TEST(TransferCancel, TheWaitIsBounded) {
+    struct Case {
+        const char* name;
+        long secondAt;  // when the user asks again or the port goes, after the read went out
+        bool portLost;
+        long endedAt;
+        int ends;
+    };
+    const std::vector<Case> cases = {
+        {"waits", 0, false, 2 * kWaitTimerMs, 1},
+        {"asked again before END", 50, false, 50, 1},
+        {"asked again after END", kWaitTimerMs + 50, false, kWaitTimerMs + 50, 1},
+        {"port lost", 50, true, 50, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         LinkHarness h;
         h.radio.hook = [](const ParsedRequest& r, int) -> std::optional<RadioAction> {
             if (r.kind == RequestKind::End || r.address == 0x0020) return RadioAction::Silent();
@@ -223,22 +242,23 @@ TEST(TransferCancel, TheWaitForEndIsBounded) {
         };
         h.engine.start(Operation::ImageRead);
         ASSERT_TRUE(h.runUntil([&] { return h.count(RequestKind::ReadBlock, 0x0020) == 1; }));
-        const long at = h.now + 10;
-        h.runTo(at);
-        h.engine.cancel();
-        h.runTo(at + 40);
-        ASSERT_FALSE(Ended(h));
-        if (variant == 1) {
-            EXPECT_TRUE(h.engine.cancel());
-        }
-        if (variant == 2) {
-            h.open_ = false;
-            h.engine.onPortLost("/dev/ttyUSB0 is gone");
+        const long sent = h.now;
+        h.runTo(sent + 10);
+        EXPECT_TRUE(h.engine.cancel());
+        if (c.secondAt > 0) {
+            h.runTo(sent + c.secondAt);
+            ASSERT_FALSE(Ended(h));
+            if (c.portLost) {
+                h.open_ = false;
+                h.engine.onPortLost("/dev/ttyUSB0 is gone");
+            } else {
+                EXPECT_TRUE(h.engine.cancel());
+            }
         }
         ASSERT_TRUE(h.runUntil([&] { return Ended(h); }));
         ExpectCancelled(h, Operation::ImageRead);
-        EXPECT_EQ(h.listener.finishedAt[0], variant == 0 ? at + kWaitTimerMs : at + 40);
-        EXPECT_EQ(h.count(RequestKind::End), 1);
+        EXPECT_EQ(h.listener.finishedAt[0], sent + c.endedAt);
+        EXPECT_EQ(h.count(RequestKind::End), c.ends);
         EXPECT_EQ(h.prompts.texts(), Texts{"<9004>"}) << "no port message after a cancel";
     }
 }
