@@ -17,6 +17,33 @@ namespace k7x::cli {
 
 namespace {
 
+// Ctrl+C at a question or at the password prompt interrupts the wait for the terminal, and the
+// prompt returns unanswered. The stop is handed to the engine before the engine acts on that
+// missing answer, so it does not go on to report a wrong password or give up on the radio.
+class StopAwarePrompts : public Prompts {
+public:
+    explicit StopAwarePrompts(Prompts& inner) : inner_(inner) {}
+    void setStopSignals(StopSignals* stop) { stop_ = stop; }
+
+    std::string text(int number) const override { return inner_.text(number); }
+    Answer message(const std::string& text, Buttons buttons, Icon icon,
+                   const std::string& title) override {
+        const Answer answer = inner_.message(text, buttons, icon, title);
+        if (stop_ != nullptr) stop_->received();
+        return answer;
+    }
+    using Prompts::message;
+    std::optional<std::string> askPassword() override {
+        std::optional<std::string> password = inner_.askPassword();
+        if (stop_ != nullptr) stop_->received();
+        return password;
+    }
+
+private:
+    Prompts& inner_;
+    StopSignals* stop_ = nullptr;
+};
+
 // Collects how the transfer went and stops the event loop once it is over.
 class SessionListener : public TransferListener {
 public:
@@ -83,9 +110,10 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     RadioPrompts prompts(ctx.prompts, ctx.err, settings.interactive, settings.retries,
                          settings.password);
     prompts.setBeforeOutput([&progress] { progress.breakLine(); });
+    StopAwarePrompts enginePrompts(prompts);
 
-    TransferEngine engine(
-        LinkEnvironment{doc, prompts, ctx.versions, ctx.launch, link, timers, progress, listener});
+    TransferEngine engine(LinkEnvironment{doc, enginePrompts, ctx.versions, ctx.launch, link,
+                                          timers, progress, listener});
     link.setEvents(&engine);
     timers.setEvents(&engine);
     if (settings.password) engine.setStoredPassword(*settings.password);
@@ -95,6 +123,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
         if (trace) trace->note("stop requested by signal " + std::to_string(signal));
         engine.cancel();
     });
+    enginePrompts.setStopSignals(&stop);
 
     // The command itself is the user's confirmation.
     if (!engine.start(operation, false)) {
