@@ -2,7 +2,11 @@
 // leave programming mode, no file is written or damaged, the exit status tells what happened,
 // and the radio serves the next command as usual.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -20,6 +24,71 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kImageBytes = 7424;
 constexpr const char* kStopped = "stopped by Ctrl+C or SIGTERM";
+
+// korvan7x-cli on a pseudo-terminal of its own, as a user at a terminal runs it.
+class TerminalRun {
+public:
+    TerminalRun(const std::vector<std::string>& args, const fs::path& dir) {
+        pid_ = ::forkpty(&master_, nullptr, nullptr, nullptr);
+        if (pid_ == 0) {
+            ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+            ::setenv("LC_ALL", "C", 1);
+            ::unsetenv("LANG");
+            std::vector<char*> argv{const_cast<char*>(K7X_CLI_PATH)};
+            for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(K7X_CLI_PATH, argv.data());
+            ::_exit(127);
+        }
+    }
+    ~TerminalRun() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        if (master_ >= 0) ::close(master_);
+    }
+
+    // Reads what the program shows until `text` appears; false after 10 s or at its end.
+    bool waitFor(const std::string& text) {
+        const auto until = Clock::now() + 10s;
+        while (output.find(text) == std::string::npos) {
+            if (Clock::now() > until || !readSome()) return false;
+        }
+        return true;
+    }
+    void type(const std::string& keys) { ASSERT_GT(::write(master_, keys.data(), keys.size()), 0); }
+    // Whether the terminal shows what is typed.
+    bool echoOn() const {
+        termios t{};
+        return ::tcgetattr(master_, &t) == 0 && (t.c_lflag & ECHO) != 0;
+    }
+    // Reads to the end and waits for the program; its exit code.
+    int finish() {
+        while (readSome()) {
+        }
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string output;
+
+private:
+    bool readSome() {
+        pollfd pfd{master_, POLLIN, 0};
+        if (::poll(&pfd, 1, 10'000) <= 0) return false;
+        char buffer[512];
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        output.append(buffer, static_cast<std::size_t>(n));
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int master_ = -1;
+};
 
 class StopSignalTest : public ::testing::Test {
 protected:
@@ -144,6 +213,23 @@ TEST_F(StopSignalTest, CtrlCWhileTheRadioIsSilentEndsAtOnce) {
     EXPECT_NE(err.find(kStopped), std::string::npos) << err;
     EXPECT_EQ(ReadAll(file("background.out")), "") << "no information printed";
     EXPECT_EQ(Count(ReadAll(file("trace.txt")), "TX 45 4E 44"), 1);
+}
+
+// At a terminal Ctrl+C reaches the program while it waits for the password with echo off: the
+// terminal shows typing again, no password failure is reported, the radio hears END.
+TEST_F(StopSignalTest, CtrlCAtThePasswordPromptRestoresTheTerminal) {
+    SimulatedRadio radio(dir, {"--password", "Ab1", "--verbose"});
+    TerminalRun cli({"read", "--port", radio.port(), "-o", file("a.dat")}, dir);
+    ASSERT_TRUE(cli.waitFor("Password:")) << cli.output;
+    EXPECT_FALSE(cli.echoOn());
+    cli.type("\x03");
+    ASSERT_TRUE(cli.waitFor(kStopped)) << cli.output;
+    EXPECT_TRUE(cli.echoOn());
+    EXPECT_EQ(cli.finish(), 128 + SIGINT);
+    EXPECT_EQ(cli.output.find("PassWord Failure!"), std::string::npos) << cli.output;
+    EXPECT_FALSE(fs::exists(file("a.dat")));
+    ASSERT_FALSE(radioLog().empty());
+    EXPECT_EQ(radioLog().back(), "END");
 }
 
 }  // namespace
