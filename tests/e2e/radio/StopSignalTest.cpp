@@ -105,11 +105,11 @@ protected:
 
     fs::path file(const std::string& name) const { return dir / name; }
 
-    // Waits until the started command's stderr holds `text` (a progress line); false after 10 s.
-    bool waitForOutput(const std::string& text) const {
+    // Waits until a file (the started command's stderr, a trace) holds `text`; false after 10 s.
+    bool waitForText(const std::string& name, const std::string& text) const {
         const auto until = Clock::now() + 10s;
         while (Clock::now() < until) {
-            if (ReadAll(file("background.err")).find(text) != std::string::npos) return true;
+            if (ReadAll(file(name)).find(text) != std::string::npos) return true;
             std::this_thread::sleep_for(10ms);
         }
         return false;
@@ -145,7 +145,7 @@ TEST_F(StopSignalTest, CtrlCDuringAReadTellsTheRadioEndAndKeepsTheFile) {
     const pid_t cli = StartCli(
         {"read", "--port", radio.port(), "-o", file("keep.dat"), "--trace", file("trace.txt")},
         dir);
-    ASSERT_TRUE(waitForOutput("5%\n")) << ReadAll(file("background.err"));
+    ASSERT_TRUE(waitForText("background.err", "5%\n")) << ReadAll(file("background.err"));
     const auto [code, seconds] = stop(cli, SIGINT);
 
     EXPECT_EQ(code, 128 + SIGINT);
@@ -182,7 +182,7 @@ TEST_F(StopSignalTest, SigtermDuringAWriteSaysTheRadioHoldsPartOfTheData) {
     const fs::path saved = file("saved.bin");
     SimulatedRadio radio(dir, {"--wire-timing", "--image", file("erased.bin"), "--save", saved});
     const pid_t cli = StartCli({"write", "--port", radio.port(), file("source.dat")}, dir);
-    ASSERT_TRUE(waitForOutput("5%\n")) << ReadAll(file("background.err"));
+    ASSERT_TRUE(waitForText("background.err", "5%\n")) << ReadAll(file("background.err"));
     const auto [code, seconds] = stop(cli, SIGTERM);
 
     EXPECT_EQ(code, 128 + SIGTERM);
@@ -205,7 +205,8 @@ TEST_F(StopSignalTest, CtrlCWhileTheRadioIsSilentEndsAtOnce) {
     // Without a terminal, --retries answers the question whether to try again.
     const pid_t cli = StartCli(
         {"info", "--port", radio.port(), "--retries", "1000", "--trace", file("trace.txt")}, dir);
-    std::this_thread::sleep_for(300ms);
+    // A handshake is out: the transfer runs and waits for the radio.
+    ASSERT_TRUE(waitForText("trace.txt", "TX 50 52 4F 47 52 41 4D"));
     const auto [code, seconds] = stop(cli, SIGINT);
     EXPECT_EQ(code, 128 + SIGINT);
     EXPECT_LT(seconds, 1.5);
