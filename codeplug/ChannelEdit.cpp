@@ -37,8 +37,11 @@ void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int positi
 
     const int channelNo = GroupStart(group, mode) + position;
     const int index = FindChannel(doc, channelNo);
+    // Clearing a row that holds no channel changes nothing, so the group settings are left
+    // exactly as they are (a file may hold positions the bookkeeping would move).
+    bool bookGroup = isFrequency && !(index < 0 && clearing);
     if (index < 0) {
-        if (isFrequency && !clearing) AddChannel(doc, channelNo, text);
+        if (isFrequency && !clearing) bookGroup = AddChannel(doc, channelNo, text);
     } else if (clearing) {
         if (MayRemove(doc, group, mode, channelNo)) DeleteChannel(doc, index);
     } else {
@@ -46,7 +49,7 @@ void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int positi
         if (!isFrequency || text != StoredToDisplay(ch.Frequency.raw(), doc, prompts))
             SetChannelField(ch, column, text, doc);
     }
-    if (isFrequency) UpdateGroupBookkeeping(doc, group);
+    if (bookGroup) UpdateGroupBookkeeping(doc, group);
 
     doc.notify([channelNo](DocumentListener& l) { l.reShowGrid(channelNo); });
     doc.notify([](DocumentListener& l) { l.SetGridEditData(); });
