@@ -1,5 +1,7 @@
 #include "link/ui/TransferController.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include "link/ui/DesktopPrompts.h"
@@ -91,6 +93,29 @@ void TransferController::enterPassword(QWidget* parent) {
 }
 
 void TransferController::closePort() {
+    // A transfer still running (an information read leaves the main window usable) is stopped
+    // the way the radio expects: END once the request in hand is answered or its reply time has
+    // passed, then the port closes. The engine needs at most two reply times for that; should
+    // it still run after them, a second cancel ends it at once. When the engine itself asked the
+    // program to end, it is inside one of its own steps and finishes the transfer on its way
+    // out, so there is nothing to wait for here.
+    if (!reportingEnd_ && engine_->cancel() && engine_->isBusy()) {
+        QEventLoop wait;
+        const auto quitWhenIdle = [this, &wait] {
+            if (!engine_->isBusy()) wait.quit();
+        };
+        connect(this, &TransferController::busyChanged, &wait, quitWhenIdle);
+        connect(this, &TransferController::transferEnded, &wait, quitWhenIdle);
+        QTimer again;
+        again.setSingleShot(true);
+        connect(&again, &QTimer::timeout, &wait, [this] { engine_->cancel(); });
+        again.start(kCancelGraceMs);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &wait, &QEventLoop::quit);
+        deadline.start(kCancelDeadlineMs);
+        if (engine_->isBusy()) wait.exec();
+    }
     serial_->close();
 }
 
@@ -117,7 +142,10 @@ void TransferController::imageUnpacked(bool ok) {
 }
 
 void TransferController::endProgram() {
-    if (versionStarted_) emit programEndRequested();
+    if (!versionStarted_) return;
+    reportingEnd_ = true;
+    emit programEndRequested();
+    reportingEnd_ = false;
 }
 
 void TransferController::transferFinished(const TransferOutcome& outcome) {

@@ -56,6 +56,7 @@ public:
     void readRadioInfo() override { startInfo(); }
     void choosePort(QWidget* parent) override;
     void enterPassword(QWidget* parent) override;
+    // Stops a transfer still running (END to the radio), then closes the port.
     void closePort() override;
     bool busy() const override;
 
@@ -106,6 +107,12 @@ private:
     TransferOutcome lastOutcome_;
     bool lastBusy_ = false;
     bool versionStarted_ = false;
+    bool reportingEnd_ = false;  // inside endProgram: the engine ends the transfer itself
+
+    // Closing while a transfer runs: the engine's own stop takes at most two reply times; after
+    // this long it is asked again, which ends it at once, and after the deadline nobody waits.
+    static constexpr int kCancelGraceMs = 2 * kWaitTimerMs + 200;
+    static constexpr int kCancelDeadlineMs = 2000;
 };
 
 }  // namespace k7x

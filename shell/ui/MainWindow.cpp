@@ -432,6 +432,12 @@ void frmMain::storePlacement() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Stopping a running transfer lets events through while it waits for the radio; a second
+    // close meanwhile must not ask again or run the closing steps twice.
+    if (closing_) {
+        event->ignore();
+        return;
+    }
     if (!ending_) {
         storePlacement();
         bool mayClose = false;
@@ -441,8 +447,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    closing_ = true;
     if (s_.radio) s_.radio->closePort();
     if (s_.shutdownDuties) s_.shutdownDuties();
+    closing_ = false;
     NewDocTimer.stop();
     event->accept();
 }

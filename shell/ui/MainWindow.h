@@ -136,6 +136,7 @@ private:
     QTimer TimerCHEdit{this};
     QString filter_;
     bool ending_ = false;
+    bool closing_ = false;  // the closing steps are running
 };
 
 }  // namespace k7x

@@ -15,7 +15,8 @@ public:
     virtual void readRadioInfo() = 0;
     virtual void choosePort(QWidget* parent) = 0;
     virtual void enterPassword(QWidget* parent) = 0;
-    // Closes the serial port if a transfer left it open (the main window is closing).
+    // The main window is closing: stops a transfer still running the way the radio expects
+    // (which may take a moment) and closes the serial port.
     virtual void closePort() = 0;
     // True while a transfer runs.
     virtual bool busy() const = 0;

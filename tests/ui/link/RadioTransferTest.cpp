@@ -433,6 +433,36 @@ private slots:
         if (!other.waitForFinished(5000)) other.kill();
     }
 
+    void closingTheWindowStopsARunningInformationRead() {
+        // An information read leaves the window usable, so it can be closed mid-transfer.
+        rig_->doc.SavedDoc = rig_->doc.WorkDoc;
+        rig_->doc.SavedChannels = rig_->doc.ChannelList;
+        main_->CloseWindowByName(kRadioInfoWindow);
+        QSignalSpy ready(radio_.get(), &TransferController::radioInformationReady);
+        QSignalSpy ended(radio_.get(), &TransferController::transferEnded);
+        act("MnuLocalInfo")->trigger();
+        QVERIFY(radio_->busy());
+
+        QVERIFY(main_->close());
+        // The window closed only once the transfer had stopped: told END, port closed.
+        QVERIFY(!radio_->busy());
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(radio_->lastOutcome().reason, FailureReason::Cancelled);
+        QVERIFY(!radio_->serial().isOpen());
+        QVERIFY(!radio_->timers().isActive(TimerId::WaitTimer));
+        QVERIFY(prompts().shown.empty());
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(main_->childWindow(kRadioInfoWindow) == nullptr);
+
+        // The radio is left ready for the next session.
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        QVERIFY(act("MnuLocalInfo")->isEnabled());
+        act("MnuLocalInfo")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 20000);
+        QVERIFY(radio_->lastOutcome().completed);
+    }
+
     void portDialogFindsTheRadioThroughTheSetupFile() {
         const std::optional<PortMap::Entry> entry = SystemPortScan(rig_->settings)().entry(1);
         QVERIFY(entry.has_value());
