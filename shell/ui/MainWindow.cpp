@@ -432,12 +432,6 @@ void frmMain::storePlacement() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Stopping a running transfer lets events through while it waits for the radio; a second
-    // close meanwhile must not ask again or run the closing steps twice.
-    if (closing_) {
-        event->ignore();
-        return;
-    }
     if (!ending_) {
         storePlacement();
         bool mayClose = false;
@@ -447,10 +441,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    closing_ = true;
+    // Stopping a running transfer lets events through while it waits for the radio; a second
+    // close meanwhile finds the window already closing and runs nothing again.
     if (s_.radio) s_.radio->closePort();
     if (s_.shutdownDuties) s_.shutdownDuties();
-    closing_ = false;
     NewDocTimer.stop();
     event->accept();
 }

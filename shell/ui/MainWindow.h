@@ -136,7 +136,6 @@ private:
     QTimer TimerCHEdit{this};
     QString filter_;
     bool ending_ = false;
-    bool closing_ = false;  // the closing steps are running
 };
 
 }  // namespace k7x

@@ -347,8 +347,24 @@ private slots:
         QCOMPARE(texts(rig), std::vector<std::string>{"<9006>"});
         QVERIFY(rig.main().isVisible());
         QCOMPARE(rig.shutdowns, 0);
+        // A transfer that runs goes on.
+        QCOMPARE(rig.radio.portCloses, 0);
         // The placement was stored before the question.
         QVERIFY(QFileInfo::exists(rig.path(QStringLiteral("placement.ini"))));
+    }
+
+    void aSecondCloseWhileClosingRunsNothingAgain() {
+        ShellTestRig rig;
+        rig.main().show();
+        rig.changeDocument();
+        rig.prompts().answers = {Answer::No};
+        rig.radio.whileClosingPort = [&] { rig.main().close(); };
+        QVERIFY(rig.main().close());
+        // One question, one stop of the radio, one shutdown.
+        QCOMPARE(texts(rig), std::vector<std::string>{"<9006>"});
+        QCOMPARE(rig.radio.portCloses, 1);
+        QCOMPARE(rig.shutdowns, 1);
+        QVERIFY(!rig.main().isVisible());
     }
 
     void closingWithChangesAndNoDiscards() {

@@ -7,9 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RecordingPrompts.h"
@@ -71,9 +73,14 @@ struct RadioStub : RadioCommands {
     void readRadioInfo() override { ++infoReads; }
     void choosePort(QWidget*) override { ++portDialogs; }
     void enterPassword(QWidget*) override { ++passwordDialogs; }
-    void closePort() override { ++portCloses; }
+    void closePort() override {
+        ++portCloses;
+        // Stopping a transfer lets events through while it waits; this stands for one of them.
+        if (auto then = std::exchange(whileClosingPort, nullptr)) then();
+    }
     bool busy() const override { return false; }
     int reads = 0, writes = 0, infoReads = 0, portDialogs = 0, passwordDialogs = 0, portCloses = 0;
+    std::function<void()> whileClosingPort;  // runs once, inside the next closePort
 };
 
 class ShellTestRig {
