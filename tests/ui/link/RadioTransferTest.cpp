@@ -151,7 +151,7 @@ private slots:
                            QString::number(rig_->doc.CurrentCountryMode), QStringLiteral("--image"),
                            rig_->path(QStringLiteral("radio-image.bin")), QStringLiteral("--info"),
                            rig_->path(QStringLiteral("radio-info.bin")), QStringLiteral("--save"),
-                           saved_});
+                           saved_, QStringLiteral("--verbose")});
         sim_.start();
         QVERIFY(sim_.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link_), 5000);
@@ -440,6 +440,7 @@ private slots:
         main_->CloseWindowByName(kRadioInfoWindow);
         QSignalSpy ready(radio_.get(), &TransferController::radioInformationReady);
         QSignalSpy ended(radio_.get(), &TransferController::transferEnded);
+        sim_.readAllStandardError();
         act("MnuLocalInfo")->trigger();
         QVERIFY(radio_->busy());
 
@@ -453,6 +454,10 @@ private slots:
         QVERIFY(prompts().shown.empty());
         QCOMPARE(ready.count(), 0);
         QVERIFY(main_->childWindow(kRadioInfoWindow) == nullptr);
+        // The radio was told to leave programming mode, and that was the last it heard.
+        QByteArray heard;
+        QTRY_VERIFY((heard += sim_.readAllStandardError()).trimmed().endsWith("END"));
+        QVERIFY(heard.startsWith("PROGRAM"));
 
         // The radio is left ready for the next session.
         main_->show();
