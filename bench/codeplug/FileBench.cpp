@@ -11,18 +11,10 @@
 #include "codeplug/Defaults.h"
 #include "codeplug/FileContent.h"
 #include "codeplug/FileIo.h"
+#include "SilentPrompts.h"
 
 namespace k7x {
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    std::string text(int) const override { return {}; }
-    Answer message(const std::string&, Buttons, Icon, const std::string&) override {
-        return Answer::No;
-    }
-    std::optional<std::string> askPassword() override { return std::nullopt; }
-};
 
 // A new mode-1 document filled up to all 409 channels.
 DocumentState FullDocument() {

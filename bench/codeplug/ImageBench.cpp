@@ -5,18 +5,10 @@
 #include <string>
 
 #include "codeplug/MemoryImage.h"
+#include "SilentPrompts.h"
 
 namespace k7x {
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    std::string text(int) const override { return {}; }
-    Answer message(const std::string&, Buttons, Icon, const std::string&) override {
-        return Answer::Ok;
-    }
-    std::optional<std::string> askPassword() override { return std::nullopt; }
-};
 
 void FillFullDocument(DocumentState& doc) {
     doc.RadioCountryMode = 1;

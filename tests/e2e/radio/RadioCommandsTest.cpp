@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "Processes.h"
+#include "ScratchDirTest.h"
 
 namespace k7x::e2e {
 namespace {
@@ -17,21 +18,8 @@ using namespace std::chrono_literals;
 constexpr std::size_t kImageBytes = 7424;
 constexpr std::size_t kDatBytes = 25611;
 
-class RadioCommandsTest : public ::testing::Test {
+class RadioCommandsTest : public ScratchDirTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              ("k7x_e2e_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(dir);
-    }
-
-    fs::path file(const std::string& name) const { return dir / name; }
-
     // A new document of a country mode, and its memory image as the CLI packs it.
     std::string newDocument(const std::string& name, int mode) {
         const CliRun made = RunCli({"new", "--mode", std::to_string(mode), "-o", file(name)}, dir);
@@ -49,7 +37,6 @@ protected:
         return file(name);
     }
 
-    fs::path dir;
 };
 
 TEST_F(RadioCommandsTest, ReadTakesTheWholeImageIntoADatFile) {

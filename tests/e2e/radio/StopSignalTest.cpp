@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "Processes.h"
+#include "ScratchDirTest.h"
 
 namespace k7x::e2e {
 namespace {
@@ -90,21 +91,8 @@ private:
     int master_ = -1;
 };
 
-class StopSignalTest : public ::testing::Test {
+class StopSignalTest : public ScratchDirTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              ("k7x_e2e_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(dir);
-    }
-
-    fs::path file(const std::string& name) const { return dir / name; }
-
     // Waits until a file (the started command's stderr, a trace) holds `text`; false after 10 s.
     bool waitForText(const std::string& name, const std::string& text) const {
         const auto until = Clock::now() + 10s;
@@ -136,7 +124,6 @@ protected:
         return lines;
     }
 
-    fs::path dir;
 };
 
 TEST_F(StopSignalTest, CtrlCDuringAReadTellsTheRadioEndAndKeepsTheFile) {
