@@ -36,7 +36,6 @@ protected:
         WriteAll(file(name), bytes);
         return file(name);
     }
-
 };
 
 TEST_F(RadioCommandsTest, ReadTakesTheWholeImageIntoADatFile) {

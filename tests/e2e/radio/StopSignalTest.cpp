@@ -123,7 +123,6 @@ protected:
         }
         return lines;
     }
-
 };
 
 TEST_F(StopSignalTest, CtrlCDuringAReadTellsTheRadioEndAndKeepsTheFile) {
