@@ -37,8 +37,8 @@ std::string FormatFrequency(double mhz);
 // A text that is not numeric shows "Not IsNumeric" and yields FreqMin as text.
 std::string StoredToDisplay(std::string_view stored, const DocumentState& doc, Prompts& prompts);
 // StoredToDisplay, with the 12.5 kHz display of the "UK" and high "MEM" channels in mode 0.
-std::string DisplayForGroup(std::string_view stored, int group, int mode,
-                            const DocumentState& doc, Prompts& prompts);
+std::string DisplayForGroup(std::string_view stored, int group, int mode, const DocumentState& doc,
+                            Prompts& prompts);
 // Display text to the 8-digit stored form; blank stays blank.
 std::string DisplayToStored(std::string_view text, const DocumentState& doc);
 // Sets FreqMin and FreqMax from a band text such as "26.965 - 27.405 MHz".

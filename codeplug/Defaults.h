@@ -14,9 +14,8 @@ void SetBuiltInDefaults(DocumentState& doc, const std::string& today);
 // Builds a new untitled, unchanged document: built-in defaults, then a template from
 // programFolder/Init when one exists. initialiseRequest chooses "<model>_<mode>.dat"
 // over "<model>_<mode>_NEW.dat".
-void InitNewDocument(DocumentState& doc, const std::string& programFolder,
-                     bool initialiseRequest);
-void InitNewDocument(DocumentState& doc, const std::string& programFolder,
-                     bool initialiseRequest, const std::string& today);
+void InitNewDocument(DocumentState& doc, const std::string& programFolder, bool initialiseRequest);
+void InitNewDocument(DocumentState& doc, const std::string& programFolder, bool initialiseRequest,
+                     const std::string& today);
 
 }  // namespace k7x

@@ -31,7 +31,7 @@ template <std::size_t N>
 struct FixedText {
     std::array<char, N> chars{};
 
-    FixedText() = default;  // all NUL: reads as an empty text
+    FixedText() = default;                           // all NUL: reads as an empty text
     FixedText(std::string_view text) { set(text); }  // NOLINT: implicit on purpose
 
     // Assigns a text: cut to N characters, padded with blanks.

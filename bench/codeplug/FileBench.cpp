@@ -6,12 +6,12 @@
 #include <random>
 #include <string>
 
+#include "SilentPrompts.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileContent.h"
 #include "codeplug/FileIo.h"
-#include "SilentPrompts.h"
 
 namespace k7x {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "codeplug/MemoryImage.h"
 #include "SilentPrompts.h"
+#include "codeplug/MemoryImage.h"
 
 namespace k7x {
 namespace {

@@ -56,9 +56,12 @@ private:
     static Answer defaultAnswer(Buttons b) {
         switch (b) {
             case Buttons::YesNo:
-            case Buttons::YesNoCancel: return Answer::Yes;
-            case Buttons::RetryCancel: return Answer::Retry;
-            default: return Answer::Ok;
+            case Buttons::YesNoCancel:
+                return Answer::Yes;
+            case Buttons::RetryCancel:
+                return Answer::Retry;
+            default:
+                return Answer::Ok;
         }
     }
 };
