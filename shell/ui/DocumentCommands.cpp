@@ -71,11 +71,16 @@ bool DocumentCommands::mnuFileOpen_Click() {
         case OpenResult::OtherVersionStarted:
             // When the other version could not be started the user has been told, and this
             // program carries on with its document as it was.
-            if (started) host_.endProgram();
-            return false;
+            if (started) {
+                host_.endProgram();
+                return false;
+            }
+            break;
         case OpenResult::Refused:
-            return false;
+            break;
     }
+    // The editing windows were closed for the file; the document stays, so does its grid.
+    host_.documentKept();
     return false;
 }
 

@@ -24,6 +24,8 @@ public:
     virtual void ShowMainTxt() = 0;
     // A file was opened into the document: show the channel grid, refresh title and texts.
     virtual void documentOpened() = 0;
+    // An open did not take place: show the unchanged document's channel grid again.
+    virtual void documentKept() = 0;
     // Another program version has taken over: end at once, without the closing questions.
     virtual void endProgram() = 0;
     // Parent of the file dialogs.

@@ -314,6 +314,11 @@ void frmMain::documentOpened() {
     arrangeCascade();
 }
 
+void frmMain::documentKept() {
+    ShowChildWindow(kChannelGridWindow);
+    arrangeCascade();
+}
+
 void frmMain::endProgram() {
     ending_ = true;
     close();

@@ -85,6 +85,7 @@ public:
 
     // DocumentHost
     void documentOpened() override;
+    void documentKept() override;
     void endProgram() override;
     QWidget* dialogParent() override { return this; }
 

@@ -250,6 +250,9 @@ private slots:
         QCOMPARE(rig.main().windowTitle(), title);
         QVERIFY(rig.doc.WorkDoc == before.WorkDoc);
         QVERIFY(rig.doc.SavedDoc == before.SavedDoc);
+        // The editing windows closed for the file give way to the unchanged document's grid.
+        QCOMPARE(rig.main().childWindows().size(), 1);
+        QVERIFY(rig.main().childWindow(kChannelGridWindow));
     }
 
     void openOfAnotherVersionEndsTheProgramOnlyWhenItStarted() {
