@@ -4,10 +4,13 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 program="$build/stage/V100"
-if [ -x "$program/korvan7x" ]; then
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
     exec "$program/korvan7x" "$@"
 fi
-# Without the desktop program: create a new document and show it.
+
+# No desktop to show a window on: show what the command-line program does instead.
+echo "No display found (DISPLAY is not set): korvan7x needs a desktop session." >&2
+echo "Meanwhile, a new document made and shown by $program/korvan7x-cli:" >&2
 out="${TMPDIR:-/tmp}/korvan7x-new.dat"
 "$program/korvan7x-cli" new -o "$out"
 exec "$program/korvan7x-cli" show "$out"
