@@ -204,6 +204,9 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     const qsizetype firstNl = bytes_.indexOf('\n');
     const QByteArray eol = (firstNl > 0 && bytes_[firstNl - 1] == '\r') ? "\r\n" : "\n";
     const QByteArray entry = encode(trimmedKey, codec_) + '=' + encode(value, codec_);
+    // Ends a last line that has no newline. A lone carriage return there is the first half of
+    // a line end already: only "\n" completes it, so that line keeps its value.
+    const QByteArray closeLast = bytes_.endsWith('\r') ? QByteArray("\n") : eol;
 
     Line keyLine{};
     if (findEntry(bytes_, codec_, section, trimmedKey, &keyLine, nullptr)) {
@@ -233,14 +236,14 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     });
     if (sectionSeen) {
         if (last.next == bytes_.size() && !bytes_.endsWith('\n')) {
-            bytes_.insert(last.next, eol + entry);  // the section's last line ends the file
+            bytes_.insert(last.next, closeLast + entry);  // the section's last line ends the file
         } else {
             bytes_.insert(last.next, entry + eol);
         }
         return true;
     }
 
-    if (!bytes_.isEmpty() && !bytes_.endsWith('\n')) bytes_.append(eol);
+    if (!bytes_.isEmpty() && !bytes_.endsWith('\n')) bytes_.append(closeLast);
     bytes_.append('[' + encode(section.trimmed(), codec_) + ']' + eol + entry + eol);
     return true;
 }

@@ -144,6 +144,20 @@ TEST(IniFileWrite, NewKeyInAnEmptySectionAtTheEndWithoutNewline) {
     EXPECT_EQ(ini.value("b", "y"), "2");
 }
 
+// A file cut after the carriage return of its last line: the line is completed with "\n"
+// alone, so its value does not gain a stray "\r".
+TEST(IniFileWrite, LastLineEndingInALoneCarriageReturnKeepsItsValue) {
+    IniFile sameSection = IniFile::fromBytes("[Language]\r\ncomPort=3\r");
+    ASSERT_TRUE(sameSection.setValue("Language", "CurrentLanguage", "2"));
+    EXPECT_EQ(sameSection.bytes(), "[Language]\r\ncomPort=3\r\nCurrentLanguage=2");
+    EXPECT_EQ(sameSection.value("Language", "comPort"), "3");
+
+    IniFile newSection = IniFile::fromBytes("[Msg]\r\n9001=OK\r");
+    ASSERT_TRUE(newSection.setValue("Language", "comPort", "1"));
+    EXPECT_EQ(newSection.bytes(), "[Msg]\r\n9001=OK\r\n[Language]\r\ncomPort=1\r\n");
+    EXPECT_EQ(newSection.value("Msg", "9001"), "OK");
+}
+
 TEST(IniFileWrite, NewSectionIsAppendedInTheFilesLineEnding) {
     IniFile crlf = IniFile::fromBytes("[a]\r\nx=1");
     ASSERT_TRUE(crlf.setValue("language", "comPort", "1"));
