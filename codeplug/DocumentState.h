@@ -17,6 +17,13 @@ using MemoryImage = std::array<Byte, kImageSize>;
 inline constexpr const char* kModelName = "KORVN7X";
 inline constexpr const char* kUntitledName = "new.dat";
 
+// The name the user knows a model by: "KORVN7X" shows as "KORVAN 7X", any other model
+// identifier as itself (cut at the first NUL, trailing blanks removed).
+inline std::string ModelDisplayName(std::string_view modelId) {
+    std::string id = TrimField(modelId);
+    return id == kModelName ? std::string("KORVAN 7X") : id;
+}
+
 // Windows that show the document subscribe here; core operations announce what changed.
 struct DocumentListener {
     virtual ~DocumentListener() = default;

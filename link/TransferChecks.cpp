@@ -38,12 +38,6 @@ std::string radioPassword(std::span<const Byte, kBlockSize> block) {
     return TrimField(latin1ToUtf8(block.subspan(kPasswordOffset, length)));
 }
 
-// The name the user knows a model by.
-std::string modelDisplayName(const std::string& model) {
-    const std::string trimmed = TrimField(model);
-    return trimmed == kModelName ? "KORVAN 7X" : trimmed;
-}
-
 }  // namespace
 
 void TransferEngine::acceptInformationBlock(const Reply& reply) {
@@ -100,8 +94,8 @@ bool TransferEngine::compatibilityCheck() {
 
     if (!sameModel) {
         checkReason_ = FailureReason::OtherModel;
-        checkMessage_ = prompts_.text(9012) + "\nPC is " + modelDisplayName(pcModel) +
-                        "\nRadio is " + modelDisplayName(state_.RadioModel);
+        checkMessage_ = prompts_.text(9012) + "\nPC is " + ModelDisplayName(pcModel) +
+                        "\nRadio is " + ModelDisplayName(state_.RadioModel);
         prompts_.show(checkMessage_, Buttons::Ok, Icon::None);
     } else if (!listed) {
         // Another program version may be meant for this radio.

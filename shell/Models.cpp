@@ -5,11 +5,6 @@
 
 namespace k7x {
 
-std::string ModelDisplayName(std::string_view modelId) {
-    std::string id = TrimField(modelId);
-    return id == kModelName ? std::string("KORVAN 7X") : id;
-}
-
 std::string CountryModeName(int mode) {
     switch (mode) {
         case 0:

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "codeplug/DocumentState.h"  // ModelDisplayName
+
 namespace k7x {
 
-// Cut at the first NUL, trailing blanks removed; "KORVN7X" shows as "KORVAN 7X".
-std::string ModelDisplayName(std::string_view modelId);
 // "CB", "HF", "HAM" for 0, 1, 2; "Unknown" otherwise.
 std::string CountryModeName(int mode);
 // "Frequency" for the CB band, any other band text unchanged.
