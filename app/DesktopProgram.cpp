@@ -33,6 +33,15 @@ void DesktopProgram::start() {
     transfers_ = std::make_unique<TransferController>(std::move(link));
     prompts_->setPasswordSource([this] { return transfers_->storedPassword(); });
     RegisterRadioInfoWindow(children_, doc_, *prompts_, settings_);
+    channelServices_ = std::make_unique<ChannelWindowServices>(
+        ChannelWindowServices{doc_, *prompts_, settings_, channelState_, {}, {}});
+    channelServices_->showWindow = [this](const QString& name) {
+        return main_ ? main_->ShowChildWindow(name) : nullptr;
+    };
+    channelServices_->showChannelCommands = [this](bool show) {
+        if (main_) main_->ShowCHInfo(show);
+    };
+    RegisterChannelWindows(children_, *channelServices_);
 
     // The splash window opens the main window after two seconds or a click.
     auto* splash = new frmSplash(QString::fromStdString(settings_.ProgramFolder),

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "channels/ChannelWindows.h"
 #include "codeplug/DocumentState.h"
 #include "link/ui/DesktopPrompts.h"
 #include "link/ui/TransferController.h"
@@ -38,6 +39,8 @@ private:
     std::unique_ptr<DesktopPrompts> prompts_;
     DialogFileChooser files_;
     ChildWindowFactory children_;
+    ChannelWindowState channelState_;
+    std::unique_ptr<ChannelWindowServices> channelServices_;
     std::unique_ptr<WindowPlacementStore> placement_;
     std::unique_ptr<TransferController> transfers_;
     std::unique_ptr<frmMain> main_;

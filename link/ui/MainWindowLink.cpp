@@ -20,7 +20,7 @@ void RegisterRadioInfoWindow(ChildWindowFactory& children, DocumentState& doc, P
 
 QStringList WindowsCommittingBefore(bool write) {
     if (!write) return {kChannelGridWindow};
-    return {kChannelGridWindow, QStringLiteral("FrmCHInfoEdit"), kOptionalFeaturesWindow,
+    return {kChannelGridWindow, kChannelEditWindow, kOptionalFeaturesWindow,
             kDtmfWindow, kRadioInfoWindow};
 }
 

@@ -12,6 +12,7 @@ class QWidget;
 namespace k7x {
 
 inline const QString kChannelGridWindow = QStringLiteral("frmCommChInfo");
+inline const QString kChannelEditWindow = QStringLiteral("FrmCHInfoEdit");
 inline const QString kOptionalFeaturesWindow = QStringLiteral("FrmOptFeatures");
 inline const QString kDtmfWindow = QStringLiteral("FrmDTMF");
 inline const QString kKeyWindow = QStringLiteral("FrmKey");
