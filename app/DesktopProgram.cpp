@@ -31,7 +31,9 @@ void DesktopProgram::start() {
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
     link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     transfers_ = std::make_unique<TransferController>(std::move(link));
-    prompts_->setPasswordSource([this] { return transfers_->storedPassword(); });
+    // The password dialog of a transfer shows the password kept for this run.
+    prompts_->setPasswordSource(
+        [this] { return transfers_ ? transfers_->storedPassword() : std::string(); });
     RegisterRadioInfoWindow(children_, doc_, *prompts_, settings_);
     channelServices_ = std::make_unique<ChannelWindowServices>(
         ChannelWindowServices{doc_, *prompts_, settings_, channelState_, {}, {}});

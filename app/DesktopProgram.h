@@ -7,11 +7,11 @@
 
 #include "channels/ChannelWindows.h"
 #include "codeplug/DocumentState.h"
-#include "link/ui/DesktopPrompts.h"
 #include "link/ui/TransferController.h"
 #include "shell/AppSettings.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/ChildWindows.h"
+#include "shell/ui/DesktopPrompts.h"
 #include "shell/ui/FileChooser.h"
 #include "shell/ui/MainWindow.h"
 

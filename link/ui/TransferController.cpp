@@ -4,10 +4,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "link/ui/DesktopPrompts.h"
-#include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmSetComm.h"
 #include "shell/VersionLoader.h"
+#include "shell/ui/FrmPassWord.h"
 
 namespace k7x {
 
@@ -35,10 +34,6 @@ TransferController::TransferController(TransferControllerServices services, QObj
     engine_ = std::make_unique<TransferEngine>(std::move(env));
     serial_->setEvents(engine_.get());
     timers_.setEvents(engine_.get());
-
-    // The password dialog of a transfer shows the password kept for this run.
-    if (auto* desktop = dynamic_cast<DesktopPrompts*>(&s_.prompts))
-        desktop->setPasswordSource([this] { return engine_->storedPassword(); });
 }
 
 TransferController::~TransferController() {
@@ -48,7 +43,6 @@ TransferController::~TransferController() {
     for (TimerId id : {TimerId::WaitTimer, TimerId::ReadOKTimer, TimerId::WaitSaveDataTimer})
         timers_.stop(id);
     serial_->close();
-    if (auto* desktop = dynamic_cast<DesktopPrompts*>(&s_.prompts)) desktop->setPasswordSource({});
 }
 
 bool TransferController::busy() const {

@@ -15,10 +15,10 @@
 #include "ShellTestRig.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/MemoryImage.h"
-#include "link/ui/DesktopPrompts.h"
 #include "link/ui/FrmRadioInfo.h"
 #include "link/ui/MainWindowLink.h"
 #include "link/ui/TransferController.h"
+#include "shell/ui/DesktopPrompts.h"
 
 using namespace k7x;
 using k7x::test::ShellTestRig;

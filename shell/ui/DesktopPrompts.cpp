@@ -1,4 +1,4 @@
-#include "link/ui/DesktopPrompts.h"
+#include "shell/ui/DesktopPrompts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,7 +7,7 @@
 #include <memory>
 #include <span>
 
-#include "link/ui/FrmPassWord.h"
+#include "shell/ui/FrmPassWord.h"
 
 namespace k7x {
 

@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "link/ui/DesktopPrompts.h"
-#include "link/ui/FrmPassWord.h"
+#include "shell/ui/DesktopPrompts.h"
+#include "shell/ui/FrmPassWord.h"
 
 using namespace k7x;
 

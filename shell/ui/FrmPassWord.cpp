@@ -1,4 +1,4 @@
-#include "link/ui/FrmPassWord.h"
+#include "shell/ui/FrmPassWord.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
