@@ -7,7 +7,8 @@
 #include <span>
 
 #include "link/Frames.h"
-#include "link/RequestParser.h"
+#include "radiosim/core/RadioReplies.h"
+#include "radiosim/core/RequestParser.h"
 
 using namespace k7x;
 

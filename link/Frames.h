@@ -1,7 +1,7 @@
-// The serial frames exchanged with the radio: every request byte by byte, the replies, the
-// checksum, and the classification of what the port delivered. Both sides of the line use this
-// file: the transfer engine builds requests and classifies replies, the simulated radio parses
-// requests and builds replies, so the frame bytes are written down once.
+// The serial frames exchanged with the radio: every request byte by byte, the layout of the
+// replies, the checksum, and the classification of what the port delivered. This is the
+// program's side of the line; the simulated radio builds its replies from the same layouts, so
+// the frame bytes are written down once.
 #pragma once
 
 #include <array>
@@ -136,11 +136,6 @@ struct Identification {
 // Decodes the 16 bytes of an identification (without the echo). Characters outside printable
 // ASCII are shown as '?', so a radio's bytes never reach a message or a terminal raw.
 Identification DecodeIdentification(std::span<const Byte, identification_frame::kLength> reply);
-
-// Reply builders for the radio side of the line (and the tests' scripted radio).
-std::vector<Byte> BuildIdentification(const std::string& model, Byte countryMode,
-                                      const std::string& version, bool ctcssDcs);
-std::vector<Byte> BuildBlockReply(int address, std::span<const Byte, kBlockSize> data);
 
 // ---- Classification of a delivered reply ----
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "radiosim/core/RadioReplies.h"
+
 namespace k7x::sim {
 
 namespace {

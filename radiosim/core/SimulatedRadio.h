@@ -12,7 +12,7 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/MemoryImage.h"
 #include "link/Frames.h"
-#include "link/RequestParser.h"
+#include "radiosim/core/RequestParser.h"
 
 namespace k7x::sim {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "link/Frames.h"
-#include "link/RequestParser.h"
+#include "radiosim/core/RadioReplies.h"
 
 namespace k7x {
 namespace {
@@ -120,35 +120,6 @@ TEST(Frames, Identification) {
     Bytes noTrailer = BuildIdentification("KORVN7X", 2, "V100", true);
     noTrailer[15] = 0x00;
     EXPECT_EQ(ClassifyReply(noTrailer, {0, 16, false, 0}).kind, ReplyKind::None);
-}
-
-TEST(RequestParser, FindsEachRequestInAStream) {
-    Bytes stream{0x00};  // line noise first
-    for (const Request& r : {HandshakeRequest(), IdentifyRequest(), ReadBlockRequest(0x1CF0),
-                             WriteBlockRequest(0x0010, Block(9)), EndRequest()}) {
-        stream.insert(stream.end(), r.bytes.begin(), r.bytes.end());
-    }
-    std::vector<ParsedRequest> found;
-    std::size_t at = 0;
-    while (at < stream.size()) {
-        RequestParse p = ParseRequest(std::span(stream).subspan(at));
-        ASSERT_NE(p.status, ParseStatus::NeedMore);
-        if (p.status == ParseStatus::Complete) found.push_back(p.request);
-        at += p.consumed;
-    }
-    ASSERT_EQ(found.size(), 5u);
-    EXPECT_EQ(found[2].address, 0x1CF0);
-    EXPECT_EQ(found[3].address, 0x0010);
-    EXPECT_EQ(found[3].data, Block(9));
-    EXPECT_TRUE(found[3].checksumOk);
-    EXPECT_EQ(found[4].kind, RequestKind::End);
-
-    EXPECT_EQ(ParseRequest(Bytes{'P', 'R', 'O'}).status, ParseStatus::NeedMore);
-    EXPECT_EQ(ParseRequest(Bytes{'P', 'X'}).status, ParseStatus::Garbage);
-    Bytes write = WriteBlockRequest(0x0010, Block(9)).bytes;
-    EXPECT_EQ(ParseRequest(std::span(write).first(21)).status, ParseStatus::NeedMore);
-    ++write[20];
-    EXPECT_FALSE(ParseRequest(write).request.checksumOk);
 }
 
 }  // namespace

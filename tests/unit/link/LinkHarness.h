@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "RecordingPrompts.h"
-#include "link/RequestParser.h"
 #include "link/TransferEngine.h"
+#include "radiosim/core/RadioReplies.h"
+#include "radiosim/core/RequestParser.h"
 
 namespace k7x::test {
 

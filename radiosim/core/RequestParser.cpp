@@ -1,4 +1,4 @@
-#include "link/RequestParser.h"
+#include "radiosim/core/RequestParser.h"
 
 #include <algorithm>
 
