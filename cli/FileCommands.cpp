@@ -122,9 +122,8 @@ int RunUnpack(const Arguments& args, CliContext& ctx) {
     InitNewDocument(doc, ctx.programFolder, false);
     std::copy(bytes->begin(), bytes->end(), doc.MemImage.begin());
     doc.RadioCountryMode = mode;
-    if (!UnpackImage(doc, ctx.prompts)) return Failure(ctx, ctx.prompts.text(kTextNotUnpacked));
-    doc.CurrentFilePath = kUntitledName;
-    doc.IsUntitled = true;
+    if (!TakeImageAsUntitledDocument(doc, ctx.prompts))
+        return Failure(ctx, ctx.prompts.text(kTextNotUnpacked));
     if (!SaveFile(doc, output, ctx.prompts)) {
         return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
     }

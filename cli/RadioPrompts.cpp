@@ -6,12 +6,6 @@
 
 namespace k7x::cli {
 
-namespace {
-
-constexpr int kRadioStoppedAnswering = 9008;
-
-}  // namespace
-
 RadioPrompts::RadioPrompts(Prompts& terminal, std::ostream& err, bool interactive, int retries,
                            std::optional<std::string> password)
     : terminal_(terminal),
@@ -23,10 +17,13 @@ RadioPrompts::RadioPrompts(Prompts& terminal, std::ostream& err, bool interactiv
 Answer RadioPrompts::message(const std::string& text, Buttons buttons, Icon icon,
                              const std::string& title) {
     if (beforeOutput_) beforeOutput_();
-    const bool tryAgainQuestion =
-        (buttons == Buttons::OkCancel || buttons == Buttons::RetryCancel) &&
-        text == terminal_.text(kRadioStoppedAnswering);
-    if (!tryAgainQuestion || interactive_) return terminal_.message(text, buttons, icon, title);
+    return terminal_.message(text, buttons, icon, title);
+}
+
+Answer RadioPrompts::ask(Question question, const std::string& text, Buttons buttons, Icon icon) {
+    if (question != Question::RadioStoppedAnswering || interactive_)
+        return message(text, buttons, icon, {});
+    if (beforeOutput_) beforeOutput_();
 
     err_ << text << '\n';
     if (retriesLeft_ > 0) {

@@ -1,6 +1,6 @@
 // The terminal's prompts as a radio transfer on the command line needs them: the password comes
 // from a file when one was given, and without a terminal the question whether to try again
-// (text 9008) is answered by --retries: OK that many times, then Cancel.
+// after the radio stopped answering is answered by --retries: OK that many times, then Cancel.
 #pragma once
 
 #include <functional>
@@ -22,6 +22,7 @@ public:
     Answer message(const std::string& text, Buttons buttons, Icon icon,
                    const std::string& title) override;
     using Prompts::message;
+    Answer ask(Question question, const std::string& text, Buttons buttons, Icon icon) override;
     std::optional<std::string> askPassword() override;
 
     int retriesLeft() const { return retriesLeft_; }

@@ -33,6 +33,11 @@ public:
         return answer;
     }
     using Prompts::message;
+    Answer ask(Question question, const std::string& text, Buttons buttons, Icon icon) override {
+        const Answer answer = inner_.ask(question, text, buttons, icon);
+        if (stop_ != nullptr) stop_->received();
+        return answer;
+    }
     std::optional<std::string> askPassword() override {
         std::optional<std::string> password = inner_.askPassword();
         if (stop_ != nullptr) stop_->received();

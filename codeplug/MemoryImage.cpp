@@ -329,4 +329,11 @@ bool UnpackImage(DocumentState& doc, Prompts& prompts) {
     return true;
 }
 
+bool TakeImageAsUntitledDocument(DocumentState& doc, Prompts& prompts) {
+    if (!UnpackImage(doc, prompts)) return false;
+    doc.CurrentFilePath = kUntitledName;
+    doc.IsUntitled = true;
+    return true;
+}
+
 }  // namespace k7x

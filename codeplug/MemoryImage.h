@@ -19,6 +19,10 @@ void PackImage(DocumentState& doc);
 // Rebuilds the working document from doc.MemImage, in the country mode doc.RadioCountryMode.
 // A country mode outside 0..2 shows "Country Mode Error!" and changes nothing (false).
 bool UnpackImage(DocumentState& doc, Prompts& prompts);
+// Makes doc.MemImage, as read from a radio, the working document: unpacked, and untitled
+// ("new.dat") until the user saves it. False, with the document as it was, when the image
+// cannot be unpacked.
+bool TakeImageAsUntitledDocument(DocumentState& doc, Prompts& prompts);
 
 // Bytes 3..15 of a 16-byte channel slot.
 void PackChannelSlot(MemoryImage& image, std::size_t address, const ChannelRecord& record);

@@ -11,6 +11,12 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Icon { None, Information, Warning, Critical, Question };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
+// Questions a caller must be able to tell apart whatever their words are in the current
+// language (a language file may lack the text, and then every question reads the same).
+enum class Question {
+    RadioStoppedAnswering,  // the radio stopped answering: try again?
+};
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -21,6 +27,13 @@ public:
     // Shows a message and waits for the answer. Texts are UTF-8.
     virtual Answer message(const std::string& text, Buttons buttons = Buttons::Ok,
                            Icon icon = Icon::None, const std::string& title = {}) = 0;
+
+    // Puts a question that carries its identity. Most answer it like any message; one that
+    // answers questions by themselves (a script's retries) decides on the identity.
+    virtual Answer ask(Question /*question*/, const std::string& text, Buttons buttons,
+                       Icon icon = Icon::None) {
+        return message(text, buttons, icon);
+    }
 
     // Asks for the radio password; nullopt when the user cancels.
     virtual std::optional<std::string> askPassword() = 0;

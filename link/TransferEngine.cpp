@@ -18,6 +18,14 @@ Answer TransferEngine::GuardedPrompts::message(const std::string& text, Buttons 
     return answer;
 }
 
+Answer TransferEngine::GuardedPrompts::ask(Question question, const std::string& text,
+                                           Buttons buttons, Icon icon) {
+    ++engine_.promptDepth_;
+    Answer answer = engine_.env_.prompts.ask(question, text, buttons, icon);
+    --engine_.promptDepth_;
+    return answer;
+}
+
 std::optional<std::string> TransferEngine::GuardedPrompts::askPassword() {
     ++engine_.promptDepth_;
     std::optional<std::string> password = engine_.env_.prompts.askPassword();

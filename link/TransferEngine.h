@@ -124,6 +124,7 @@ private:
                        const std::string& title) override;
         std::optional<std::string> askPassword() override;
         using Prompts::message;
+        Answer ask(Question question, const std::string& text, Buttons buttons, Icon icon) override;
         Answer show(const std::string& text, Buttons buttons, Icon icon) {
             return message(text, buttons, icon, {});
         }

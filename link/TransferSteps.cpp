@@ -163,7 +163,8 @@ void TransferEngine::askRestart() {
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
     const std::string question = prompts_.text(9008);
-    const Answer answer = prompts_.show(question, Buttons::OkCancel, Icon::Question);
+    const Answer answer =
+        prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::OkCancel, Icon::Question);
     // A port lost or a cancel while the question was open decides, not the answer.
     if (stopPending()) return;
     if (answer != Answer::Ok) {
@@ -183,7 +184,8 @@ void TransferEngine::askRestart() {
 void TransferEngine::askRetry() {
     state_.awaitingReply = false;
     const std::string question = prompts_.text(9008);
-    const Answer answer = prompts_.show(question, Buttons::RetryCancel, Icon::None);
+    const Answer answer =
+        prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::RetryCancel, Icon::None);
     if (stopPending()) return;
     if (answer != Answer::Retry) {
         endFailed(FailureReason::NoAnswer, question);
@@ -209,11 +211,7 @@ void TransferEngine::updateProgress() {
 void TransferEngine::handleReadOk() {
     if (!unpackPending_) return;
     unpackPending_ = false;
-    const bool ok = UnpackImage(env_.doc, prompts_);
-    if (ok) {
-        env_.doc.CurrentFilePath = kUntitledName;
-        env_.doc.IsUntitled = true;
-    }
+    const bool ok = TakeImageAsUntitledDocument(env_.doc, prompts_);
     env_.listener.imageUnpacked(ok);
 }
 

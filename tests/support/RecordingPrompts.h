@@ -32,6 +32,11 @@ public:
         return defaultAnswer(buttons);
     }
 
+    Answer ask(Question question, const std::string& text, Buttons buttons, Icon icon) override {
+        questions.push_back({question, shown.size()});
+        return message(text, buttons, icon, {});
+    }
+
     std::optional<std::string> askPassword() override {
         ++passwordRequests;
         if (passwords.empty()) return std::nullopt;
@@ -48,6 +53,12 @@ public:
     }
 
     std::vector<Shown> shown;
+    // The questions put with an identity, each with its index in shown.
+    struct Asked {
+        Question question;
+        std::size_t shownIndex;
+    };
+    std::vector<Asked> questions;
     std::deque<Answer> answers;  // answers in order; afterwards the first button
     std::deque<std::optional<std::string>> passwords;
     int passwordRequests = 0;

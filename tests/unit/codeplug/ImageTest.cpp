@@ -248,6 +248,25 @@ TEST(UnpackImage, ChannelsAreFreshRecordsInAscendingOrder) {
     }
 }
 
+// A read image becomes the untitled working document; an image of an unknown country mode
+// leaves the document and its name as they were.
+TEST(TakeImageAsUntitledDocument, NamesTheDocumentNewOnlyWhenTheImageUnpacks) {
+    for (const int mode : {2, 3}) {
+        SCOPED_TRACE(mode);
+        DocumentState doc;
+        doc.CurrentFilePath = "/home/op/shack.dat";
+        doc.IsUntitled = false;
+        doc.RadioCountryMode = mode;
+        doc.MemImage[0x1900] = 0x01;  // channel 1
+        test::RecordingPrompts prompts;
+        const bool taken = TakeImageAsUntitledDocument(doc, prompts);
+        EXPECT_EQ(taken, mode == 2);
+        EXPECT_EQ(doc.CurrentFilePath, taken ? kUntitledName : "/home/op/shack.dat");
+        EXPECT_EQ(doc.IsUntitled, taken);
+        EXPECT_EQ(doc.WorkDoc.ChannelCount > 0, taken);
+    }
+}
+
 // ---- the channel slot ----
 
 TEST(ChannelSlot, EveryFieldHasItsByteAndBits) {
