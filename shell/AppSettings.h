@@ -33,9 +33,7 @@ struct AppSettings {
     std::int32_t UserLcid = 0x0409;
     // The decimal separator of the user's locale. The program formats numbers in the C locale
     // of its own process, so nothing outside it changes and nothing needs restoring.
-    std::string SavedDecimalSep = ".";
-    bool IsWinNT60 = false;  // never on this platform
-    std::string OsName;      // sysname and release, for bug reports
+    std::string OsName;  // sysname and release, for bug reports
     bool HelpEnabled = false;
     // Set by the document commands to ask for the template that resets the settings.
     bool InitialiseSettingsRequest = false;

@@ -76,18 +76,13 @@ void ChooseSystemLanguage(AppSettings& settings, const StartEnvironment& env) {
     settings.PrevLangIndex = settings.LangIndex;
 }
 
-void ForceDecimalPoint(AppSettings& settings, const StartEnvironment& env) {
-    const std::string name = localeName(env);
-    const QLocale user = name.empty() ? QLocale::c() : QLocale(QString::fromStdString(name));
-    const QString sep = user.decimalPoint();
-    settings.SavedDecimalSep = sep.isEmpty() ? std::string(".") : sep.left(1).toStdString();
+void ForceDecimalPoint() {
     // Process-local: other programs and the user's settings stay as they are.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
 }
 
 void DetectOperatingSystem(AppSettings& settings, Prompts& prompts) {
-    settings.IsWinNT60 = false;
     utsname u{};
     if (::uname(&u) != 0) {
         prompts.message("未知操作系统", Buttons::Ok);
@@ -127,7 +122,7 @@ void RunStartSequence(AppSettings& settings, DocumentState& doc, const StartEnvi
     settings.InitialiseSettingsRequest = false;
     ChooseSystemLanguage(settings, env);
     SetStartDocumentValues(doc);
-    ForceDecimalPoint(settings, env);
+    ForceDecimalPoint();
     DetectOperatingSystem(settings, prompts);
     ReadSetupFile(settings, true);
     InitNewDocument(doc, settings.ProgramFolder, settings.InitialiseSettingsRequest);

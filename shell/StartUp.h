@@ -37,8 +37,8 @@ void SetStartDocumentValues(DocumentState& doc);
 // Language from the system locale; PrevLangIndex follows.
 void ChooseSystemLanguage(AppSettings& settings, const StartEnvironment& env);
 // Numbers are read and written with "." in this process, whatever the user's locale says.
-void ForceDecimalPoint(AppSettings& settings, const StartEnvironment& env);
-// Records the system's name; IsWinNT60 stays false. A failing uname is reported.
+void ForceDecimalPoint();
+// Records the system's name. A failing uname is reported.
 void DetectOperatingSystem(AppSettings& settings, Prompts& prompts);
 // Reads IsFirstRun, comPort and (after the first run) CurrentLanguage. With rewrite, writes
 // IsFirstRun = 0 after a first run, and comPort and CurrentLanguage as now in force.

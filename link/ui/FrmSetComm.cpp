@@ -73,10 +73,6 @@ FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan s
 }
 
 void FrmSetComm::Scan() {
-    if (settings_.IsWinNT60) {
-        for (QRadioButton* option : Option1) option->setEnabled(true);
-        return;
-    }
     const PortMap map = scan_ ? scan_() : PortMap({}, {});
     const std::vector<bool> available = map.availability();
     for (int i = 0; i < kPortChoices; ++i) {

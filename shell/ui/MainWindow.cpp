@@ -46,16 +46,11 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     NewDocTimer.setSingleShot(true);
     NewDocTimer.setInterval(kNewDocInterval);
     connect(&NewDocTimer, &QTimer::timeout, this, &frmMain::NewDocTimer_Timer);
-    TimerCHEdit.setObjectName(QStringLiteral("TimerCHEdit"));
 
     // Load
     action("mnuHelpTopic")->setVisible(s_.settings.HelpEnabled);
     menus_.value(QStringLiteral("MnuCHEdit"))->menuAction()->setVisible(false);
-    TimerCHEdit.stop();
     restorePlacement();
-    action("mnuWindowTileHorizontal")->setVisible(false);
-    action("mnuWindowTileVertical")->setVisible(false);
-    action("mnuWindowArrangeIcons")->setVisible(false);
     SetCaptions();
     LoadTree();
     LoadNewDoc2();
@@ -136,9 +131,6 @@ void frmMain::connectCommands() {
     on("mnuViewStatusBar",
        [this] { sbStatusBar->setVisible(action("mnuViewStatusBar")->isChecked()); });
     on("mnuWindowCascade", [this] { arrangeCascade(); });
-    on("mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); });
-    on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
-    on("mnuWindowArrangeIcons", [this] { mdi_->tileSubWindows(); });
     on("mnuCloseAll", [this] { CloseCurAllWindows(); });
     on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
 

@@ -134,7 +134,6 @@ private:
     NavigationPane* Picture1 = nullptr;
     QMdiArea* mdi_ = nullptr;
     QTimer NewDocTimer{this};
-    QTimer TimerCHEdit{this};
     QString filter_;
     bool ending_ = false;
 };

@@ -88,9 +88,6 @@ constexpr MenuEntry kViewMenu[] = {
 };
 constexpr MenuEntry kWindowMenu[] = {
     entry("mnuWindowCascade", 10601),
-    {"mnuWindowTileHorizontal", 0, "Tile Windows &Horizontally", nullptr, true, false},
-    {"mnuWindowTileVertical", 0, "Tile Windows &Vertically", nullptr, true, false},
-    {"mnuWindowArrangeIcons", 0, "&Arrange Icons", nullptr, true, false},
     separator(),
     entry("mnuCloseAll", 10602),
     separator(),

@@ -173,13 +173,6 @@ private slots:
         QCOMPARE(settings_.ComPortNo, Int(1));
         QCOMPARE(setupText(), before);
     }
-
-    void everyChoiceEnabledWithoutScanningWhereTheSystemSaysSo() {
-        settings_.IsWinNT60 = true;
-        auto d = dialog();
-        QCOMPARE(ports_.scans, 0);
-        QCOMPARE(enabledPorts(*d).size(), std::size_t(kPortChoices));
-    }
 };
 
 QTEST_MAIN(PortDialogTest)

@@ -110,9 +110,6 @@ private slots:
             {"mnuWriteToRadio", "<10302>", "Ctrl+W", true},
             {"MnuProPassWord", "<10303>", "Ctrl+P", true},
             {"MnuCHHabits", "<10808>", "Ctrl+H", false},
-            {"mnuWindowTileHorizontal", "Tile Windows &Horizontally", "", false},
-            {"mnuWindowTileVertical", "Tile Windows &Vertically", "", false},
-            {"mnuWindowArrangeIcons", "&Arrange Icons", "", false},
             {"mnuHelpTopic", "<10701>", "", false},
             {"mnuHelpAbout", "<10702>", "", true},
         };

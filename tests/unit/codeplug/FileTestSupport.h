@@ -1,5 +1,5 @@
-// Helpers of the .dat file and default-document tests: temporary folders, seeded random
-// documents and a whole-state comparison.
+// Helpers of the .dat file and default-document tests: seeded random documents and a
+// whole-state comparison.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,43 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/DocumentState.h"
 
 namespace k7x::test {
-
-// A fresh folder below the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("k7x-file-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-    // Names of everything in the folder.
-    std::set<std::string> entries() const {
-        std::set<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::vector<Byte> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

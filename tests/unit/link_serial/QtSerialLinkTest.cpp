@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "MarkedTexts.h"
+#include "TempFolder.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
 #include "link/serial/SerialTrace.h"
@@ -188,8 +189,8 @@ TEST_F(QtSerialLinkTest, AVanishedDeviceIsReportedOnceAndThePortIsClosed) {
 }
 
 TEST_F(QtSerialLinkTest, OpensThroughASymbolicLinkAndLocksTheDeviceItself) {
-    const fs::path dir = fs::temp_directory_path() / ("k7x_serial_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::TempFolder folder;
+    const fs::path& dir = folder.path();
     const fs::path alias = dir / "radio";
     fs::create_symlink(path, alias);
 
@@ -203,7 +204,6 @@ TEST_F(QtSerialLinkTest, OpensThroughASymbolicLinkAndLocksTheDeviceItself) {
     EXPECT_NE(problem->find("<9103:"), std::string::npos) << "busy: " << *problem;
     first->close();
     EXPECT_FALSE(second->open()) << "free again once closed";
-    fs::remove_all(dir);
 }
 
 TEST_F(QtSerialLinkTest, AMissingDeviceOrPortNumberSaysSo) {

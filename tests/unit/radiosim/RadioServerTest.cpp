@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "TempFolder.h"
 #include "link/Frames.h"
 #include "radiosim/core/PseudoTerminal.h"
 #include "radiosim/core/RadioContents.h"
@@ -22,14 +23,9 @@ using namespace std::chrono_literals;
 
 class RadioServerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(terminal.open());
-        dir = fs::temp_directory_path() / ("k7x_radio_server_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
+    void SetUp() override { ASSERT_FALSE(terminal.open()); }
     void TearDown() override {
         if (client >= 0) ::close(client);
-        fs::remove_all(dir);
     }
 
     void start(ServerSettings settings = {}) {
@@ -77,7 +73,8 @@ protected:
     std::unique_ptr<SimulatedRadio> radio;
     std::unique_ptr<RadioServer> server;
     int client = -1;
-    fs::path dir;
+    test::TempFolder folder;
+    const fs::path& dir = folder.path();
 };
 
 const std::vector<Byte> kAckOnly{kAck};

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TempFolder.h"
 #include "radiosim/core/RadioContents.h"
 #include "radiosim/core/RadioOptions.h"
 
@@ -129,9 +130,8 @@ TEST(RadioContentsTest, DefaultInformationAreaCarriesTheModeAndNoPassword) {
 
 TEST(RadioContentsTest, StartFilesMustHaveExactlyTheirAreasSize) {
     namespace fs = std::filesystem;
-    const fs::path dir =
-        fs::temp_directory_path() / ("k7x_radio_contents_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::TempFolder folder;
+    const fs::path& dir = folder.path();
     auto writeFile = [&](const std::string& name, std::size_t size) {
         std::ofstream(dir / name, std::ios::binary) << std::string(size, '\x42');
         return (dir / name).string();
@@ -146,7 +146,6 @@ TEST(RadioContentsTest, StartFilesMustHaveExactlyTheirAreasSize) {
     EXPECT_FALSE(LoadImageFile((dir / "missing.bin").string()).image);
     EXPECT_TRUE(LoadInfoFile(writeFile("info.bin", kInfoAreaSize)).info);
     EXPECT_FALSE(LoadInfoFile(writeFile("image2.bin", kImageSize)).info);
-    fs::remove_all(dir);
 }
 
 }  // namespace

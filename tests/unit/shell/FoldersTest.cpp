@@ -7,7 +7,7 @@ namespace k7x {
 namespace {
 
 using test::ReadBytes;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
@@ -23,13 +23,13 @@ TEST(DeriveInstallRoot, CutsAtTheLastSlashUnlessItIsTheFirstCharacter) {
 }
 
 TEST(ProgramFolder, IsTheRealFolderOfTheExecutable) {
-    TempDir dir;
+    TempFolder dir;
     WriteBytes(dir.path() / "inst/V100/korvan7x", "");
     fs::create_directories(dir.path() / "bin");
     fs::create_symlink(dir.path() / "inst/V100/korvan7x", dir.path() / "bin/korvan7x");
     const std::string real = fs::canonical(dir.path() / "inst/V100").string();
-    EXPECT_EQ(ProgramFolderOf(dir.str("bin/korvan7x")), real);
-    EXPECT_EQ(ProgramFolderOf(dir.str("inst/V100/korvan7x")), real);
+    EXPECT_EQ(ProgramFolderOf(dir.file("bin/korvan7x")), real);
+    EXPECT_EQ(ProgramFolderOf(dir.file("inst/V100/korvan7x")), real);
     EXPECT_EQ(ProgramFolderOf(""), "");
 
     const std::string self = RunningExecutablePath();
@@ -45,71 +45,71 @@ TEST(UserConfigFolder, PrefersAnAbsoluteXdgConfigHome) {
 }
 
 TEST(StoreLocation, WritableInstallationKeepsTheStoresBesideTheProgram) {
-    TempDir dir;
+    TempFolder dir;
     fs::create_directories(dir.path() / "Prog/V100");
     AppSettings s;
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config/korvan7x"));
-    EXPECT_EQ(s.ProgramFolder, dir.str("Prog/V100"));
-    EXPECT_EQ(s.InstallRoot, dir.str("Prog"));
-    EXPECT_EQ(s.SetupFilePath, dir.str("Prog/language/mysetup.ini"));
-    EXPECT_EQ(s.SettingFilePath, dir.str("Prog/V100/Setting.ini"));
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config/korvan7x"));
+    EXPECT_EQ(s.ProgramFolder, dir.file("Prog/V100"));
+    EXPECT_EQ(s.InstallRoot, dir.file("Prog"));
+    EXPECT_EQ(s.SetupFilePath, dir.file("Prog/language/mysetup.ini"));
+    EXPECT_EQ(s.SettingFilePath, dir.file("Prog/V100/Setting.ini"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "Prog/language")) << "ready for the first write";
     EXPECT_FALSE(fs::exists(dir.path() / "config"));
 }
 
 // An installation whose store places cannot take a file: "language" is a file, and
 // Setting.ini is a folder. (Permissions would do in real life, but do not bind root.)
-void MakeUnwritableInstallation(const TempDir& dir) {
+void MakeUnwritableInstallation(const TempFolder& dir) {
     WriteBytes(dir.path() / "Prog/language", "not a folder");
     fs::create_directories(dir.path() / "Prog/V100/Setting.ini");
 }
 
 TEST(StoreLocation, UnwritableInstallationMovesTheStoresToTheUserFolder) {
-    TempDir dir;
+    TempFolder dir;
     MakeUnwritableInstallation(dir);
     AppSettings s;
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config/korvan7x"));
-    EXPECT_EQ(s.SetupFilePath, dir.str("config/korvan7x/language/mysetup.ini"));
-    EXPECT_EQ(s.SettingFilePath, dir.str("config/korvan7x/V100/Setting.ini"));
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config/korvan7x"));
+    EXPECT_EQ(s.SetupFilePath, dir.file("config/korvan7x/language/mysetup.ini"));
+    EXPECT_EQ(s.SettingFilePath, dir.file("config/korvan7x/V100/Setting.ini"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "config/korvan7x/language"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "config/korvan7x/V100"));
 }
 
 TEST(StoreLocation, AnExistingUserCopyIsKept) {
-    TempDir dir;
+    TempFolder dir;
     MakeUnwritableInstallation(dir);
     WriteBytes(dir.path() / "config/language/mysetup.ini", "[language]\ncomPort=9\n");
     AppSettings s;
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config"));
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config"));
     EXPECT_EQ(ReadBytes(s.SetupFilePath), "[language]\ncomPort=9\n");
 }
 
 TEST(StoreLocation, ReadOnlyResolutionCreatesNothing) {
-    TempDir dir;
+    TempFolder dir;
     MakeUnwritableInstallation(dir);
     AppSettings s;
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config/korvan7x"), StoreAccess::ReadOnly);
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config/korvan7x"), StoreAccess::ReadOnly);
     EXPECT_FALSE(fs::exists(dir.path() / "config"));
     // No user copy yet: the reader looks at the installation's file.
-    EXPECT_EQ(s.SetupFilePath, dir.str("Prog/language/mysetup.ini"));
+    EXPECT_EQ(s.SetupFilePath, dir.file("Prog/language/mysetup.ini"));
 
     WriteBytes(dir.path() / "config/korvan7x/language/mysetup.ini", "[language]\n");
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config/korvan7x"), StoreAccess::ReadOnly);
-    EXPECT_EQ(s.SetupFilePath, dir.str("config/korvan7x/language/mysetup.ini"));
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config/korvan7x"), StoreAccess::ReadOnly);
+    EXPECT_EQ(s.SetupFilePath, dir.file("config/korvan7x/language/mysetup.ini"));
 }
 
 TEST(StoreLocation, NonRootPermissions) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    TempDir dir;
+    TempFolder dir;
     WriteBytes(dir.path() / "Prog/language/mysetup.ini", "[language]\ncomPort=3\n");
     fs::create_directories(dir.path() / "Prog/V100");
     fs::permissions(dir.path() / "Prog/language/mysetup.ini", fs::perms::owner_read);
     fs::permissions(dir.path() / "Prog/V100", fs::perms::owner_read | fs::perms::owner_exec);
     AppSettings s;
-    SetUpFolders(s, dir.str("Prog/V100"), dir.str("config"));
-    EXPECT_EQ(s.SetupFilePath, dir.str("config/language/mysetup.ini"));
+    SetUpFolders(s, dir.file("Prog/V100"), dir.file("config"));
+    EXPECT_EQ(s.SetupFilePath, dir.file("config/language/mysetup.ini"));
     EXPECT_EQ(ReadBytes(s.SetupFilePath), "[language]\ncomPort=3\n") << "seeded from the install";
-    EXPECT_EQ(s.SettingFilePath, dir.str("config/V100/Setting.ini"));
+    EXPECT_EQ(s.SettingFilePath, dir.file("config/V100/Setting.ini"));
     fs::permissions(dir.path() / "Prog/V100", fs::perms::owner_all);
 }
 

@@ -8,7 +8,7 @@ namespace k7x {
 namespace {
 
 using test::ReadBytes;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 
 QString q(const char* utf8) {
@@ -185,8 +185,8 @@ TEST(IniFileWrite, GbkValuesAreStoredInGbk) {
 }
 
 TEST(IniFileDisk, MissingFileGivesDefaultsAndIsCreatedByAWrite) {
-    TempDir dir;
-    const QString path = QString::fromStdString(dir.str("mysetup.ini"));
+    TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("mysetup.ini"));
     EXPECT_EQ(ReadProfileString(path, "language", "comPort", "d", 512), "d");
     ASSERT_TRUE(WriteProfileString(path, "language", "comPort", "4"));
     EXPECT_EQ(ReadBytes(dir.path() / "mysetup.ini"), "[language]\ncomPort=4\n");
@@ -196,18 +196,18 @@ TEST(IniFileDisk, MissingFileGivesDefaultsAndIsCreatedByAWrite) {
 }
 
 TEST(IniFileDisk, WriteIntoAMissingFolderFailsWithoutCreatingAnything) {
-    TempDir dir;
-    const QString path = QString::fromStdString(dir.str("no/such/folder/x.ini"));
+    TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("no/such/folder/x.ini"));
     EXPECT_FALSE(WriteProfileString(path, "s", "k", "v"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "no"));
 }
 
 TEST(IniFileDisk, OversizedFileReadsAsEmptyAndIsNeverOverwritten) {
-    TempDir dir;
+    TempFolder dir;
     std::string big = "[language]\ncomPort=5\n";
     big.resize(IniFile::kMaxFileSize + 100, 'x');
     WriteBytes(dir.path() / "big.ini", big);
-    const QString path = QString::fromStdString(dir.str("big.ini"));
+    const QString path = QString::fromStdString(dir.file("big.ini"));
     EXPECT_EQ(ReadProfileString(path, "language", "comPort", "d", 512), "d");
     EXPECT_FALSE(IniFile::load(path).isUsable());
     EXPECT_FALSE(WriteProfileString(path, "language", "comPort", "1"));
@@ -215,14 +215,14 @@ TEST(IniFileDisk, OversizedFileReadsAsEmptyAndIsNeverOverwritten) {
 }
 
 TEST(IniFileDisk, BinaryGarbageDoesNotCrash) {
-    TempDir dir;
+    TempFolder dir;
     std::mt19937 rng(7);
     std::string junk;
     for (int i = 0; i < 200000; ++i) junk.push_back(static_cast<char>(rng()));
     junk += "\n[s]\nk=\xFF\xFE\x81\n";
     WriteBytes(dir.path() / "junk.ini", junk);
     for (IniCodec codec : {IniCodec::Latin1, IniCodec::Windows1252, IniCodec::Gbk}) {
-        const IniFile ini = IniFile::load(QString::fromStdString(dir.str("junk.ini")), codec);
+        const IniFile ini = IniFile::load(QString::fromStdString(dir.file("junk.ini")), codec);
         EXPECT_TRUE(ini.isUsable());
         EXPECT_FALSE(ini.value("s", "k").isNull());
         EXPECT_EQ(ini.value("absent", "k", "d"), "d");
@@ -230,16 +230,16 @@ TEST(IniFileDisk, BinaryGarbageDoesNotCrash) {
 }
 
 TEST(IniFileDisk, SpecialFilesAreNotReadOrReplaced) {
-    TempDir dir;
+    TempFolder dir;
     // A FIFO would block a reader for ever; a folder cannot be a store.
-    ASSERT_EQ(::mkfifo(dir.str("fifo.ini").c_str(), 0600), 0);
-    const QString fifo = QString::fromStdString(dir.str("fifo.ini"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0);
+    const QString fifo = QString::fromStdString(dir.file("fifo.ini"));
     EXPECT_EQ(ReadProfileString(fifo, "s", "k", "d", 512), "d");
     EXPECT_FALSE(WriteProfileString(fifo, "s", "k", "v"));
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path() / "fifo.ini"));
 
     std::filesystem::create_directory(dir.path() / "folder.ini");
-    const QString folder = QString::fromStdString(dir.str("folder.ini"));
+    const QString folder = QString::fromStdString(dir.file("folder.ini"));
     EXPECT_EQ(ReadProfileString(folder, "s", "k", "d", 512), "d");
     EXPECT_FALSE(WriteProfileString(folder, "s", "k", "v"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder.ini"));
@@ -247,11 +247,12 @@ TEST(IniFileDisk, SpecialFilesAreNotReadOrReplaced) {
 
 TEST(IniFileDisk, FailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    TempDir dir;
+    TempFolder dir;
     WriteBytes(dir.path() / "store" / "a.ini", "[s]\nk=1\n");
     std::filesystem::permissions(dir.path() / "store", std::filesystem::perms::owner_read |
                                                            std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(WriteProfileString(QString::fromStdString(dir.str("store/a.ini")), "s", "k", "2"));
+    EXPECT_FALSE(
+        WriteProfileString(QString::fromStdString(dir.file("store/a.ini")), "s", "k", "2"));
     std::filesystem::permissions(dir.path() / "store", std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadBytes(dir.path() / "store" / "a.ini"), "[s]\nk=1\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "store"),

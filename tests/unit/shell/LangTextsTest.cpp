@@ -9,7 +9,7 @@
 namespace k7x {
 namespace {
 
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 
 TEST(LangSection, EveryBandIncludesItsUpperBound) {
@@ -35,7 +35,7 @@ TEST(LangSection, EveryBandIncludesItsUpperBound) {
 class LangTextsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings.ProgramFolder = dir.str("V100");
+        settings.ProgramFolder = dir.file("V100");
         WriteBytes(dir.path() / "V100/language/english.ini",
                    "[OTHER]\r\n8999=other text\r\n"
                    "[Msg]\r\n9000= Message \r\n9001=\r\n9002=   \r\n"
@@ -49,7 +49,7 @@ protected:
                    "[Msg]\r\n9000=\xD6\xD0\xCE\xC4\r\n");
     }
 
-    TempDir dir;
+    TempFolder dir;
     AppSettings settings;
 };
 
@@ -95,7 +95,7 @@ TEST_F(LangTextsTest, TextSourceFollowsTheLanguageInForce) {
     settings.LangIndex = kChinese;
     settings.LangFile = kChineseFile;
     EXPECT_EQ(texts.text(12000), "写频软件");
-    settings.ProgramFolder = dir.str("elsewhere");
+    settings.ProgramFolder = dir.file("elsewhere");
     EXPECT_FALSE(texts.available());
     EXPECT_EQ(texts.text(12000), "");
 }

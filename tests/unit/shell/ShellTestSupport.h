@@ -1,4 +1,4 @@
-// Temporary folders and small file helpers for the shell tests. Nothing here touches the
+// Small file helpers for the shell tests. Nothing here touches the
 // user's real configuration.
 #pragma once
 
@@ -10,33 +10,9 @@
 #include <random>
 #include <string>
 
+#include "TempFolder.h"
+
 namespace k7x::test {
-
-class TempDir {
-public:
-    TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("k7x-shell-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string str(const std::string& relative = {}) const {
-        return relative.empty() ? path_.string() : (path_ / relative).string();
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());

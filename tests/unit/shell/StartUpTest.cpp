@@ -12,7 +12,7 @@ namespace {
 
 using test::ReadBytes;
 using test::RecordingPrompts;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
@@ -31,10 +31,10 @@ protected:
         // "写频软件" in GBK.
         WriteBytes(dir.path() / "Prog/V100/language/chinese.ini",
                    "[Main]\r\n12000=\xD0\xB4\xC6\xB5\xC8\xED\xBC\xFE\r\n");
-        env.programFolder = dir.str("Prog/V100");
+        env.programFolder = dir.file("Prog/V100");
         env.lang = "en_US.UTF-8";
-        env.xdgConfigHome = dir.str("config");
-        env.home = dir.str("home");
+        env.xdgConfigHome = dir.file("config");
+        env.home = dir.file("home");
     }
 
     void writeSetup(const std::string& content) {
@@ -43,7 +43,7 @@ protected:
     std::string setup() const { return ReadBytes(dir.path() / "Prog/language/mysetup.ini"); }
     void start() { RunStartSequence(settings, doc, env, prompts); }
 
-    TempDir dir;
+    TempFolder dir;
     StartEnvironment env;
     AppSettings settings;
     DocumentState doc;
@@ -129,13 +129,13 @@ TEST_F(StartUpTest, SetupFileKeepsItsOtherContent) {
 
 TEST_F(StartUpTest, FoldersFollowTheProgramFolder) {
     start();
-    EXPECT_EQ(settings.ProgramFolder, dir.str("Prog/V100"));
-    EXPECT_EQ(settings.InstallRoot, dir.str("Prog"));
+    EXPECT_EQ(settings.ProgramFolder, dir.file("Prog/V100"));
+    EXPECT_EQ(settings.InstallRoot, dir.file("Prog"));
     EXPECT_EQ(settings.Versions.VersionPairs,
               (std::vector<std::pair<std::string, std::string>>{{"V100", "V100"}}));
-    EXPECT_EQ(settings.SetupFilePath, dir.str("Prog/language/mysetup.ini"));
-    EXPECT_EQ(settings.SettingFilePath, dir.str("Prog/V100/Setting.ini"));
-    EXPECT_EQ(LangFilePath(settings), dir.str("Prog/V100/language/english.ini"));
+    EXPECT_EQ(settings.SetupFilePath, dir.file("Prog/language/mysetup.ini"));
+    EXPECT_EQ(settings.SettingFilePath, dir.file("Prog/V100/Setting.ini"));
+    EXPECT_EQ(LangFilePath(settings), dir.file("Prog/V100/language/english.ini"));
     EXPECT_FALSE(fs::exists(dir.path() / "config"));
 }
 
@@ -182,7 +182,6 @@ TEST_F(StartUpTest, ProcessFlagsAndTheFirstDocument) {
     start();
     EXPECT_FALSE(settings.HelpEnabled);
     EXPECT_FALSE(settings.InitialiseSettingsRequest);
-    EXPECT_FALSE(settings.IsWinNT60);
     EXPECT_FALSE(settings.OsName.empty());
     EXPECT_EQ(doc.CurrentModel, "KORVN7X");
     EXPECT_EQ(doc.CurrentCountryMode, 2);
@@ -244,17 +243,9 @@ TEST(SystemLocale, OnlyMainlandChineseCounts) {
 
 TEST(DecimalPoint, ForcedToAPointWhateverTheUserLocale) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    AppSettings settings;
-    StartEnvironment env;
-    env.lang = "de_DE.UTF-8";
-    ForceDecimalPoint(settings, env);
-    EXPECT_EQ(settings.SavedDecimalSep, ",");
+    ForceDecimalPoint();
     EXPECT_EQ(QLocale().toString(28.85, 'f', 5), "28.85000");
     EXPECT_EQ(QLocale().toDouble("28.5"), 28.5);
-
-    env.lang = "en_US.UTF-8";
-    ForceDecimalPoint(settings, env);
-    EXPECT_EQ(settings.SavedDecimalSep, ".");
 }
 
 }  // namespace

@@ -11,13 +11,13 @@ namespace k7x {
 namespace {
 
 using test::ReadBytes;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
 TEST(ReservedSettings, MissingFileIsCreatedEmptyAndReadsAsZeros) {
-    TempDir dir;
-    const std::string path = dir.str("Setting.ini");
+    TempFolder dir;
+    const std::string path = dir.file("Setting.ini");
     EXPECT_EQ(ReadReservedSettings(path), (ReservedRecord{0, 0, 0, 0}));
     EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(fs::file_size(path), 0u);
@@ -26,8 +26,8 @@ TEST(ReservedSettings, MissingFileIsCreatedEmptyAndReadsAsZeros) {
 }
 
 TEST(ReservedSettings, RecordIsCarriedUnchanged) {
-    TempDir dir;
-    const std::string path = dir.str("Setting.ini");
+    TempFolder dir;
+    const std::string path = dir.file("Setting.ini");
     WriteBytes(path, std::string("\xFF\x00\x7F\x80", 4));
     const ReservedRecord r = ReadReservedSettings(path);
     EXPECT_EQ(r, (ReservedRecord{0xFF, 0x00, 0x7F, 0x80}));
@@ -36,8 +36,8 @@ TEST(ReservedSettings, RecordIsCarriedUnchanged) {
 }
 
 TEST(ReservedSettings, ShortFileReadsZerosBeyondItsEndAndLongerFileKeepsItsTail) {
-    TempDir dir;
-    const std::string path = dir.str("Setting.ini");
+    TempFolder dir;
+    const std::string path = dir.file("Setting.ini");
     WriteBytes(path, "\x05\x06");
     EXPECT_EQ(ReadReservedSettings(path), (ReservedRecord{5, 6, 0, 0}));
 
@@ -47,12 +47,12 @@ TEST(ReservedSettings, ShortFileReadsZerosBeyondItsEndAndLongerFileKeepsItsTail)
 }
 
 TEST(ReservedSettings, UnreadableFileGivesTheDefaultRecord) {
-    TempDir dir;
+    TempFolder dir;
     fs::create_directory(dir.path() / "Setting.ini");
-    EXPECT_EQ(ReadReservedSettings(dir.str("Setting.ini")), kUnreadableReservedRecord);
-    EXPECT_FALSE(WriteReservedSettings(dir.str("Setting.ini"), kUnreadableReservedRecord));
-    EXPECT_EQ(ReadReservedSettings(dir.str("missing/Setting.ini")), kUnreadableReservedRecord);
-    EXPECT_FALSE(WriteReservedSettings(dir.str("missing/Setting.ini"), kUnreadableReservedRecord));
+    EXPECT_EQ(ReadReservedSettings(dir.file("Setting.ini")), kUnreadableReservedRecord);
+    EXPECT_FALSE(WriteReservedSettings(dir.file("Setting.ini"), kUnreadableReservedRecord));
+    EXPECT_EQ(ReadReservedSettings(dir.file("missing/Setting.ini")), kUnreadableReservedRecord);
+    EXPECT_FALSE(WriteReservedSettings(dir.file("missing/Setting.ini"), kUnreadableReservedRecord));
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
@@ -86,8 +86,8 @@ TEST(SetupValues, SixteenBitNumbers) {
 }
 
 TEST(SetupValues, PortWrittenByTheDialogKeepsTheRestOfTheFile) {
-    TempDir dir;
-    const std::string path = dir.str("mysetup.ini");
+    TempFolder dir;
+    const std::string path = dir.file("mysetup.ini");
     WriteBytes(path, "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=2\r\n");
     ASSERT_TRUE(WriteSetupNumber(path, kKeyComPort, 5));
     EXPECT_EQ(ReadBytes(path), "[language]\r\nIsFirstRun=0\r\ncomPort=5\r\nCurrentLanguage=2\r\n");
@@ -96,9 +96,9 @@ TEST(SetupValues, PortWrittenByTheDialogKeepsTheRestOfTheFile) {
 }
 
 TEST(WindowPlacementStore, DefaultsWhenNothingIsStored) {
-    TempDir dir;
+    TempFolder dir;
     const WindowPlacement p =
-        WindowPlacementStore::inFile(QString::fromStdString(dir.str("p.ini"))).load();
+        WindowPlacementStore::inFile(QString::fromStdString(dir.file("p.ini"))).load();
     EXPECT_EQ(p.MainLeft, 1000.0f);
     EXPECT_EQ(p.MainTop, 1000.0f);
     EXPECT_EQ(p.MainWidth, 12500.0f);
@@ -106,8 +106,8 @@ TEST(WindowPlacementStore, DefaultsWhenNothingIsStored) {
 }
 
 TEST(WindowPlacementStore, RoundTripAsDecimalTextInGroupSettings) {
-    TempDir dir;
-    const QString path = QString::fromStdString(dir.str("p.ini"));
+    TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("p.ini"));
     {
         WindowPlacementStore store = WindowPlacementStore::inFile(path);
         store.save(WindowPlacement{1234.5f, -60.0f, 15000.0f, 8000.25f});
@@ -123,11 +123,11 @@ TEST(WindowPlacementStore, RoundTripAsDecimalTextInGroupSettings) {
 }
 
 TEST(WindowPlacementStore, ValuesThatAreNotNumbersKeepTheirDefaults) {
-    TempDir dir;
+    TempFolder dir;
     WriteBytes(dir.path() / "p.ini",
                "[Settings]\nMainLeft=left\nMainTop=nan\nMainWidth=inf\nMainHeight=700\n");
     const WindowPlacement p =
-        WindowPlacementStore::inFile(QString::fromStdString(dir.str("p.ini"))).load();
+        WindowPlacementStore::inFile(QString::fromStdString(dir.file("p.ini"))).load();
     EXPECT_EQ(p.MainLeft, 1000.0f);
     EXPECT_EQ(p.MainTop, 1000.0f);
     EXPECT_EQ(p.MainWidth, 12500.0f);

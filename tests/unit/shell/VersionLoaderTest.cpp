@@ -11,7 +11,7 @@ namespace k7x {
 namespace {
 
 using test::RecordingPrompts;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
@@ -19,9 +19,9 @@ class VersionTableTest : public ::testing::Test {
 protected:
     VersionTable load(const std::string& content) {
         WriteBytes(dir.path() / "Version.ini", content);
-        return LoadVersionTable(dir.str());
+        return LoadVersionTable(dir.path().string());
     }
-    TempDir dir;
+    TempFolder dir;
 };
 
 TEST_F(VersionTableTest, ShippedTable) {
@@ -74,7 +74,7 @@ TEST_F(VersionTableTest, UnusableCountsGiveAnEmptyTable) {
 }
 
 TEST_F(VersionTableTest, MissingFileGivesAnEmptyTable) {
-    const VersionTable t = LoadVersionTable(dir.str("nowhere"));
+    const VersionTable t = LoadVersionTable(dir.file("nowhere"));
     EXPECT_TRUE(t.VersionPairs.empty());
     EXPECT_TRUE(t.SoftVersions.empty());
     EXPECT_EQ(t.CurrentVersion, "");
@@ -148,14 +148,14 @@ TEST(LaunchProgramVersion, VersionNamesThatLeaveTheInstallationAreNotStarted) {
 }
 
 TEST(StartProgramDetached, RunsARealProgramAndExplainsAMissingOne) {
-    TempDir dir;
+    TempFolder dir;
     std::string reason;
-    EXPECT_FALSE(StartProgramDetached(dir.str("V102/korvan7x"), reason));
+    EXPECT_FALSE(StartProgramDetached(dir.file("V102/korvan7x"), reason));
     EXPECT_FALSE(reason.empty());
 
     WriteBytes(dir.path() / "V102/not-executable", "#!/bin/sh\n");
     reason.clear();
-    EXPECT_FALSE(StartProgramDetached(dir.str("V102/not-executable"), reason));
+    EXPECT_FALSE(StartProgramDetached(dir.file("V102/not-executable"), reason));
     EXPECT_FALSE(reason.empty());
 
     const auto program = dir.path() / "V102/korvan7x";
