@@ -7,8 +7,10 @@
 namespace k7x {
 
 void RegisterChannelWindows(ChildWindowFactory& factory, const ChannelWindowServices& services) {
-    factory.add(kChannelGridWindow, [&services]() -> QWidget* { return new frmCommChInfo(services); });
-    factory.add(kChannelEditWindow, [&services]() -> QWidget* { return new FrmCHInfoEdit(services); });
+    factory.add(kChannelGridWindow,
+                [&services]() -> QWidget* { return new frmCommChInfo(services); });
+    factory.add(kChannelEditWindow,
+                [&services]() -> QWidget* { return new FrmCHInfoEdit(services); });
 }
 
 }  // namespace k7x

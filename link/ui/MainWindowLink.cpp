@@ -20,8 +20,8 @@ void RegisterRadioInfoWindow(ChildWindowFactory& children, DocumentState& doc, P
 
 QStringList WindowsCommittingBefore(bool write) {
     if (!write) return {kChannelGridWindow};
-    return {kChannelGridWindow, kChannelEditWindow, kOptionalFeaturesWindow,
-            kDtmfWindow, kRadioInfoWindow};
+    return {kChannelGridWindow, kChannelEditWindow, kOptionalFeaturesWindow, kDtmfWindow,
+            kRadioInfoWindow};
 }
 
 void CommitOpenEdit(QWidget& window) {

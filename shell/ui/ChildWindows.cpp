@@ -17,10 +17,13 @@ struct EmptyWindow {
 };
 
 const EmptyWindow kEmptyWindows[] = {
-    {&kChannelGridWindow, 14050, 8200, 6900}, {&kChannelEditWindow, 15000, 7000, 7000},
+    {&kChannelGridWindow, 14050, 8200, 6900},
+    {&kChannelEditWindow, 15000, 7000, 7000},
     {&kOptionalFeaturesWindow, 16000, 7000, 5000},
-    {&kDtmfWindow, 18000, 7000, 5000},        {&kKeyWindow, 25000, 7000, 5000},
-    {&kToneTipsWindow, 29000, 7000, 5000},    {&kRadioInfoWindow, 21000, 7000, 5000},
+    {&kDtmfWindow, 18000, 7000, 5000},
+    {&kKeyWindow, 25000, 7000, 5000},
+    {&kToneTipsWindow, 29000, 7000, 5000},
+    {&kRadioInfoWindow, 21000, 7000, 5000},
 };
 
 // An editing window whose own content is not there yet: it keeps the window's size.

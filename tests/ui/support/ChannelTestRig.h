@@ -13,8 +13,7 @@ namespace k7x::test {
 class ChannelTestRig : public ShellTestRig {
 public:
     explicit ChannelTestRig(int countryMode = 1, bool withLanguageFiles = false)
-        : ShellTestRig(withLanguageFiles),
-          services{doc, prompts(), settings, state, {}, {}} {
+        : ShellTestRig(withLanguageFiles), services{doc, prompts(), settings, state, {}, {}} {
         doc.CurrentCountryMode = countryMode;
         services.showWindow = [this](const QString& name) { return main().ShowChildWindow(name); };
         services.showChannelCommands = [this](bool show) {
