@@ -1,0 +1,101 @@
+// The channel windows under load: opening them, a group change to the 80 rows of "DE", and one
+// committed cell edit with its row redrawn and the edit window refreshed. Offscreen, on a main
+// window built as the tests build it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "ChannelTestRig.h"
+#include "codeplug/Groups.h"
+
+using namespace k7x;
+using k7x::test::ChannelTestRig;
+
+namespace {
+
+constexpr int kGroupEU = 0;
+constexpr int kGroupDE = 6;
+
+// Every position of every group of the mode holds a channel.
+void FillEveryGroup(DocumentState& doc) {
+    const int mode = doc.CurrentCountryMode;
+    for (int g = 0; g < GroupCount(mode); ++g) {
+        for (int p = 1; p <= GroupSize(g, mode); ++p) {
+            const int number = GroupStart(g, mode) + p;
+            if (FindChannel(doc, number) < 0) AddChannel(doc, number, "02696500");
+        }
+    }
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void BM_GroupChangeToDE(benchmark::State& state) {
+    ChannelTestRig rig(0);
+    FillEveryGroup(rig.doc);
+    frmCommChInfo* grid = rig.grid();
+    for (auto _ : state) {
+        rig.state.EditGroup = kGroupDE;
+        grid->ChangeGroup();
+        state.PauseTiming();
+        rig.state.EditGroup = kGroupEU;
+        grid->ChangeGroup();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_GroupChangeToDE)->Unit(benchmark::kMillisecond);
+
+void BM_OpenGridWindow(benchmark::State& state) {
+    ChannelTestRig rig(1);
+    FillEveryGroup(rig.doc);
+    rig.main();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rig.grid());
+        state.PauseTiming();
+        rig.main().CloseCurAllWindows();
+        Settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenGridWindow)->Unit(benchmark::kMillisecond);
+
+void BM_OpenEditWindow(benchmark::State& state) {
+    ChannelTestRig rig(1);
+    FillEveryGroup(rig.doc);
+    rig.grid();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rig.edit());
+        state.PauseTiming();
+        rig.main().CloseWindowByName(kChannelEditWindow);
+        Settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenEditWindow)->Unit(benchmark::kMillisecond);
+
+void BM_CommittedCellEdit(benchmark::State& state) {
+    ChannelTestRig rig(1);
+    FillEveryGroup(rig.doc);
+    rig.grid();
+    rig.edit();
+    int scan = 0;
+    for (auto _ : state) {
+        scan = 1 - scan;
+        EditChannelCell(rig.doc, rig.prompts(), 0, 1, kColScan, std::to_string(scan));
+    }
+}
+BENCHMARK(BM_CommittedCellEdit)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
