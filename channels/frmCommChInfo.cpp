@@ -75,7 +75,8 @@ frmCommChInfo::frmCommChInfo(const ChannelWindowServices& services, QWidget* par
 
 frmCommChInfo::~frmCommChInfo() {
     s_.doc.unsubscribe(this);
-    s_.state.GridOpen = false;
+    // A grid opened while this one waited for its deletion is the open one now.
+    if (s_.state.grid == this) s_.state.GridOpen = false;
     // The editors go before the widgets they watch: a focused editor losing its focus while
     // the window is taken down must not commit into a window half gone.
     editors_.reset();
@@ -365,7 +366,7 @@ bool frmCommChInfo::event(QEvent* event) {
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
     ValidateControls();
-    s_.state.GridOpen = false;
+    if (s_.state.grid == this) s_.state.GridOpen = false;
     event->accept();
 }
 
