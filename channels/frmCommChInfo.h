@@ -2,11 +2,23 @@
 // above and in-cell editors for the frequency and the first flags.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "channels/ChannelWindows.h"
 
+class QComboBox;
+class QLabel;
+class QMdiSubWindow;
+class QPushButton;
+
 namespace k7x {
+
+class CountrySelectors;
+class GridCellEditors;
+class GridTable;
+class GroupPanel;
 
 class frmCommChInfo : public QWidget, public DocumentListener {
     Q_OBJECT
@@ -27,8 +39,44 @@ public:
     // Commits an open in-cell edit (before a transfer and when the window closes).
     Q_INVOKABLE void ValidateControls();
 
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildControls();
+    void buildLayout();
+    void ChangShowByLanguage();
+    void SetGridData();
+    void setCaption(int textNumber);
+    void Combo7_Click(int index);
+    void countryChosen(const QString& name);
+    void showAllRows();
+    void cellEntered(int row);
+    void CommandCHInfoEdit_Click();
+    void CommandClose_Click();
+    void watchActivation();
+    int shownGroup() const;
+    QBrush frequencyBackground() const;
+
     const ChannelWindowServices& s_;
+    QLabel* Label1 = nullptr;
+    QComboBox* Combo7 = nullptr;
+    QComboBox* Combo9_0 = nullptr;
+    QComboBox* Combo9_1 = nullptr;
+    GridTable* MSFlexGrid1 = nullptr;
+    QPushButton* CommandCHInfoEdit = nullptr;
+    QPushButton* CommandClose = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    // Destroyed before the controls, so that nothing commits while they go.
+    std::unique_ptr<CountrySelectors> countries_;
+    std::unique_ptr<GridCellEditors> editors_;
+    GroupPanel* panel_ = nullptr;
+    QPointer<QMdiSubWindow> frame_;  // the frame whose activation is watched
+    bool Loaded = false;
+    bool Formatting = false;
 };
 
 }  // namespace k7x
