@@ -38,6 +38,7 @@ constexpr int kLabelGapTwips = 100;
 constexpr int kFrequencyWidthTwips = 1815;
 constexpr int kMemFrequencyWidthTwips = 1560;  // leaves room for the ">" button
 constexpr int kListWidthTwips = 1815;
+constexpr int kSubListWidthTwips = 900;
 constexpr int kHeightTwipsCountry = 7645;
 constexpr int kHeightTwipsBand = 8725;
 constexpr int kToneTipCount = 8;
@@ -81,7 +82,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy) {
 QComboBox* MakeList(QWidget* parent, const QString& name) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
-    list->setMinimumWidth(TwipsToPixels(kListWidthTwips));
+    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
     MoveFocusOnEnter(*list);
     return list;
 }
@@ -156,7 +157,7 @@ QGridLayout* FrmCHInfoEdit::buildHeader() {
     Combo4 = MakeList(this, QStringLiteral("Combo4"));
     Combo3[0] = MakeList(this, QStringLiteral("Combo3_0"));
     Combo3[1] = MakeList(this, QStringLiteral("Combo3_1"));
-    Combo3[1]->setMinimumWidth(0);
+    Combo3[1]->setFixedWidth(TwipsToPixels(kSubListWidthTwips));
     countries_ = new CountrySelectors(*Combo3[0], *Combo3[1], this);
     Label4 = MakeLabel(this, QStringLiteral("Label4"), mode_ == 0 ? Combo3[0] : Combo4);
     Combo1 = MakeList(this, QStringLiteral("Combo1"));
@@ -187,6 +188,7 @@ QGridLayout* FrmCHInfoEdit::buildHeader() {
     frequencyRow->addStretch(1);
 
     auto* grid = new QGridLayout;
+    header_ = grid;
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
     grid->addWidget(Label4, 0, 0);
     grid->addLayout(groupRow, 0, 1);
@@ -209,6 +211,7 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
+    frameGrid_ = grid;
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
     grid->setColumnStretch(1, 1);
 
@@ -278,6 +281,26 @@ void FrmCHInfoEdit::applyTexts() {
     // The sub-selector sits beside the country list and shares its label.
     Combo3[1]->setAccessibleName(Label4->text());
     SetCloseHelpCaption(*this, s_.prompts);
+    alignLabels();
+}
+
+void FrmCHInfoEdit::alignLabels() {
+    // Every label ends the same distance before its control: the header's label column is
+    // widened by as much as the frame's border and margins push the frame's controls right.
+    int width = 0;
+    for (const QLabel* label : findChildren<QLabel*>())
+        width = std::max(width, label->sizeHint().width());
+    layout()->activate();
+    const int inset = std::max(0, Frame1->geometry().left() + frameGrid_->contentsRect().left() -
+                                      header_->geometry().left());
+    header_->setColumnMinimumWidth(0, width + inset);
+    frameGrid_->setColumnMinimumWidth(0, width);
+    layout()->activate();
+}
+
+void FrmCHInfoEdit::showEvent(QShowEvent* event) {
+    alignLabels();
+    QWidget::showEvent(event);
 }
 
 int FrmCHInfoEdit::heightTwips() const {

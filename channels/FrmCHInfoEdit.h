@@ -51,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -61,6 +62,7 @@ private:
     void setTabChain();
     void applyModeLayout();
     void applyTexts();
+    void alignLabels();
 
     // Showing the channel.
     int shownGroup() const;
@@ -87,6 +89,8 @@ private:
     int busy_ = 0;  // above 0 while the window fills its own controls
     bool committing_ = false;
 
+    QGridLayout* header_ = nullptr;
+    QGridLayout* frameGrid_ = nullptr;
     QLabel* Label4 = nullptr;
     QComboBox* Combo4 = nullptr;
     std::array<QComboBox*, 2> Combo3{};
