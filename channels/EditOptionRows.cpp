@@ -9,7 +9,6 @@ namespace k7x {
 namespace {
 
 constexpr int kTextPowerLow = 15044;  // 15045 middle, 15046 high
-constexpr int kTextRogerBeepOff = 15030;
 constexpr int kTextNoDtmfCode = 14013;
 
 }  // namespace

@@ -50,6 +50,8 @@ inline constexpr std::array<int, kOptionRowCount + 1> kFrameOrder = {
 
 // Language text number of a row's label.
 inline constexpr int kOptionLabelText = 15005;
+// Language text of the "off" entry of the roger-beep list.
+inline constexpr int kTextRogerBeepOff = 15030;
 
 // The fixed entries of the rows whose list never changes (rows 0-8); empty for the others.
 QStringList FixedRowEntries(int row);

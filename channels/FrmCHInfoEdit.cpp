@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "channels/EditTextFields.h"
 #include "channels/Frm_Mem_Freq.h"
@@ -32,7 +33,6 @@ constexpr int kTextPosition = 15001;
 constexpr int kTextFrequency = 15002;
 constexpr int kTextGroup = 15029;
 constexpr int kTextOffset = 15100;
-constexpr int kTextRogerBeepOff = 15030;
 
 constexpr int kLabelGapTwips = 100;
 constexpr int kFrequencyWidthTwips = 1815;
@@ -41,7 +41,6 @@ constexpr int kListWidthTwips = 1815;
 constexpr int kSubListWidthTwips = 900;
 constexpr int kHeightTwipsCountry = 7645;
 constexpr int kHeightTwipsBand = 8725;
-constexpr int kToneTipCount = 8;
 
 // Counts the nesting of the window's own filling; list handlers do nothing while it runs.
 class BusyScope {
@@ -148,7 +147,8 @@ void FrmCHInfoEdit::buildControls() {
     Combo5->hide();
     Combo5->setFocusPolicy(Qt::NoFocus);
     Combo5->addItem(LangText(s_.prompts, kTextRogerBeepOff));
-    for (int tip = 1; tip <= kToneTipCount; ++tip) Combo5->addItem(QString::number(tip));
+    for (int tip = 1; tip <= static_cast<int>(s_.doc.WorkDoc.ToneTips.size()); ++tip)
+        Combo5->addItem(QString::number(tip));
 
     setTabChain();
 }
