@@ -1,26 +1,557 @@
 #include "channels/FrmCHInfoEdit.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "channels/EditTextFields.h"
+#include "channels/Frm_Mem_Freq.h"
+#include "channels/GroupLists.h"
+#include "channels/frmCommChInfo.h"
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+#include "codeplug/Groups.h"
+#include "shell/ui/Captions.h"
+#include "shell/ui/CountrySelectors.h"
+#include "shell/ui/DialogControls.h"
+#include "shell/ui/Twips.h"
+
 namespace k7x {
 
+namespace {
+
+constexpr int kTextCaption = 15000;
+constexpr int kTextPosition = 15001;
+constexpr int kTextFrequency = 15002;
+constexpr int kTextGroup = 15029;
+constexpr int kTextOffset = 15100;
+
+constexpr int kLabelGapTwips = 100;
+constexpr int kFrequencyWidthTwips = 1815;
+constexpr int kMemFrequencyWidthTwips = 1560;  // leaves room for the ">" button
+constexpr int kListWidthTwips = 1815;
+constexpr int kSubListWidthTwips = 900;
+constexpr int kHeightTwipsCountry = 7645;
+constexpr int kHeightTwipsBand = 8725;
+
+// Counts the nesting of the window's own filling; list handlers do nothing while it runs.
+class BusyScope {
+public:
+    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
+    ~BusyScope() { --busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& busy_;
+};
+
+// A stored value shown by index: outside the list the first entry is shown.
+void ShowByIndex(QComboBox& list, int index) {
+    list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
+}
+
+// The entry equal to text, else the first one.
+void ShowByText(QComboBox& list, const QString& text) {
+    const int index = list.findText(text, Qt::MatchExactly);
+    list.setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void Refill(QComboBox& list, const QStringList& entries) {
+    list.clear();
+    list.addItems(entries);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& name) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
+    MoveFocusOnEnter(*list);
+    return list;
+}
+
+QString FrequencyForCommit(const QString& typed) {
+    const std::string text = typed.trimmed().toStdString();
+    if (text.empty()) return {};  // asks for the channel's removal
+    const std::optional<double> value = ParseNumber(text);
+    return QString::fromStdString(value ? FormatFrequency(*value) : text);
+}
+
+}  // namespace
+
 FrmCHInfoEdit::FrmCHInfoEdit(const ChannelWindowServices& services, QWidget* parent)
-    : QWidget(parent), s_(services) {
+    : QWidget(parent), s_(services), mode_(services.doc.CurrentCountryMode) {
+    const BusyScope busy(busy_);
+    // Disabled fields and lists take the window's background; enabled ones keep the
+    // editable one. Enabling a control is then all it takes to show that it can be edited.
+    QPalette shade = palette();
+    shade.setColor(QPalette::Disabled, QPalette::Base, shade.color(QPalette::Window));
+    shade.setColor(QPalette::Disabled, QPalette::Button, shade.color(QPalette::Window));
+    setPalette(shade);
+
+    buildControls();
+    FillGroupLists(s_.doc, mode_, *Combo4, *countries_);
+    // Nothing selected yet: the first display always adopts EditGroup and EditPosition.
+    Combo4->setCurrentIndex(-1);
+    ShowDtmfLists();
+    applyModeLayout();
+    applyTexts();
+
     s_.state.edit = this;
     s_.state.EditOpen = true;
     s_.doc.subscribe(this);
+    SetGridEditData(true);
 }
 
 FrmCHInfoEdit::~FrmCHInfoEdit() {
+    // The fields lose the focus while the window's base is torn down; nothing is left to
+    // commit then (closing committed), and this window no longer exists to do it.
+    for (CommittingField* field : fields_) delete field;
     s_.doc.unsubscribe(this);
     s_.state.EditOpen = false;
 }
 
-void FrmCHInfoEdit::SetGridEditData(bool) {}
-void FrmCHInfoEdit::ChangShowCHs(int) {}
-void FrmCHInfoEdit::EnablePub(bool) {}
-void FrmCHInfoEdit::ShowRB() {}
+// ---- building ----
+
+void FrmCHInfoEdit::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeader());
+    layout->addWidget(buildFrame(), 1);
+
+    const CloseHelpButtons buttons =
+        AddCloseHelpButtons(*this, s_.prompts, s_.settings.HelpEnabled);
+    CommandClose = buttons.close;
+    CommandHelp = buttons.help;
+    layout->addLayout(ButtonRow({CommandClose, CommandHelp}));
+    connect(CommandClose, &QPushButton::clicked, this, &FrmCHInfoEdit::CommandClose_Click);
+
+    // Holds the roger-beep reference as text while that list is rebuilt; never shown.
+    Combo5 = new QComboBox(this);
+    Combo5->setObjectName(QStringLiteral("Combo5"));
+    Combo5->hide();
+    Combo5->setFocusPolicy(Qt::NoFocus);
+    Combo5->addItem(LangText(s_.prompts, kTextRogerBeepOff));
+    for (int tip = 1; tip <= static_cast<int>(s_.doc.WorkDoc.ToneTips.size()); ++tip)
+        Combo5->addItem(QString::number(tip));
+
+    setTabChain();
+}
+
+QGridLayout* FrmCHInfoEdit::buildHeader() {
+    Combo4 = MakeList(this, QStringLiteral("Combo4"));
+    Combo3[0] = MakeList(this, QStringLiteral("Combo3_0"));
+    Combo3[1] = MakeList(this, QStringLiteral("Combo3_1"));
+    Combo3[1]->setFixedWidth(TwipsToPixels(kSubListWidthTwips));
+    countries_ = new CountrySelectors(*Combo3[0], *Combo3[1], this);
+    Label4 = MakeLabel(this, QStringLiteral("Label4"), mode_ == 0 ? Combo3[0] : Combo4);
+    Combo1 = MakeList(this, QStringLiteral("Combo1"));
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), Combo1);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFixedWidth(TwipsToPixels(kFrequencyWidthTwips));
+    fields_[0] = new CommittingField(*Text1, QStringLiteral("0-9."), [this] { commitFrequency(); });
+    Label2[0] = MakeLabel(this, QStringLiteral("Label2_0"), Text1);
+    Command1 = new QPushButton(QStringLiteral(">"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("MEM Frequency"));
+    Command1->setFixedWidth(TwipsToPixels(kFrequencyWidthTwips - kMemFrequencyWidthTwips));
+    Command1->hide();
+
+    auto* groupRow = new QHBoxLayout;
+    groupRow->setContentsMargins(0, 0, 0, 0);
+    groupRow->addWidget(Combo4);
+    groupRow->addWidget(Combo3[0]);
+    groupRow->addWidget(Combo3[1]);
+    groupRow->addStretch(1);
+    auto* frequencyRow = new QHBoxLayout;
+    frequencyRow->setContentsMargins(0, 0, 0, 0);
+    frequencyRow->setSpacing(0);
+    frequencyRow->addWidget(Text1);
+    frequencyRow->addWidget(Command1);
+    frequencyRow->addStretch(1);
+
+    auto* grid = new QGridLayout;
+    header_ = grid;
+    grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    grid->addWidget(Label4, 0, 0);
+    grid->addLayout(groupRow, 0, 1);
+    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(Combo1, 1, 1, Qt::AlignLeft);
+    grid->addWidget(Label2[0], 2, 0);
+    grid->addLayout(frequencyRow, 2, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(Combo4, &QComboBox::currentIndexChanged, this, [this] { groupListChanged(); });
+    connect(countries_, &CountrySelectors::groupChosen, this, &FrmCHInfoEdit::countryChosen);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
+        if (busy_ == 0) SetGridEditData(false);
+    });
+    connect(Command1, &QPushButton::clicked, this, &FrmCHInfoEdit::Command1_Click);
+    return grid;
+}
+
+QGroupBox* FrmCHInfoEdit::buildFrame() {
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(Frame1);
+    frameGrid_ = grid;
+    grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    grid->setColumnStretch(1, 1);
+
+    const QStringList tones = ToneEntries();
+    for (int i = 0; i < kOptionRowCount; ++i) {
+        QComboBox* list = MakeList(Frame1, QStringLiteral("Combo2_%1").arg(i));
+        list->addItems(i == kRowRdct || i == kRowTdct ? tones : FixedRowEntries(i));
+        Combo2[static_cast<std::size_t>(i)] = list;
+        Label3[static_cast<std::size_t>(i)] =
+            MakeLabel(Frame1, QStringLiteral("Label3_%1").arg(i), list);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, i] { rowChanged(i); });
+    }
+    Text2 = new QLineEdit(Frame1);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setFixedWidth(TwipsToPixels(kListWidthTwips));
+    fields_[1] = new CommittingField(*Text2, QStringLiteral("0-9"), [this] { commitOffset(); });
+    Label2[1] = MakeLabel(Frame1, QStringLiteral("Label2_1"), Text2);
+
+    int line = 0;
+    for (const int row : kFrameOrder) {
+        const bool offset = row == kOffsetSlot;
+        grid->addWidget(offset ? Label2[1] : Label3[static_cast<std::size_t>(row)], line, 0);
+        grid->addWidget(
+            offset ? static_cast<QWidget*>(Text2) : Combo2[static_cast<std::size_t>(row)], line, 1,
+            Qt::AlignLeft);
+        ++line;
+    }
+    grid->setRowStretch(line, 1);
+    return Frame1;
+}
+
+void FrmCHInfoEdit::setTabChain() {
+    std::vector<QWidget*> chain = {Combo4, Combo3[0], Combo3[1], Combo1, Text1, Command1};
+    for (const int row : kFrameOrder)
+        chain.push_back(row == kOffsetSlot ? static_cast<QWidget*>(Text2)
+                                           : Combo2[static_cast<std::size_t>(row)]);
+    chain.push_back(CommandClose);
+    chain.push_back(CommandHelp);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void FrmCHInfoEdit::applyModeLayout() {
+    auto hideRow = [this](int row) {
+        Label3[static_cast<std::size_t>(row)]->hide();
+        Combo2[static_cast<std::size_t>(row)]->hide();
+    };
+    // The 5 kHz shift is not offered in any mode.
+    hideRow(kRowAddSub5K);
+    if (mode_ == 0) {
+        // CB channels have neither a repeater shift nor a choice of power.
+        hideRow(kRowTxPower);
+        hideRow(kRowDup);
+        Label2[1]->hide();
+        Text2->hide();
+    }
+}
+
+void FrmCHInfoEdit::applyTexts() {
+    setWindowTitle(LangText(s_.prompts, kTextCaption));
+    Label4->setText(LangText(s_.prompts, kTextGroup));
+    Label1->setText(LangText(s_.prompts, kTextPosition));
+    Label2[0]->setText(LangText(s_.prompts, kTextFrequency));
+    Label2[1]->setText(LangText(s_.prompts, kTextOffset));
+    for (int i = 0; i < kOptionRowCount; ++i)
+        Label3[static_cast<std::size_t>(i)]->setText(TextOr(
+            s_.prompts, kOptionLabelText + i, OptionRows()[static_cast<std::size_t>(i)].caption));
+    // The sub-selector sits beside the country list and shares its label.
+    Combo3[1]->setAccessibleName(Label4->text());
+    SetCloseHelpCaption(*this, s_.prompts);
+    alignLabels();
+}
+
+void FrmCHInfoEdit::alignLabels() {
+    // Every label ends the same distance before its control: the header's label column is
+    // widened by as much as the frame's border and margins push the frame's controls right.
+    int width = 0;
+    for (const QLabel* label : findChildren<QLabel*>())
+        width = std::max(width, label->sizeHint().width());
+    layout()->activate();
+    const int inset = std::max(0, Frame1->geometry().left() + frameGrid_->contentsRect().left() -
+                                      header_->geometry().left());
+    header_->setColumnMinimumWidth(0, width + inset);
+    frameGrid_->setColumnMinimumWidth(0, width);
+    layout()->activate();
+}
+
+void FrmCHInfoEdit::showEvent(QShowEvent* event) {
+    alignLabels();
+    QWidget::showEvent(event);
+}
+
+int FrmCHInfoEdit::heightTwips() const {
+    return mode_ == 0 ? kHeightTwipsCountry : kHeightTwipsBand;
+}
+
+QSize FrmCHInfoEdit::sizeHint() const {
+    const QSize content = QWidget::sizeHint();
+    return {content.width(), std::max(content.height(), TwipsToPixels(heightTwips()))};
+}
+
+// ---- showing the channel ----
+
+int FrmCHInfoEdit::shownGroup() const {
+    return Combo4->currentIndex();
+}
+
+int FrmCHInfoEdit::shownPosition() const {
+    return Combo1->currentIndex() + 1;
+}
+
+int FrmCHInfoEdit::shownChannelIndex() const {
+    const int group = shownGroup();
+    if (group < 0 || Combo1->currentIndex() < 0) return -1;
+    return FindChannel(s_.doc, GroupStart(group, mode_) + shownPosition());
+}
+
+void FrmCHInfoEdit::SetGridEditData(bool gridChange) {
+    const BusyScope busy(busy_);
+    adoptEditState(gridChange);
+    showChannel();
+}
+
+void FrmCHInfoEdit::adoptEditState(bool gridChange) {
+    ChannelWindowState& st = s_.state;
+    if (gridChange) {
+        // A group the window cannot show (left from another country mode) starts over.
+        if (st.EditGroup < 0 || st.EditGroup >= Combo4->count()) st.EditGroup = 0;
+        if (Combo4->currentIndex() != st.EditGroup) {
+            Combo4->setCurrentIndex(st.EditGroup);
+            if (mode_ == 0) countries_->showGroup(st.EditGroup);
+            ChangShowCHs(st.EditGroup);
+            ShowByText(*Combo1, QString::number(st.EditPosition));
+        } else if (Combo1->currentIndex() < 0) {
+            ShowByText(*Combo1, QString::number(st.EditPosition));
+        }
+        // Within the same group an open window keeps the channel it shows.
+        return;
+    }
+    const bool groupChanged = shownGroup() >= 0 && shownGroup() != st.EditGroup;
+    if (groupChanged) {
+        st.EditGroup = shownGroup();
+        ChangShowCHs(st.EditGroup);
+    }
+    if (Combo1->currentIndex() < 0) Combo1->setCurrentIndex(0);
+    st.EditPosition = shownPosition();
+    // The lists are complete before the grid follows: it redisplays this window on its way.
+    if (groupChanged && st.GridOpen && st.grid) st.grid->ChangeGroup();
+}
+
+void FrmCHInfoEdit::showChannel() {
+    const int group = shownGroup();
+    const std::string name = GroupName(group, mode_);
+    const bool memGroup = name == "MEM";
+    Label3[kRowScan]->setVisible(name != "VFO");
+    Combo2[kRowScan]->setVisible(name != "VFO");
+    const int width = TwipsToPixels(memGroup ? kMemFrequencyWidthTwips : kFrequencyWidthTwips);
+    if (Text1->minimumWidth() != width) Text1->setFixedWidth(width);
+    // In mode 0 the frequency of a MEM channel is taken from a country channel.
+    Command1->setVisible(mode_ == 0 && memGroup);
+
+    const int index = shownChannelIndex();
+    if (index < 0) {
+        showEmptyPosition();
+        return;
+    }
+    showRecord(s_.doc.ChannelList[static_cast<std::size_t>(index)], group, shownPosition());
+}
+
+void FrmCHInfoEdit::showRecord(ChannelRecord ch, int group, int position) {
+    if (IsFixFM(position, group, mode_) && ch.AM_FM != 0) {
+        // The channel may only be FM. Storing that redisplays the window.
+        EditChannelCell(s_.doc, s_.prompts, group, position, kColAmFm, "0");
+        return;
+    }
+    Text1->setText(QString::fromStdString(
+        DisplayForGroup(ch.Frequency.raw(), group, mode_, s_.doc, s_.prompts)));
+    Text1->setEnabled(mode_ != 0);
+    Text2->setText(QString::number(ch.OffSetFre));
+
+    for (int i = 0; i < kOptionRowCount; ++i) {
+        const OptionRow& row = OptionRows()[static_cast<std::size_t>(i)];
+        if (i == kRowTxPower || row.passesText) continue;
+        ShowByIndex(*Combo2[static_cast<std::size_t>(i)], ChannelField(ch, row.column));
+    }
+    Combo2[kRowPublic]->setEnabled(true);
+    EnablePub(ch.Public == 0);
+    if (IsFixFM(position, group, mode_)) Combo2[kRowAmFm]->setEnabled(false);
+
+    // AM allows only the two lower power levels.
+    QComboBox& power = *Combo2[kRowTxPower];
+    Refill(power, TxPowerEntries(s_.prompts, ch.AM_FM == 0));
+    ShowByIndex(power, ch.AM_FM == 1 && ch.Tx_Power > 1 ? 1 : ch.Tx_Power);
+
+    selectRogerBeep(ch);
+    selectDtmfReferences(ch);
+}
+
+void FrmCHInfoEdit::showEmptyPosition() {
+    // Typing a frequency creates the channel; in mode 0 only a MEM channel can be created,
+    // through the ">" button.
+    Text1->clear();
+    Text1->setEnabled(mode_ != 0);
+    Text2->clear();
+    Text2->setEnabled(false);
+    for (QComboBox* list : Combo2) {
+        list->setCurrentIndex(-1);
+        list->setEnabled(false);
+    }
+}
+
+void FrmCHInfoEdit::ChangShowCHs(int group) {
+    const BusyScope busy(busy_);
+    QStringList positions;
+    const int size = GroupSize(group, mode_);
+    positions.reserve(size);
+    for (int p = 1; p <= size; ++p) positions.append(QString::number(p));
+    Refill(*Combo1, positions);
+    Combo1->setCurrentIndex(-1);
+}
+
+void FrmCHInfoEdit::EnablePub(bool enable) {
+    for (int i = 1; i < kOptionRowCount; ++i) {
+        const bool locked = OptionRows()[static_cast<std::size_t>(i)].publicLocked;
+        Combo2[static_cast<std::size_t>(i)]->setEnabled(!locked || enable);
+    }
+    Text2->setEnabled(enable);
+}
+
+void FrmCHInfoEdit::ShowRB() {
+    const int index = shownChannelIndex();
+    if (index < 0) return;
+    const BusyScope busy(busy_);
+    selectRogerBeep(s_.doc.ChannelList[static_cast<std::size_t>(index)]);
+}
+
+void FrmCHInfoEdit::selectRogerBeep(const ChannelRecord& ch) {
+    ShowByIndex(*Combo5, ch.RBTone);
+    QComboBox& list = *Combo2[kRowRbTone];
+    Refill(list, RogerBeepEntries(s_.doc.WorkDoc, s_.prompts));
+    ShowByText(list, Combo5->currentText());
+}
+
+void FrmCHInfoEdit::ShowDtmfLists() {
+    const BusyScope busy(busy_);
+    const QStringList entries = DtmfEntries(s_.doc.WorkDoc, s_.prompts);
+    for (const int row : {kRowDtmfBot, kRowDtmfEot, kRowDtmfCall}) {
+        Refill(*Combo2[static_cast<std::size_t>(row)], entries);
+        Combo2[static_cast<std::size_t>(row)]->setCurrentIndex(-1);
+    }
+    if (const int index = shownChannelIndex(); index >= 0)
+        selectDtmfReferences(s_.doc.ChannelList[static_cast<std::size_t>(index)]);
+}
+
+void FrmCHInfoEdit::selectDtmfReferences(const ChannelRecord& ch) {
+    ShowByText(*Combo2[kRowDtmfBot], QString::number(ch.DTMF_BOT));
+    ShowByText(*Combo2[kRowDtmfEot], QString::number(ch.DTMF_EOT));
+    ShowByText(*Combo2[kRowDtmfCall], QString::number(ch.DTMF_Call));
+}
+
 bool FrmCHInfoEdit::IsFixFM(int position, int group, int countryMode) {
     return countryMode == 0 && (group == 1 || group == 3 || (group == 6 && position >= 41));
 }
-void FrmCHInfoEdit::ValidateControls() {}
+
+// ---- user changes ----
+
+void FrmCHInfoEdit::rowChanged(int row) {
+    if (busy_ > 0) return;
+    QComboBox& list = *Combo2[static_cast<std::size_t>(row)];
+    if (list.currentIndex() < 0) return;
+    const OptionRow& option = OptionRows()[static_cast<std::size_t>(row)];
+    const QString value =
+        option.passesText ? list.currentText() : QString::number(list.currentIndex());
+    // The commit redisplays the window: Public and AM_FM change what else may be edited.
+    EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), option.column,
+                    value.toStdString());
+}
+
+void FrmCHInfoEdit::groupListChanged() {
+    if (busy_ > 0 || shownGroup() < 0) return;
+    if (shownGroup() != s_.state.EditGroup) SetGridEditData(false);
+}
+
+void FrmCHInfoEdit::countryChosen(const QString& name) {
+    if (busy_ > 0) return;
+    ShowByText(*Combo4, name);
+}
+
+void FrmCHInfoEdit::commitFrequency() {
+    if (committing_ || !Text1->isModified()) return;
+    committing_ = true;
+    Text1->setModified(false);
+    EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), kColFrequency,
+                    FrequencyForCommit(Text1->text()).toStdString());
+    committing_ = false;
+}
+
+void FrmCHInfoEdit::commitOffset() {
+    if (committing_ || !Text2->isModified()) return;
+    committing_ = true;
+    Text2->setModified(false);
+    const std::string text = Text2->text().toStdString();
+    // A text that is no number (an emptied field) gives the stored offset back.
+    if (IsNumeric(text))
+        EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), kColOffset, text);
+    else
+        SetGridEditData(false);
+    committing_ = false;
+}
+
+void FrmCHInfoEdit::ValidateControls() {
+    commitFrequency();
+    commitOffset();
+}
+
+void FrmCHInfoEdit::Command1_Click() {
+    if (mode_ != 0 || GroupName(shownGroup(), mode_) != "MEM") return;
+    Frm_Mem_Freq dialog(s_.doc, s_.prompts, Text1->text(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Text1->setText(dialog.frequencyText());
+    Text1->setModified(true);
+    commitFrequency();
+}
+
+void FrmCHInfoEdit::mousePressEvent(QMouseEvent* event) {
+    // A click on the free area takes the typed frequency as Enter does.
+    if (focusWidget() == Text1) commitFrequency();
+    QWidget::mousePressEvent(event);
+}
+
+void FrmCHInfoEdit::CommandClose_Click() {
+    // Inside the main window the frame around the window is what closes.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void FrmCHInfoEdit::closeEvent(QCloseEvent* event) {
+    ValidateControls();
+    event->accept();
+}
 
 }  // namespace k7x

@@ -1,0 +1,60 @@
+#include "channels/EditTextFields.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+namespace k7x {
+
+namespace {
+
+bool IsClipboardShortcut(const QKeyEvent& key) {
+    if (!(key.modifiers() & Qt::ControlModifier)) return false;
+    return key.key() == Qt::Key_X || key.key() == Qt::Key_C || key.key() == Qt::Key_V;
+}
+
+}  // namespace
+
+CommittingField::CommittingField(QLineEdit& field, const QString& allowedPattern,
+                                 std::function<void()> commit)
+    : QObject(&field), field_(field), commit_(std::move(commit)) {
+    field_.setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[%1]*").arg(allowedPattern)), &field_));
+    field_.setContextMenuPolicy(Qt::NoContextMenu);
+    field_.installEventFilter(this);
+}
+
+bool CommittingField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &field_) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (IsClipboardShortcut(*key)) return true;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                commit_();
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QCoreApplication::sendEvent(&field_, &tab);
+                return true;
+            }
+            return false;
+        }
+        case QEvent::FocusIn:
+            // Deferred: a mouse click that gave the focus would otherwise place the cursor
+            // over the selection at once.
+            QTimer::singleShot(0, &field_, [this] { field_.selectAll(); });
+            return false;
+        case QEvent::FocusOut: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) commit_();
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace k7x

@@ -1,0 +1,167 @@
+#include "channels/Frm_Mem_Freq.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+#include "codeplug/Groups.h"
+#include "shell/ui/DialogControls.h"
+#include "shell/ui/Twips.h"
+
+namespace k7x {
+
+namespace {
+
+constexpr int kCountryMode = 0;
+constexpr int kCountryGroupCount = 8;  // "EU" .. "IN"; "MEM" is not offered
+constexpr int kLastCountryChannel = 360;
+constexpr int kLabelGapTwips = 100;
+constexpr int kFieldWidthTwips = 1815;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts) {
+    const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
+    int best = -1;
+    double bestDistance = 0.0;
+    for (int i = 0; i < count; ++i) {
+        const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(i)];
+        if (ch.ChannelNo < 1 || ch.ChannelNo > kLastCountryChannel) continue;
+        const std::optional<double> value = ParseNumber(
+            DisplayForGroup(ch.Frequency.raw(), GroupOfChannel(ch.ChannelNo, kCountryMode),
+                            kCountryMode, doc, prompts));
+        if (!value) continue;
+        const double distance = std::fabs(*value - mhz);
+        if (best < 0 || distance < bestDistance) {
+            best = ch.ChannelNo;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+Frm_Mem_Freq::Frm_Mem_Freq(const DocumentState& doc, Prompts& prompts, const QString& frequency,
+                           QWidget* parent)
+    : QDialog(parent), doc_(doc), prompts_(prompts) {
+    setObjectName(QStringLiteral("Frm_Mem_Freq"));
+    setWindowTitle(QStringLiteral("MEM Frequency"));
+    setModal(true);
+
+    // The frequency comes from the chosen channel; it is shown, not typed.
+    Text1 = new QLineEdit(frequency, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setFixedWidth(TwipsToPixels(kFieldWidthTwips));
+    Label1 = MakeLabel(this, "Label1", "Frequency", Text1);
+    for (int i = 0; i < 2; ++i) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        list->setMinimumWidth(TwipsToPixels(kFieldWidthTwips));
+        MoveFocusOnEnter(*list);
+        Combo1[static_cast<std::size_t>(i)] = list;
+    }
+    Label2[0] = MakeLabel(this, "Label2_0", "Band", Combo1[0]);
+    Label2[1] = MakeLabel(this, "Label2_1", "Channel", Combo1[1]);
+
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Text1, 0, 1);
+    grid->addWidget(Label2[0], 1, 0);
+    grid->addWidget(Combo1[0], 1, 1);
+    grid->addWidget(Label2[1], 2, 0);
+    grid->addWidget(Combo1[1], 2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
+    setTabOrder(Text1, Combo1[0]);
+    setTabOrder(Combo1[0], Combo1[1]);
+    setTabOrder(Combo1[1], CommandOK);
+    setTabOrder(CommandOK, CommandCancel);
+
+    Combo1[0]->addItem(QStringLiteral("Off"));
+    for (int g = 0; g < kCountryGroupCount; ++g)
+        Combo1[0]->addItem(QString::fromStdString(GroupName(g, kCountryMode)));
+
+    const std::string typed = frequency.trimmed().toStdString();
+    if (const std::optional<double> mhz = ParseNumber(typed)) {
+        const int channelNo = NearestCountryChannel(*mhz, doc_, prompts_);
+        if (channelNo > 0) {
+            const int group = GroupOfChannel(channelNo, kCountryMode);
+            memGroupIndex_ = group + 1;
+            memPositionIndex_ = channelNo - GroupStart(group, kCountryMode) - 1;
+        }
+    }
+    Combo1[0]->setCurrentIndex(memGroupIndex_);
+    memPositionIndex_ = fillPositions(memGroupIndex_, memPositionIndex_);
+
+    connect(Combo1[0], &QComboBox::currentIndexChanged, this, &Frm_Mem_Freq::countryChanged);
+    connect(Combo1[1], &QComboBox::currentIndexChanged, this, &Frm_Mem_Freq::positionChanged);
+    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+    Combo1[0]->setFocus();
+    busy_ = false;
+}
+
+QString Frm_Mem_Freq::frequencyText() const {
+    return Text1->text();
+}
+
+int Frm_Mem_Freq::fillPositions(int groupIndex, int positionIndex) {
+    QComboBox& list = *Combo1[1];
+    list.clear();
+    if (groupIndex < 1) return -1;
+    const int size = GroupSize(groupIndex - 1, kCountryMode);
+    for (int p = 1; p <= size; ++p) list.addItem(QString::number(p));
+    list.setCurrentIndex(positionIndex >= 0 && positionIndex < size ? positionIndex : 0);
+    return list.currentIndex();
+}
+
+void Frm_Mem_Freq::showChosenChannel() {
+    if (memGroupIndex_ < 1) {
+        Text1->clear();
+        return;
+    }
+    const int group = memGroupIndex_ - 1;
+    const int index = FindChannel(doc_, GroupStart(group, kCountryMode) + memPositionIndex_ + 1);
+    // A country channel that is not in the list leaves the frequency as it was.
+    if (index < 0) return;
+    Text1->setText(QString::fromStdString(
+        DisplayForGroup(doc_.ChannelList[static_cast<std::size_t>(index)].Frequency.raw(), group,
+                        kCountryMode, doc_, prompts_)));
+}
+
+void Frm_Mem_Freq::countryChanged() {
+    if (busy_) return;
+    busy_ = true;
+    memGroupIndex_ = Combo1[0]->currentIndex();
+    memPositionIndex_ = fillPositions(memGroupIndex_, memPositionIndex_);
+    showChosenChannel();
+    busy_ = false;
+}
+
+void Frm_Mem_Freq::positionChanged() {
+    if (busy_) return;
+    memPositionIndex_ = Combo1[1]->currentIndex();
+    showChosenChannel();
+}
+
+}  // namespace k7x
