@@ -4,26 +4,13 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace k7x {
 
-namespace {
-
-bool IsClipboardShortcut(const QKeyEvent& key) {
-    if (!(key.modifiers() & Qt::ControlModifier)) return false;
-    return key.key() == Qt::Key_X || key.key() == Qt::Key_C || key.key() == Qt::Key_V;
-}
-
-}  // namespace
-
-CommittingField::CommittingField(QLineEdit& field, const QString& allowedPattern,
-                                 std::function<void()> commit)
-    : QObject(&field), field_(field), commit_(std::move(commit)) {
-    field_.setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[%1]*").arg(allowedPattern)), &field_));
+CommittingField::CommittingField(QLineEdit& field, NumericEntry entry, std::function<void()> commit)
+    : QObject(&field), field_(field), entry_(entry), commit_(std::move(commit)) {
+    RestrictToNumericEntry(field_, entry_);
     field_.setContextMenuPolicy(Qt::NoContextMenu);
     field_.installEventFilter(this);
 }
@@ -33,14 +20,13 @@ bool CommittingField::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (IsClipboardShortcut(*key)) return true;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 commit_();
                 QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
                 QCoreApplication::sendEvent(&field_, &tab);
                 return true;
             }
-            return false;
+            return !NumericKeyPasses(*key, entry_);
         }
         case QEvent::FocusIn:
             // Deferred: a mouse click that gave the focus would otherwise place the cursor

@@ -3,27 +3,29 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <functional>
+
+#include "channels/NumericEntry.h"
 
 class QLineEdit;
 
 namespace k7x {
 
-// Lets only the characters of allowed into field (typed, pasted or dropped) and swallows the
+// Lets only the characters of entry into field (typed, pasted or dropped) and swallows the
 // cut, copy and paste shortcuts. The field's text is selected whole when it takes the focus.
 // Enter commits and moves the focus on; moving the focus to another control commits. A window
 // switch or a popup menu does not commit: the edit stays pending until the focus really moves.
 class CommittingField : public QObject {
     Q_OBJECT
 public:
-    CommittingField(QLineEdit& field, const QString& allowedPattern, std::function<void()> commit);
+    CommittingField(QLineEdit& field, NumericEntry entry, std::function<void()> commit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit& field_;
+    NumericEntry entry_;
     std::function<void()> commit_;
 };
 

@@ -124,7 +124,8 @@ FrmCHInfoEdit::~FrmCHInfoEdit() {
     // commit then (closing committed), and this window no longer exists to do it.
     for (CommittingField* field : fields_) delete field;
     s_.doc.unsubscribe(this);
-    s_.state.EditOpen = false;
+    // An edit window opened while this one waited for its deletion is the open one now.
+    if (s_.state.edit == this) s_.state.EditOpen = false;
 }
 
 // ---- building ----
@@ -166,7 +167,8 @@ QGridLayout* FrmCHInfoEdit::buildHeader() {
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(TwipsToPixels(kFrequencyWidthTwips));
-    fields_[0] = new CommittingField(*Text1, QStringLiteral("0-9."), [this] { commitFrequency(); });
+    fields_[0] =
+        new CommittingField(*Text1, NumericEntry::DigitsAndPoint, [this] { commitFrequency(); });
     Label2[0] = MakeLabel(this, QStringLiteral("Label2_0"), Text1);
     Command1 = new QPushButton(QStringLiteral(">"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -227,7 +229,7 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setFixedWidth(TwipsToPixels(kListWidthTwips));
-    fields_[1] = new CommittingField(*Text2, QStringLiteral("0-9"), [this] { commitOffset(); });
+    fields_[1] = new CommittingField(*Text2, NumericEntry::Digits, [this] { commitOffset(); });
     Label2[1] = MakeLabel(Frame1, QStringLiteral("Label2_1"), Text2);
 
     int line = 0;
@@ -551,6 +553,7 @@ void FrmCHInfoEdit::CommandClose_Click() {
 
 void FrmCHInfoEdit::closeEvent(QCloseEvent* event) {
     ValidateControls();
+    if (s_.state.edit == this) s_.state.EditOpen = false;
     event->accept();
 }
 

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
@@ -20,7 +19,6 @@ namespace {
 
 constexpr int kCountryMode = 0;
 constexpr int kCountryGroupCount = 8;  // "EU" .. "IN"; "MEM" is not offered
-constexpr int kLastCountryChannel = 360;
 constexpr int kLabelGapTwips = 100;
 constexpr int kFieldWidthTwips = 1815;
 
@@ -33,26 +31,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* 
 }
 
 }  // namespace
-
-int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts) {
-    const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
-    int best = -1;
-    double bestDistance = 0.0;
-    for (int i = 0; i < count; ++i) {
-        const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(i)];
-        if (ch.ChannelNo < 1 || ch.ChannelNo > kLastCountryChannel) continue;
-        const std::optional<double> value = ParseNumber(
-            DisplayForGroup(ch.Frequency.raw(), GroupOfChannel(ch.ChannelNo, kCountryMode),
-                            kCountryMode, doc, prompts));
-        if (!value) continue;
-        const double distance = std::fabs(*value - mhz);
-        if (best < 0 || distance < bestDistance) {
-            best = ch.ChannelNo;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
 
 Frm_Mem_Freq::Frm_Mem_Freq(const DocumentState& doc, Prompts& prompts, const QString& frequency,
                            QWidget* parent)
@@ -103,8 +81,9 @@ Frm_Mem_Freq::Frm_Mem_Freq(const DocumentState& doc, Prompts& prompts, const QSt
 
     const std::string typed = frequency.trimmed().toStdString();
     if (const std::optional<double> mhz = ParseNumber(typed)) {
-        const int channelNo = NearestCountryChannel(*mhz, doc_, prompts_);
-        if (channelNo > 0) {
+        const int nearest = NearestCountryChannel(*mhz, doc_, prompts_);
+        if (nearest >= 0) {
+            const int channelNo = doc_.ChannelList[static_cast<std::size_t>(nearest)].ChannelNo;
             const int group = GroupOfChannel(channelNo, kCountryMode);
             memGroupIndex_ = group + 1;
             memPositionIndex_ = channelNo - GroupStart(group, kCountryMode) - 1;

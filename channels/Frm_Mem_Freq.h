@@ -47,8 +47,4 @@ private:
     QPushButton* CommandCancel = nullptr;
 };
 
-// The country channel (number 360 or less) whose shown frequency lies nearest to mhz, the
-// first of equals; -1 when no listed channel has a frequency.
-int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts);
-
 }  // namespace k7x

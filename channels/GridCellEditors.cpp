@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "channels/GridColumns.h"
-#include "channels/GridKeyFilter.h"
 #include "channels/GridTable.h"
+#include "channels/NumericEntry.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "shell/ui/Captions.h"

@@ -293,24 +293,47 @@ double CheckFrequency(double mhz, const DocumentState& doc, Prompts& prompts) {
     return doc.FreqMax;
 }
 
-double NearestChannelFrequency(double mhz, const DocumentState& doc, Prompts& prompts) {
+namespace {
+
+// The frequency a channel shows in its group, as a number; nullopt for an empty channel.
+std::optional<double> ShownFrequency(const ChannelRecord& ch, const DocumentState& doc,
+                                     Prompts& prompts) {
+    const int mode = doc.CurrentCountryMode;
+    return ParseNumber(DisplayForGroup(ch.Frequency.raw(), GroupOfChannel(ch.ChannelNo, mode), mode,
+                                       doc, prompts));
+}
+
+}  // namespace
+
+int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts) {
     constexpr int kLastCountryChannel = 360;
     const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
-    const int mode = doc.CurrentCountryMode;
-    double bestDistance = mhz;
-    int best = 0;
+    int best = -1;
+    double bestDistance = 0.0;
     for (int i = 0; i < count; ++i) {
         const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(i)];
-        if (ch.ChannelNo > kLastCountryChannel) continue;
-        std::string shown = DisplayForGroup(ch.Frequency.raw(), GroupOfChannel(ch.ChannelNo, mode),
-                                            mode, doc, prompts);
-        std::optional<double> value = ParseNumber(shown);
+        if (ch.ChannelNo < 1 || ch.ChannelNo > kLastCountryChannel) continue;
+        const std::optional<double> value = ShownFrequency(ch, doc, prompts);
         if (!value) continue;  // an empty channel has no frequency to compare
-        double distance = std::fabs(*value - mhz);
-        if (distance < bestDistance) {
+        const double distance = std::fabs(*value - mhz);
+        if (best < 0 || distance < bestDistance) {
             bestDistance = distance;
             best = i;
         }
+    }
+    return best;
+}
+
+double NearestChannelFrequency(double mhz, const DocumentState& doc, Prompts& prompts) {
+    const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
+    // A nearest channel farther away than mhz itself is not taken: the first listed one is.
+    int best = NearestCountryChannel(mhz, doc, prompts);
+    if (best >= 0) {
+        const std::optional<double> value =
+            ShownFrequency(doc.ChannelList[static_cast<std::size_t>(best)], doc, prompts);
+        if (!value || std::fabs(*value - mhz) >= mhz) best = 0;
+    } else {
+        best = 0;
     }
     // Without a usable channel there is nothing to take over: the value is only kept in band.
     if (count == 0) return CheckFrequency(mhz, doc, prompts);

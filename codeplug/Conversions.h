@@ -47,6 +47,9 @@ void ParseBandText(DocumentState& doc, std::string_view bandText);
 double SnapToRaster(double mhz, const DocumentState& doc);
 // Limits to the band (message 9021 when outside), then snaps to the raster.
 double CheckFrequency(double mhz, const DocumentState& doc, Prompts& prompts);
+// The list index of the country channel (numbers 1..360) whose shown frequency lies nearest to
+// mhz, the first of equals; -1 when no such channel has a frequency.
+int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts);
 // Mode 0 "MEM" channels: the frequency of the nearest country channel (numbers <= 360).
 double NearestChannelFrequency(double mhz, const DocumentState& doc, Prompts& prompts);
 // A typed frequency for a channel of the group, checked and formatted "#0.00000".

@@ -15,7 +15,7 @@ private slots:
         QVERIFY(rig.state.EditOpen);
         rig.main().CloseCurAllWindows();
         QTRY_VERIFY(!rig.state.GridOpen && !rig.state.EditOpen);
-        QVERIFY(rig.doc.listeners.empty());
+        QTRY_VERIFY(rig.doc.listeners.empty());
     }
 };
 

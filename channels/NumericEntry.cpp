@@ -1,4 +1,4 @@
-#include "channels/GridKeyFilter.h"
+#include "channels/NumericEntry.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
