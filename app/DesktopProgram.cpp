@@ -44,6 +44,9 @@ void DesktopProgram::start() {
         if (main_) main_->ShowCHInfo(show);
     };
     RegisterChannelWindows(children_, *channelServices_);
+    settingsServices_ = std::make_unique<SettingsWindowServices>(
+        SettingsWindowServices{doc_, *prompts_, settings_});
+    RegisterSettingsWindows(children_, *settingsServices_);
 
     // The splash window opens the main window after two seconds or a click.
     auto* splash = new frmSplash(QString::fromStdString(settings_.ProgramFolder),

@@ -7,6 +7,7 @@
 
 #include "channels/ChannelWindows.h"
 #include "codeplug/DocumentState.h"
+#include "settings/SettingsWindows.h"
 #include "link/ui/TransferController.h"
 #include "shell/AppSettings.h"
 #include "shell/WindowPlacement.h"
@@ -41,6 +42,7 @@ private:
     ChildWindowFactory children_;
     ChannelWindowState channelState_;
     std::unique_ptr<ChannelWindowServices> channelServices_;
+    std::unique_ptr<SettingsWindowServices> settingsServices_;
     std::unique_ptr<WindowPlacementStore> placement_;
     std::unique_ptr<TransferController> transfers_;
     std::unique_ptr<frmMain> main_;

@@ -39,7 +39,7 @@ public:
     void ShowRB() override;
     // Rebuilds the three DTMF code lists from the codes in use and reselects the channel's
     // references (after the DTMF codes were edited).
-    void ShowDtmfLists();
+    void ShowDtmfLists() override;
     // A channel whose modulation is fixed to FM: "CE", "UK", and "DE" from position 41, mode 0.
     static bool IsFixFM(int position, int group, int countryMode);
     // Commits an open frequency or offset edit (before a transfer and when the window closes).

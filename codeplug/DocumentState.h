@@ -32,6 +32,7 @@ struct DocumentListener {
     virtual void ReshowByCh() {}                   // channels were added or removed
     virtual void ShowRB() {}                       // tone tip references were re-validated
     virtual void ShowRBOpt() {}
+    virtual void ShowDtmfLists() {}  // the defined DTMF codes changed
 };
 
 struct DocumentState {

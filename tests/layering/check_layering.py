@@ -78,6 +78,12 @@ def rules(is_widgets):
     def no_editors(angle, name):
         return not angle and name.startswith(('channels/', 'settings/'))
 
+    def no_channels(angle, name):
+        return not angle and name.startswith('channels/')
+
+    def no_settings(angle, name):
+        return not angle and name.startswith('settings/')
+
     # (folder, recurse into subfolders, rule text, breach test); an include breaking several
     # rules is named once, by the first.
     return [
@@ -94,6 +100,8 @@ def rules(is_widgets):
         ('cli', True, 'the command line includes neither QtWidgets nor a ui/ header', no_windows),
         ('radiosim', True, 'the simulated radio includes neither QtWidgets nor a ui/ header',
          no_windows),
+        ('settings', True, 'the settings windows do not include channels/', no_channels),
+        ('channels', True, 'the channel windows do not include settings/', no_settings),
     ]
 
 

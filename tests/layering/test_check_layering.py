@@ -38,6 +38,9 @@ CASES = [
     ('cli/D.cpp', '#include "link/ui/FrmSetComm.h"', 'the command line includes neither'),
     ('radiosim/core/R.cpp', '#include <QLabel>', 'the simulated radio includes neither'),
     ('channels/G.cpp', '#include "shell/ui/Captions.h"', None),
+    ('channels/G.cpp', '#include "settings/FrmDTMF.h"', 'the channel windows do not include'),
+    ('settings/K.cpp', '#include "shell/ui/CountrySelectors.h"', None),
+    ('settings/K.cpp', '#include "channels/FrmCHInfoEdit.h"', 'the settings windows do not'),
 ]
 
 
