@@ -5,7 +5,7 @@
 #include <QObject>
 #include <functional>
 
-#include "channels/NumericEntry.h"
+#include "shell/ui/NumericEntry.h"
 
 class QLineEdit;
 

@@ -8,10 +8,10 @@
 
 #include "channels/GridColumns.h"
 #include "channels/GridTable.h"
-#include "channels/NumericEntry.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/NumericEntry.h"
 
 namespace k7x {
 

@@ -1,4 +1,4 @@
-// The keys the numeric text boxes of the grid and the edit window accept: digits (and "." for a
+// The keys the numeric text boxes of the editing windows accept: digits (and "." for a
 // frequency), the editing and moving keys; cut, copy and paste are swallowed. A validator filters
 // what arrives any other way (the context menu, a drop, an input method), so no text but digits and
 // "." gets in.

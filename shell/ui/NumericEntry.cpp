@@ -1,4 +1,4 @@
-#include "channels/NumericEntry.h"
+#include "shell/ui/NumericEntry.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
