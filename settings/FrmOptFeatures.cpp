@@ -308,7 +308,7 @@ void FrmOptFeatures::showValues() {
                    SettingField(options, i));
     if (mode_ == 0) countries_->showGroup(Combo1[kListVfoGroup]->currentIndex());
     Check1->setChecked(options.Setting[kSetUseMaxSwr] == 1);
-    Text1->setText(QString::number(options.Setting[kSetMaxSwr] / 10.0, 'f', 1));
+    Text1->setText(storedRatioText());
 
     ChannelRecord common = s_.doc.WorkDoc.PublicChannel;
     for (int i = kCommonDup; i <= kCommonAmFm; ++i)
@@ -391,11 +391,15 @@ void FrmOptFeatures::SaveOptFeat(int id) {
 
 void FrmOptFeatures::Text1_LostFocus() {
     // Passing through the field is no edit: a stored ratio stays as it is until one is typed.
-    if (!Text1->isModified()) return;
-    Text1->setModified(false);
+    if (Text1->text() == storedRatioText()) return;
     const int tenths = RatioTenths(Text1->text());
     Text1->setText(RatioText(tenths));
     s_.doc.WorkDoc.Options.Setting[kSetMaxSwr] = static_cast<Int>(tenths);
+}
+
+QString FrmOptFeatures::storedRatioText() const {
+    // A stored value outside 7.0 .. 20.0 shows as it is, not limited.
+    return QString::number(s_.doc.WorkDoc.Options.Setting[kSetMaxSwr] / 10.0, 'f', 1);
 }
 
 void FrmOptFeatures::Text2_LostFocus() {

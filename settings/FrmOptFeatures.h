@@ -53,6 +53,7 @@ private:
     void showValues();
     void showPowerList(const ChannelRecord& common);
 
+    QString storedRatioText() const;
     void Text1_LostFocus();
     void Text2_LostFocus();
     void countryChosen(const QString& name);

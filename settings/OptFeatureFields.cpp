@@ -55,7 +55,8 @@ bool OptFeatureField::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                // Moving on takes what was typed, as leaving the field by Tab does.
+                // Enter takes what was typed, then moves on as Tab does.
+                leave_();
                 QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
                 QCoreApplication::sendEvent(&field_, &tab);
                 return true;

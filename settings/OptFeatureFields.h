@@ -13,9 +13,9 @@ namespace k7x {
 enum class FieldKeys { Digits, DigitsAndPoint };
 
 // Lets only the characters of keys into field (typed, pasted or dropped), swallows cut, copy
-// and paste and every character above 127. Enter moves the focus on as Tab does; the whole
-// text is selected when the field takes the focus. leave runs when the focus moves to another
-// control (not on a window switch or a popup menu, after which the edit goes on).
+// and paste and every character above 127. The whole text is selected when the field takes the
+// focus. leave runs on Enter, which then moves the focus on as Tab does, and when the focus moves
+// to another control (not on a window switch or a popup menu, after which the edit goes on).
 class OptFeatureField : public QObject {
     Q_OBJECT
 public:
