@@ -44,6 +44,13 @@ struct OptRig {
     FrmOptFeatures* window = nullptr;
 };
 
+// The control Tab moves to from w.
+QWidget* NextTabStop(QWidget* w) {
+    do w = w->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden());
+    return w;
+}
+
 }  // namespace
 
 class OptFeaturesWindowTest : public QObject {
@@ -100,6 +107,12 @@ private slots:
         QVERIFY(!OptRig::entries(r.setting(kListVfoGroup)).contains(QStringLiteral("MEM")));
         QVERIFY(r.get<QPushButton>(QStringLiteral("CommandHelp"))->isHidden());
         for (QLabel* label : r.window->findChildren<QLabel*>()) QVERIFY(label->buddy());
+        // Tab follows the rows: the offset after the duplex list, the group row in its place.
+        QCOMPARE(NextTabStop(r.setting(0)), cb ? r.get(QStringLiteral("Combo3_0")) : r.setting(1));
+        QCOMPARE(NextTabStop(r.setting(16)), r.get<QWidget>(QStringLiteral("Check1")));
+        QWidget* afterRatio = NextTabStop(r.text(1));
+        QCOMPARE(afterRatio, cb ? r.common(kCommonRdct) : r.common(kCommonDup));
+        if (!cb) QCOMPARE(NextTabStop(NextTabStop(afterRatio)), r.common(kCommonRdct));
     }
 
     void countryPairStoresTheVfoGroup() {
