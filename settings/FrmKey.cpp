@@ -1,14 +1,177 @@
 #include "settings/FrmKey.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "shell/ui/Captions.h"
+#include "shell/ui/DialogControls.h"
+#include "shell/ui/Twips.h"
+
 namespace k7x {
+
+namespace {
+
+constexpr int kTextCaption = 25000;
+constexpr int kTextKeyModes = 25007;
+constexpr int kTextKeyMode = 25008;  // followed by a blank and the mode number
+
+constexpr int kLabelGapTwips = 100;  // between Label1's right edge and the key-mode list
+constexpr int kListWidthTwips = 1215;
+
+const QStringList& KeyModeNames() {
+    static const QStringList names = {QStringLiteral("1&2"), QStringLiteral("2&3"),
+                                      QStringLiteral("1&3"), QStringLiteral("1&2&3")};
+    return names;
+}
+
+// A stored position shown in list: outside the list the first entry is shown.
+void ShowPosition(QComboBox& list, int position) {
+    list.setCurrentIndex(position >= 0 && position < list.count() ? position : 0);
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
+    list->addItems(entries);
+    MoveFocusOnEnter(*list);
+    return list;
+}
+
+}  // namespace
+
+const QStringList& FrmKey::KeyFunctionNames() {
+    static const QStringList names = {
+        QStringLiteral("MOD"), QStringLiteral("RFG"), QStringLiteral("EMG"),
+        QStringLiteral("VOL"), QStringLiteral("SQL"), QStringLiteral("POW"),
+        QStringLiteral("DSP"), QStringLiteral("SCA"), QStringLiteral("MEM"),
+        QStringLiteral("BND"), QStringLiteral("DW"),  QStringLiteral("CAL"),
+        QStringLiteral("NB"),  QStringLiteral("RB"),  QStringLiteral("HIC"),
+        QStringLiteral("TSQ"), QStringLiteral("SPL"), QStringLiteral("5K"),
+        QStringLiteral("DIM"), QStringLiteral("NULL")};
+    return names;
+}
 
 FrmKey::FrmKey(const SettingsWindowServices& services, QWidget* parent)
     : QWidget(parent), s_(services) {
+    loading_ = true;
+    Combo2 = MakeList(this, QStringLiteral("Combo2"), KeyModeNames());
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setBuddy(Combo2);
+    auto* modeRow = new QHBoxLayout;
+    modeRow->setSpacing(TwipsToPixels(kLabelGapTwips));
+    modeRow->addWidget(Label1);
+    modeRow->addWidget(Combo2);
+    modeRow->addStretch(1);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &FrmKey::Combo2_Click);
+    connect(Combo2, &QComboBox::activated, this, &FrmKey::Combo2_Click);
+
+    auto* frames = new QHBoxLayout;
+    for (int mode = 0; mode < kKeyModeCount; ++mode) frames->addWidget(buildFrame(mode));
+
+    const CloseHelpButtons buttons =
+        AddCloseHelpButtons(*this, s_.prompts, s_.settings.HelpEnabled);
+    CommandClose = buttons.close;
+    CommandHelp = buttons.help;
+    connect(CommandClose, &QPushButton::clicked, this, &FrmKey::CommandClose_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(modeRow);
+    layout->addLayout(frames);
+    layout->addStretch(1);
+    layout->addLayout(ButtonRow({CommandClose, CommandHelp}));
+
+    // The tab order follows the layout: the key mode, then each frame from top to bottom.
+    QWidget* previous = Combo2;
+    for (QComboBox* list : Combo1) {
+        setTabOrder(previous, list);
+        previous = list;
+    }
+    setTabOrder(previous, CommandClose);
+    setTabOrder(CommandClose, CommandHelp);
+
+    applyTexts();
+    showValues();
+    loading_ = false;
     s_.doc.subscribe(this);
 }
 
 FrmKey::~FrmKey() {
     s_.doc.unsubscribe(this);
+}
+
+QGroupBox* FrmKey::buildFrame(int mode) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1_%1").arg(mode));
+    Frame1[static_cast<std::size_t>(mode)] = frame;
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    for (int k = 0; k < kKeysPerMode; ++k) {
+        const int key = mode * kKeysPerMode + k;
+        const auto at = static_cast<std::size_t>(key);
+        Combo1[at] = MakeList(frame, QStringLiteral("Combo1_%1").arg(key), KeyFunctionNames());
+        Label2[at] = new QLabel(QStringLiteral("P%1").arg(k + 1), frame);
+        Label2[at]->setObjectName(QStringLiteral("Label2_%1").arg(key));
+        Label2[at]->setBuddy(Combo1[at]);
+        grid->addWidget(Label2[at], k, 0, Qt::AlignRight);
+        grid->addWidget(Combo1[at], k, 1);
+        const auto click = [this, key] { Combo1_Click(key); };
+        connect(Combo1[at], &QComboBox::currentIndexChanged, this, click);
+        connect(Combo1[at], &QComboBox::activated, this, click);
+    }
+    return frame;
+}
+
+void FrmKey::applyTexts() {
+    setWindowTitle(LangText(s_.prompts, kTextCaption));
+    Label1->setText(LangText(s_.prompts, kTextKeyModes));
+    for (int mode = 0; mode < kKeyModeCount; ++mode) {
+        const QString title =
+            LangText(s_.prompts, kTextKeyMode) + QLatin1Char(' ') + QString::number(mode + 1);
+        Frame1[static_cast<std::size_t>(mode)]->setTitle(title);
+        // Every frame has keys P1 to P6: a screen reader names the frame with the key.
+        for (int k = 0; k < kKeysPerMode; ++k) {
+            const auto at = static_cast<std::size_t>(mode * kKeysPerMode + k);
+            Combo1[at]->setAccessibleName(title + QLatin1Char(' ') + Label2[at]->text());
+        }
+    }
+    SetCloseHelpCaption(*this, s_.prompts);
+}
+
+void FrmKey::showValues() {
+    const KeyRecord& keys = s_.doc.WorkDoc.Keys;
+    ShowPosition(*Combo2, keys.KeyOption);
+    for (int key = 0; key < kKeyListCount; ++key)
+        ShowPosition(*Combo1[static_cast<std::size_t>(key)],
+                     keys.KeyFunction[static_cast<std::size_t>(key)] - 1);
+}
+
+void FrmKey::Combo1_Click(int key) {
+    const int position = Combo1[static_cast<std::size_t>(key)]->currentIndex();
+    if (loading_ || position < 0) return;
+    s_.doc.WorkDoc.Keys.KeyFunction[static_cast<std::size_t>(key)] = static_cast<Int>(position + 1);
+}
+
+void FrmKey::Combo2_Click() {
+    const int position = Combo2->currentIndex();
+    if (loading_ || position < 0) return;
+    s_.doc.WorkDoc.Keys.KeyOption = static_cast<Int>(position);
+}
+
+void FrmKey::CommandClose_Click() {
+    // Inside the main window the frame around the window is what closes.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
 }
 
 }  // namespace k7x

@@ -1,0 +1,174 @@
+#include "settings/OptFeatureLists.h"
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+#include "codeplug/Groups.h"
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+namespace {
+
+constexpr int kTextSettingOff = 16040;  // squelch and gain lists
+constexpr int kTextGainAuto = 16049;
+constexpr int kTextScanCarrier = 16058;
+constexpr int kTextScanTime = 16059;
+constexpr int kTextSeconds = 16060;
+constexpr int kTextMinutes = 16061;
+constexpr int kTextTimerOff = 16300;
+constexpr int kTextDisplayFrequency = 17001;
+constexpr int kTextDisplayChannel = 17002;
+constexpr int kTextPowerLow = 15044;  // 15045 middle, 15046 high
+constexpr int kTextRogerBeepOff = 15030;
+constexpr int kTextNoDtmfCode = 14013;
+
+QStringList OffOn() {
+    return {QStringLiteral("Off"), QStringLiteral("On")};
+}
+
+// "1" .. "last", each followed by suffix.
+QStringList Numbers(int first, int last, int step = 1, const QString& suffix = {}) {
+    QStringList entries;
+    for (int n = first; n <= last; n += step) entries.append(QString::number(n) + suffix);
+    return entries;
+}
+
+}  // namespace
+
+QStringList SettingEntries(int list, const DocumentState& doc, const Prompts& prompts) {
+    const auto text = [&prompts](int number) { return LangText(prompts, number); };
+    switch (list) {
+        case kListVfoGroup: {
+            QStringList names;
+            for (const std::string& name : GroupNamesList(doc, doc.CurrentCountryMode, "MEM"))
+                names.append(QString::fromStdString(name));
+            return names;
+        }
+        case 3:
+            return QStringList{text(kTextTimerOff)} + Numbers(1, 30, 1, text(kTextMinutes));
+        case 4:
+            return Numbers(1, 3);
+        case 5:
+            return Numbers(1, 56);
+        case 6:
+            return QStringList{text(kTextSettingOff)} + Numbers(1, 28);
+        case 8:
+            return Numbers(1, 9);
+        case 9:
+            return QStringList{text(kTextSettingOff)} + Numbers(3, 30, 3) +
+                   QStringList{text(kTextGainAuto)};
+        case 10:
+            return {text(kTextDisplayFrequency), text(kTextDisplayChannel)};
+        case 11:
+            return {text(kTextScanTime), text(kTextScanCarrier)};
+        case 12:
+            return Numbers(5, 30, 5, text(kTextSeconds));
+        case 13:
+        case 14:
+            return Numbers(1, 7);
+        default:  // 0, 2, 7, 15, 16
+            return OffOn();
+    }
+}
+
+ListStorage SettingStorage(int list) {
+    switch (list) {
+        case 4:
+        case 5:
+        case 8:
+        case 13:
+        case 14:
+            return ListStorage::Number;
+        default:
+            return ListStorage::Index;
+    }
+}
+
+Int& SettingField(OptionRecord& options, int list) {
+    if (list == kListUseMem) return options.UseMem;
+    if (list == kListVfoGroup) return options.UseVfo;
+    return options.Setting[static_cast<std::size_t>(list - 2)];
+}
+
+bool IsCommonList(int list) {
+    return list >= kCommonDup && list <= kCommonListLast && list != 3;
+}
+
+QStringList CommonFixedEntries(int list) {
+    switch (list) {
+        case kCommonDup:
+            return {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")};
+        case kCommonRdct: {
+            QStringList tones;
+            tones.reserve(kToneValueCount);
+            for (int value = 0; value < kToneValueCount; ++value)
+                tones.append(QString::fromStdString(ToneText(value)));
+            return tones;
+        }
+        case kCommonAmFm:
+            return {QStringLiteral("FM"), QStringLiteral("AM")};
+        case kCommonHiCut:
+        case kCommonBusy:
+        case kCommonNb:
+        case kCommonAddSub5K:
+            return OffOn();
+        default:
+            return {};
+    }
+}
+
+ListStorage CommonStorage(int list) {
+    return list >= kCommonRbTone ? ListStorage::Number : ListStorage::Index;
+}
+
+Int& CommonField(ChannelRecord& channel, int list) {
+    switch (list) {
+        case kCommonDup:
+            return channel.DUP;
+        case kCommonRdct:
+            return channel.RDCT;
+        case kCommonHiCut:
+            return channel.HI_CUT;
+        case kCommonBusy:
+            return channel.BUSY;
+        case kCommonNb:
+            return channel.NB;
+        case kCommonAddSub5K:
+            return channel.Add_Sub_5K;
+        case kCommonAmFm:
+            return channel.AM_FM;
+        case kCommonTxPower:
+            return channel.Tx_Power;
+        case kCommonRbTone:
+            return channel.RBTone;
+        case kCommonDtmfBot:
+            return channel.DTMF_BOT;
+        case kCommonDtmfEot:
+            return channel.DTMF_EOT;
+        default:
+            return channel.DTMF_Call;
+    }
+}
+
+QStringList PowerEntries(const Prompts& prompts, bool fm) {
+    QStringList entries = {LangText(prompts, kTextPowerLow), LangText(prompts, kTextPowerLow + 1)};
+    if (fm) entries.append(LangText(prompts, kTextPowerLow + 2));
+    return entries;
+}
+
+QStringList RogerBeepChoices(const CodeplugDocument& doc, const Prompts& prompts) {
+    QStringList entries = {LangText(prompts, kTextRogerBeepOff)};
+    for (int tip = 1; tip <= static_cast<int>(doc.ToneTips.size()); ++tip)
+        if (CheckToneTipReference(doc, tip) == tip) entries.append(QString::number(tip));
+    return entries;
+}
+
+QStringList DtmfCodeChoices(const CodeplugDocument& doc, const Prompts& prompts) {
+    QStringList entries = {LangText(prompts, kTextNoDtmfCode)};
+    for (int code = 1; code <= static_cast<int>(doc.Dtmf.Codes.size()); ++code)
+        if (doc.Dtmf.Codes[static_cast<std::size_t>(code - 1)].CodeLength > 0)
+            entries.append(QString::number(code));
+    return entries;
+}
+
+}  // namespace k7x
