@@ -7,6 +7,7 @@
 
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
+#include "shell/ui/ChannelChoices.h"
 
 namespace k7x {
 
@@ -50,19 +51,9 @@ inline constexpr std::array<int, kOptionRowCount + 1> kFrameOrder = {
 
 // Language text number of a row's label.
 inline constexpr int kOptionLabelText = 15005;
-// Language text of the "off" entry of the roger-beep list.
-inline constexpr int kTextRogerBeepOff = 15030;
 
 // The fixed entries of the rows whose list never changes (rows 0-8); empty for the others.
 QStringList FixedRowEntries(int row);
-// "Off" and every CTCSS and DCS tone, index = stored tone value.
-QStringList ToneEntries();
-// The transmit power levels; the highest exists for FM only.
-QStringList TxPowerEntries(const Prompts& prompts, bool fm);
-// The "off" entry, then the numbers of the tone tips that may be referenced.
-QStringList RogerBeepEntries(const CodeplugDocument& doc, const Prompts& prompts);
-// The "none" entry, then the numbers of the DTMF codes in use.
-QStringList DtmfEntries(const CodeplugDocument& doc, const Prompts& prompts);
 
 // The language text of a number, or fallback when the language has none.
 QString TextOr(const Prompts& prompts, int number, const char* fallback);

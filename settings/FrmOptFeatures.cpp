@@ -324,7 +324,7 @@ void FrmOptFeatures::showValues() {
 void FrmOptFeatures::showPowerList(const ChannelRecord& common) {
     const LoadingScope loading(loading_);
     QComboBox& power = *Combo2[kCommonTxPower];
-    Refill(power, PowerEntries(s_.prompts, common.AM_FM == 0));
+    Refill(power, TxPowerEntries(s_.prompts, common.AM_FM == 0));
     // AM allows only the two lower levels; a higher one stored shows as the middle level.
     ShowByIndex(power, common.AM_FM == 1 && common.Tx_Power > 1 ? 1 : common.Tx_Power);
 }
@@ -332,14 +332,14 @@ void FrmOptFeatures::showPowerList(const ChannelRecord& common) {
 void FrmOptFeatures::ShowRBOpt() {
     const LoadingScope loading(loading_);
     QComboBox& list = *Combo2[kCommonRbTone];
-    Refill(list, RogerBeepChoices(s_.doc.WorkDoc, s_.prompts));
+    Refill(list, RogerBeepEntries(s_.doc.WorkDoc, s_.prompts));
     // The "off" entry stands for every reference the list does not hold.
     ShowByNumber(list, s_.doc.WorkDoc.PublicChannel.RBTone);
 }
 
 void FrmOptFeatures::ShowDtmfLists() {
     const LoadingScope loading(loading_);
-    const QStringList entries = DtmfCodeChoices(s_.doc.WorkDoc, s_.prompts);
+    const QStringList entries = DtmfEntries(s_.doc.WorkDoc, s_.prompts);
     ChannelRecord common = s_.doc.WorkDoc.PublicChannel;
     for (const int i : {kCommonDtmfBot, kCommonDtmfEot, kCommonDtmfCall}) {
         QComboBox& list = *Combo2[static_cast<std::size_t>(i)];

@@ -18,9 +18,6 @@ constexpr int kTextMinutes = 16061;
 constexpr int kTextTimerOff = 16300;
 constexpr int kTextDisplayFrequency = 17001;
 constexpr int kTextDisplayChannel = 17002;
-constexpr int kTextPowerLow = 15044;  // 15045 middle, 15046 high
-constexpr int kTextRogerBeepOff = 15030;
-constexpr int kTextNoDtmfCode = 14013;
 
 QStringList OffOn() {
     return {QStringLiteral("Off"), QStringLiteral("On")};
@@ -98,13 +95,8 @@ QStringList CommonFixedEntries(int list) {
     switch (list) {
         case kCommonDup:
             return {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")};
-        case kCommonRdct: {
-            QStringList tones;
-            tones.reserve(kToneValueCount);
-            for (int value = 0; value < kToneValueCount; ++value)
-                tones.append(QString::fromStdString(ToneText(value)));
-            return tones;
-        }
+        case kCommonRdct:
+            return ToneEntries();
         case kCommonAmFm:
             return {QStringLiteral("FM"), QStringLiteral("AM")};
         case kCommonHiCut:
@@ -148,27 +140,6 @@ Int& CommonField(ChannelRecord& channel, int list) {
         default:
             return channel.DTMF_Call;
     }
-}
-
-QStringList PowerEntries(const Prompts& prompts, bool fm) {
-    QStringList entries = {LangText(prompts, kTextPowerLow), LangText(prompts, kTextPowerLow + 1)};
-    if (fm) entries.append(LangText(prompts, kTextPowerLow + 2));
-    return entries;
-}
-
-QStringList RogerBeepChoices(const CodeplugDocument& doc, const Prompts& prompts) {
-    QStringList entries = {LangText(prompts, kTextRogerBeepOff)};
-    for (int tip = 1; tip <= static_cast<int>(doc.ToneTips.size()); ++tip)
-        if (CheckToneTipReference(doc, tip) == tip) entries.append(QString::number(tip));
-    return entries;
-}
-
-QStringList DtmfCodeChoices(const CodeplugDocument& doc, const Prompts& prompts) {
-    QStringList entries = {LangText(prompts, kTextNoDtmfCode)};
-    for (int code = 1; code <= static_cast<int>(doc.Dtmf.Codes.size()); ++code)
-        if (doc.Dtmf.Codes[static_cast<std::size_t>(code - 1)].CodeLength > 0)
-            entries.append(QString::number(code));
-    return entries;
 }
 
 }  // namespace k7x

@@ -6,6 +6,7 @@
 
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
+#include "shell/ui/ChannelChoices.h"
 
 namespace k7x {
 
@@ -50,12 +51,5 @@ QStringList CommonFixedEntries(int list);
 // The roger-beep and DTMF lists store the number their entry reads.
 ListStorage CommonStorage(int list);
 Int& CommonField(ChannelRecord& channel, int list);
-
-// The transmit power levels; the highest exists for FM only.
-QStringList PowerEntries(const Prompts& prompts, bool fm);
-// The "off" entry, then the numbers of the tone tips a channel may refer to.
-QStringList RogerBeepChoices(const CodeplugDocument& doc, const Prompts& prompts);
-// The "none" entry, then the numbers of the DTMF codes in use.
-QStringList DtmfCodeChoices(const CodeplugDocument& doc, const Prompts& prompts);
 
 }  // namespace k7x

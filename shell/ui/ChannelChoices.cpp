@@ -1,0 +1,38 @@
+#include "shell/ui/ChannelChoices.h"
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Conversions.h"
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+QStringList ToneEntries() {
+    QStringList entries;
+    entries.reserve(kToneValueCount);
+    for (int value = 0; value < kToneValueCount; ++value)
+        entries.append(QString::fromStdString(ToneText(value)));
+    return entries;
+}
+
+QStringList TxPowerEntries(const Prompts& prompts, bool fm) {
+    QStringList entries = {LangText(prompts, kTextPowerLow), LangText(prompts, kTextPowerLow + 1)};
+    if (fm) entries.append(LangText(prompts, kTextPowerLow + 2));
+    return entries;
+}
+
+QStringList RogerBeepEntries(const CodeplugDocument& doc, const Prompts& prompts) {
+    QStringList entries = {LangText(prompts, kTextRogerBeepOff)};
+    for (int tip = 1; tip <= static_cast<int>(doc.ToneTips.size()); ++tip)
+        if (CheckToneTipReference(doc, tip) == tip) entries.append(QString::number(tip));
+    return entries;
+}
+
+QStringList DtmfEntries(const CodeplugDocument& doc, const Prompts& prompts) {
+    QStringList entries = {LangText(prompts, kTextNoDtmfCode)};
+    for (int code = 1; code <= static_cast<int>(doc.Dtmf.Codes.size()); ++code)
+        if (doc.Dtmf.Codes[static_cast<std::size_t>(code - 1)].CodeLength > 0)
+            entries.append(QString::number(code));
+    return entries;
+}
+
+}  // namespace k7x
