@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "channels/EditTextFields.h"
 #include "channels/Frm_Mem_Freq.h"
 #include "channels/GroupLists.h"
 #include "channels/frmCommChInfo.h"
@@ -20,6 +19,7 @@
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/CommittingField.h"
 #include "shell/ui/CountrySelectors.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"

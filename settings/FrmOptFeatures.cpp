@@ -17,8 +17,9 @@
 #include <vector>
 
 #include "codeplug/Conversions.h"
-#include "settings/OptFeatureFields.h"
+#include "settings/OptFeatureRatio.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/CommittingField.h"
 #include "shell/ui/CountrySelectors.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
@@ -122,7 +123,7 @@ FrmOptFeatures::FrmOptFeatures(const SettingsWindowServices& services, QWidget* 
 FrmOptFeatures::~FrmOptFeatures() {
     // The fields may lose the focus while the window's base is torn down; nothing is left
     // to take then (closing took it), and this window no longer exists to do it.
-    for (OptFeatureField* field : fields_) delete field;
+    for (CommittingField* field : fields_) delete field;
     s_.doc.unsubscribe(this);
 }
 
@@ -192,7 +193,7 @@ QGroupBox* FrmOptFeatures::buildSettingsFrame() {
     Text1 = MakeField(Frame1, QStringLiteral("Text1"));
     Text1->setAccessibleName(Check1->text());
     fields_[0] =
-        new OptFeatureField(*Text1, FieldKeys::DigitsAndPoint, [this] { Text1_LostFocus(); });
+        new CommittingField(*Text1, NumericEntry::DigitsAndPoint, [this] { Text1_LostFocus(); });
     grid->addWidget(Check1, kSettingListCount, 0, Qt::AlignRight);
     grid->addWidget(Text1, kSettingListCount, 1, Qt::AlignLeft);
     grid->setRowStretch(kSettingListCount + 1, 1);
@@ -206,7 +207,7 @@ QGroupBox* FrmOptFeatures::buildCommonFrame() {
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
 
     Text2 = MakeField(Frame2, QStringLiteral("Text2"));
-    fields_[1] = new OptFeatureField(*Text2, FieldKeys::Digits, [this] { Text2_LostFocus(); });
+    fields_[1] = new CommittingField(*Text2, NumericEntry::Digits, [this] { Text2_LostFocus(); });
     Label2 = MakeLabel(Frame2, QStringLiteral("Label2_1"), Text2);
     connect(Text2, &QLineEdit::textEdited, this, [this] {
         if (!loading_) SaveOptFeat(kIdOffset);

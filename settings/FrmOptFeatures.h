@@ -19,7 +19,7 @@ class QPushButton;
 namespace k7x {
 
 class CountrySelectors;
-class OptFeatureField;
+class CommittingField;
 
 class FrmOptFeatures : public QWidget, public DocumentListener {
     Q_OBJECT
@@ -73,7 +73,7 @@ private:
     std::array<QComboBox*, kCommonListLast + 1> Combo2{};  // index 0 and 3 unused
     QLabel* Label2 = nullptr;
     QLineEdit* Text2 = nullptr;
-    std::array<OptFeatureField*, 2> fields_{};  // the key filters of Text1 and Text2
+    std::array<CommittingField*, 2> fields_{};  // the key filters of Text1 and Text2
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QPushButton* CommandClose = nullptr;

@@ -1,4 +1,4 @@
-#include "channels/EditTextFields.h"
+#include "shell/ui/CommittingField.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

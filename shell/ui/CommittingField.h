@@ -1,5 +1,5 @@
-// The numeric text fields of the channel edit window: which characters they take, and when
-// what was typed is committed (Enter, leaving the field).
+// A numeric text field that commits what was typed when the edit ends (Enter, leaving the
+// field), as the editing windows' frequency, offset and ratio fields do.
 #pragma once
 
 #include <QObject>
