@@ -30,7 +30,9 @@ constexpr int kTextTabCodes = 18004;
 constexpr int kTextFirstListLabel = 18005;
 constexpr int kTextCheck = 18030;
 
+constexpr int kTabSettings = 0;
 constexpr int kTabOther = 1;  // holds nothing and stays hidden
+constexpr int kTabCodes = 2;
 constexpr int kCheckSetting = 5;
 constexpr int kCodeRows = 8;  // the codes stand in two columns of eight
 
@@ -63,6 +65,13 @@ FrmDTMF::FrmDTMF(const SettingsWindowServices& services, QWidget* parent)
     SSTab1->addTab(new QWidget(SSTab1), QString());
     SSTab1->addTab(buildCodesTab(), QString());
     SSTab1->setTabVisible(kTabOther, false);
+    // The tab strip's keys and wheel may still land on the hidden tab: they step over it.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == kTabOther)
+            SSTab1->setCurrentIndex(shownTab_ == kTabSettings ? kTabCodes : kTabSettings);
+        else
+            shownTab_ = index;
+    });
     MoveFocusOnEnter(*SSTab1->tabBar());
 
     const CloseHelpButtons buttons =
@@ -160,9 +169,9 @@ void FrmDTMF::setTabChain() {
 
 void FrmDTMF::applyTexts() {
     setWindowTitle(LangText(s_.prompts, kTextCaption));
-    SSTab1->setTabText(0, LangText(s_.prompts, kTextTabSettings));
+    SSTab1->setTabText(kTabSettings, LangText(s_.prompts, kTextTabSettings));
     SSTab1->setTabText(kTabOther, LangText(s_.prompts, kTextTabOther));
-    SSTab1->setTabText(2, LangText(s_.prompts, kTextTabCodes));
+    SSTab1->setTabText(kTabCodes, LangText(s_.prompts, kTextTabCodes));
     for (int k = 0; k < kDtmfListCount; ++k)
         Label1[static_cast<std::size_t>(k)]->setText(LangText(s_.prompts, kTextFirstListLabel + k));
     Check1->setText(LangText(s_.prompts, kTextCheck));

@@ -43,6 +43,7 @@ private:
     const SettingsWindowServices& s_;
 
     QTabWidget* SSTab1 = nullptr;
+    int shownTab_ = 0;                                 // the visible tab last shown
     std::array<QStringList, kDtmfListCount> entries_;  // what the lists Combo1 hold
     std::array<QComboBox*, kDtmfListCount> Combo1{};
     std::array<QLabel*, kDtmfListCount> Label1{};
