@@ -1,0 +1,83 @@
+#include "settings/DtmfCodeEntry.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QValidator>
+
+#include "shell/ui/DialogControls.h"
+
+namespace k7x {
+
+namespace {
+
+// Admits texts of DTMF characters only; a-d become capitals on the way in.
+class DtmfValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& /*pos*/) const override {
+        for (QChar& ch : input) {
+            if (!IsDtmfCharacter(ch)) return Invalid;
+            ch = ch.toUpper();
+        }
+        return Acceptable;
+    }
+};
+
+// Swallows the keys a code box refuses and the middle-button paste of the selection.
+class DtmfKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return !DtmfKeyPasses(*static_cast<QKeyEvent*>(event));
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+                return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+            default:
+                return false;
+        }
+    }
+};
+
+}  // namespace
+
+bool IsDtmfCharacter(QChar ch) {
+    const char16_t c = ch.unicode();
+    return (c >= u'0' && c <= u'9') || c == u'*' || c == u'#' || (c >= u'A' && c <= u'D') ||
+           (c >= u'a' && c <= u'd');
+}
+
+bool DtmfKeyPasses(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy) ||
+        event.matches(QKeySequence::Paste))
+        return false;
+    if (event.modifiers() & Qt::ControlModifier) {
+        const int key = event.key();
+        if (key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V) return false;
+    }
+    // Keys without a character (the arrows, Home, End) move the cursor.
+    for (const QChar ch : event.text()) {
+        const char16_t code = ch.unicode();
+        if (code > 127) return false;
+        // Control codes (Backspace, Enter among them) and Delete pass; of the printable
+        // characters only the DTMF ones.
+        if (code >= 32 && code < 127 && !IsDtmfCharacter(ch)) return false;
+    }
+    return true;
+}
+
+void MakeDtmfCodeBox(QLineEdit& box) {
+    box.setMaxLength(kDtmfCodeDigits);
+    box.setValidator(new DtmfValidator(&box));
+    box.setContextMenuPolicy(Qt::NoContextMenu);
+    box.setAcceptDrops(false);
+    box.installEventFilter(new DtmfKeyFilter(&box));
+    MoveFocusOnEnter(box);
+}
+
+}  // namespace k7x
