@@ -544,11 +544,7 @@ void FrmCHInfoEdit::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrmCHInfoEdit::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 void FrmCHInfoEdit::closeEvent(QCloseEvent* event) {

@@ -338,11 +338,7 @@ void frmCommChInfo::CommandCHInfoEdit_Click() {
 }
 
 void frmCommChInfo::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 void frmCommChInfo::watchActivation() {

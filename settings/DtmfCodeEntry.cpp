@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "shell/ui/DialogControls.h"
+#include "shell/ui/NumericEntry.h"
 
 namespace k7x {
 
@@ -53,22 +54,7 @@ bool IsDtmfCharacter(QChar ch) {
 }
 
 bool DtmfKeyPasses(const QKeyEvent& event) {
-    if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy) ||
-        event.matches(QKeySequence::Paste))
-        return false;
-    if (event.modifiers() & Qt::ControlModifier) {
-        const int key = event.key();
-        if (key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V) return false;
-    }
-    // Keys without a character (the arrows, Home, End) move the cursor.
-    for (const QChar ch : event.text()) {
-        const char16_t code = ch.unicode();
-        if (code > 127) return false;
-        // Control codes (Backspace, Enter among them) and Delete pass; of the printable
-        // characters only the DTMF ones.
-        if (code >= 32 && code < 127 && !IsDtmfCharacter(ch)) return false;
-    }
-    return true;
+    return TextKeyPasses(event, IsDtmfCharacter);
 }
 
 void MakeDtmfCodeBox(QLineEdit& box) {

@@ -215,11 +215,7 @@ void FrmDTMF::Text2_Change(int box, const QString& text) {
 }
 
 void FrmDTMF::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 }  // namespace k7x

@@ -167,11 +167,7 @@ void FrmKey::Combo2_Click() {
 }
 
 void FrmKey::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 }  // namespace k7x

@@ -424,11 +424,7 @@ void FrmOptFeatures::countryChosen(const QString& name) {
 }
 
 void FrmOptFeatures::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 void FrmOptFeatures::closeEvent(QCloseEvent* event) {

@@ -228,11 +228,7 @@ void FrmRadioInfo::ShowByData() {
 }
 
 void FrmRadioInfo::CommandClose_Click() {
-    // Inside the main window the frame around the window is what closes.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CloseEditingWindow(*this);
 }
 
 }  // namespace k7x

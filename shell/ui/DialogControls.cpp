@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include "shell/ui/Captions.h"
@@ -60,6 +61,13 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
 
 void MoveFocusOnEnter(QWidget& control) {
     control.installEventFilter(new EnterAsTab(&control));
+}
+
+void CloseEditingWindow(QWidget& window) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+        sub->close();
+    else
+        window.close();
 }
 
 }  // namespace k7x

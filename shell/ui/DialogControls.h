@@ -36,5 +36,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 // Enter pressed in control moves the focus to the next control, as Tab does, and goes no
 // further: a dialog's default button does not see it.
 void MoveFocusOnEnter(QWidget& control);
+// Closes an editing window: inside the main window its frame is what closes.
+void CloseEditingWindow(QWidget& window);
 
 }  // namespace k7x

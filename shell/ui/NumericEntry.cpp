@@ -15,7 +15,7 @@ bool Allowed(QChar ch, NumericEntry entry) {
 
 }  // namespace
 
-bool NumericKeyPasses(const QKeyEvent& event, NumericEntry entry) {
+bool TextKeyPasses(const QKeyEvent& event, const std::function<bool(QChar)>& allowed) {
     if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy) ||
         event.matches(QKeySequence::Paste))
         return false;
@@ -23,17 +23,16 @@ bool NumericKeyPasses(const QKeyEvent& event, NumericEntry entry) {
         const int key = event.key();
         if (key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V) return false;
     }
-    const QString text = event.text();
-    // Keys without a character (the arrows, Home, End) move the cursor.
-    if (text.isEmpty()) return true;
-    for (const QChar ch : text) {
+    for (const QChar ch : event.text()) {
         const char16_t code = ch.unicode();
         if (code > 127) return false;
-        // Control codes (Backspace among them) and Delete pass; of the printable
-        // characters only the allowed ones.
-        if (code >= 32 && code < 127 && !Allowed(ch, entry)) return false;
+        if (code >= 32 && code < 127 && !allowed(ch)) return false;
     }
     return true;
+}
+
+bool NumericKeyPasses(const QKeyEvent& event, NumericEntry entry) {
+    return TextKeyPasses(event, [entry](QChar ch) { return Allowed(ch, entry); });
 }
 
 void RestrictToNumericEntry(QLineEdit& box, NumericEntry entry) {

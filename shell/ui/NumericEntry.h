@@ -4,10 +4,18 @@
 // "." gets in.
 #pragma once
 
+#include <QChar>
+#include <functional>
+
 class QKeyEvent;
 class QLineEdit;
 
 namespace k7x {
+
+// True when a key press may reach a text box that takes only the printable characters allowed
+// says yes to: cut, copy, paste and characters above 127 are refused; keys without a character
+// (the arrows, Home, End) and control codes (Backspace, Enter, Delete) pass.
+bool TextKeyPasses(const QKeyEvent& event, const std::function<bool(QChar)>& allowed);
 
 enum class NumericEntry { Digits, DigitsAndPoint };
 
