@@ -43,6 +43,7 @@ constexpr int kStepsPerColumn = kToneStepCount / 2;
 
 constexpr int kLabelGapTwips = 100;
 constexpr int kListWidthTwips = 1095;
+constexpr int kListTextLength = 4;
 constexpr int kColumnGapTwips = 600;
 
 // Counts the nesting of the window's own filling; list handlers store nothing while it runs.
@@ -73,6 +74,9 @@ QComboBox* MakeList(QWidget* parent, const QString& name) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setFixedWidth(TwipsToPixels(kListWidthTwips));
+    // Sized without measuring every entry: the step lists hold over two hundred each.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(kListTextLength);
     MoveFocusOnEnter(*list);
     return list;
 }
