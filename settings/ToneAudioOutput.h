@@ -18,8 +18,10 @@ public:
     ~ToneAudioOutput() override;
 
     // Sounds a sine of the frequency for the duration at once, replacing whatever sounds;
-    // frequency 0 is silence. The device is opened on the first note that sounds.
+    // frequency 0 is silence. Without prepare() the first note that sounds opens the device.
     void startNote(int frequencyHz, int durationMs);
+    // Looks for the output device now rather than at the first note, which it would delay.
+    void prepare() { openDevice(); }
     // Silences the output at once and lets the device go.
     void silence();
 

@@ -25,6 +25,7 @@ bool TonePlayer::PreparePlay(const ToneTipRecord& tip) {
 
 void TonePlayer::PlayToneTip() {
     if (schedule_.stopped()) return;
+    output_->prepare();
     playing_ = true;
     clock_.start();
     armNext();
