@@ -49,6 +49,7 @@ struct TipsRig {
         return get(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
     }
     TonePlayer* player() { return window->findChild<TonePlayer*>(); }
+    QTabBar* tabs() { return get<QTabBar>(QStringLiteral("TabStrip1")); }
     QPushButton* play() { return get<QPushButton>(QStringLiteral("Command1_0")); }
 
     SettingsTestRig rig;
@@ -63,10 +64,9 @@ private slots:
     void listsStoreTheirValuesIntoTheShownTip() {
         TipsRig r;
         r.open();
-        QCOMPARE(r.get<QTabBar>(QStringLiteral("TabStrip1"))->count(), 8);
-        QCOMPARE(r.get<QTabBar>(QStringLiteral("TabStrip1"))->tabText(2),
-                 QStringLiteral("<29001> 3"));
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
+        QCOMPARE(r.tabs()->count(), 8);
+        QCOMPARE(r.tabs()->tabText(2), QStringLiteral("<29001> 3"));
+        r.tabs()->setCurrentIndex(2);
         QCOMPARE(r.window->CurrentTip(), 3);
         struct Case {
             const char* list;
@@ -92,8 +92,6 @@ private slots:
         }
         QCOMPARE(r.tips()[0], r.rig.doc.SavedDoc.ToneTips[0]);  // other tips untouched
         QCOMPARE(r.get<ToneChart>(QStringLiteral("Picture1_0"))->tip().Steps, r.tips()[2].Steps);
-        QCOMPARE(r.list("Combo3", 1)->count(), 1 + 216);
-        QCOMPARE(r.list("Combo4", 1)->count(), 256);
         QCOMPARE(r.list("Combo1", 0)->itemText(0), QStringLiteral("<29200>"));
     }
 
@@ -118,7 +116,7 @@ private slots:
             r.rig.doc.WorkDoc.PublicChannel.RBTone = 2;
             r.tips()[1].Steps[5] = {80, 20};
             r.open();
-            r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
+            r.tabs()->setCurrentIndex(1);
             RogerBeepListener listener;
             r.rig.doc.subscribe(&listener);
             c.disable(r);
@@ -146,8 +144,8 @@ private slots:
         QCOMPARE(r.list("Combo3", 1)->currentText(), QStringLiteral("<29201>"));
         QCOMPARE(r.list("Combo4", 1)->currentIndex(), 0);
         QCOMPARE(r.list("Combo1", 0)->currentIndex(), 0);
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(4);
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(0);
+        r.tabs()->setCurrentIndex(4);
+        r.tabs()->setCurrentIndex(0);
         r.rig.main().CloseCurAllWindows();
         QTRY_VERIFY(r.rig.doc.listeners.empty());
         QVERIFY(!IsDocumentChanged(r.rig.doc));
@@ -175,7 +173,7 @@ private slots:
                  << "Command2_0"
                  << "CommandClose";
         QStringList chain;
-        QWidget* w = r.get<QTabBar>(QStringLiteral("TabStrip1"));
+        QWidget* w = r.tabs();
         for (int i = 0; i < expected.size(); ++i, w = w->nextInFocusChain()) {
             while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(r.window))
                 w = w->nextInFocusChain();
@@ -185,7 +183,7 @@ private slots:
 
         // The tabs switch with the arrow keys.
         r.rig.main().show();
-        QTabBar* tabs = r.get<QTabBar>(QStringLiteral("TabStrip1"));
+        QTabBar* tabs = r.tabs();
         tabs->setFocus();
         QTest::keyClick(tabs, Qt::Key_Right);
         QCOMPARE(r.window->CurrentTip(), 2);
@@ -217,6 +215,7 @@ private slots:
         r.tips()[0].Steps[0] = {100, 30};
         r.tips()[0].Steps[1] = {0, 5};
         r.tips()[0].Steps[2] = {120, 5};
+        for (ToneStep& step : r.tips()[3].Steps) step.Duration = 0;
         r.open();
         QSignalSpy notes(r.player(), &TonePlayer::noteStarted);
 
@@ -235,41 +234,31 @@ private slots:
         QTest::qWait(250);
         QCOMPARE(notes.count(), 1);
 
-        // A tab change stops as well.
+        // A tab change stops as well; the silent tip shown then does not play.
         notes.clear();
         r.play()->click();
         QTRY_COMPARE(notes.count(), 1);
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(3);
+        r.tabs()->setCurrentIndex(3);
         QVERIFY(!r.player()->isPlaying());
+        r.play()->click();
+        QVERIFY(r.play()->isEnabled());
         QTest::qWait(250);
         QCOMPARE(notes.count(), 1);
 
         // Closing the window in the middle of a playing.
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(0);
+        r.tabs()->setCurrentIndex(0);
         r.play()->click();
         QTRY_COMPARE(notes.count(), 2);
         r.rig.main().CloseCurAllWindows();
         QTRY_VERIFY(r.rig.doc.listeners.empty());
         QTest::qWait(250);
         QCOMPARE(notes.count(), 2);  // the spy's player is gone with no note after
-    }
 
-    void silentTipIsNotPlayedAndQuittingWhilePlayingIsSafe() {
-        TipsRig r;
-        for (ToneStep& s : r.tips()[4].Steps) s.Duration = 0;
-        r.tips()[0].RepeatCount = 10;
+        // Quitting the program in the middle of a playing.
         r.open();
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(4);
-        QSignalSpy notes(r.player(), &TonePlayer::noteStarted);
         r.play()->click();
-        QVERIFY(r.play()->isEnabled());
-        QTest::qWait(50);
-        QCOMPARE(notes.count(), 0);
-
-        r.get<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(0);
-        r.play()->click();
-        QTRY_COMPARE(notes.count(), 1);
-        r.rig.window.reset();  // the program quits
+        QTest::qWait(20);
+        r.rig.window.reset();
         QTest::qWait(150);
         QVERIFY(r.rig.doc.listeners.empty());
     }

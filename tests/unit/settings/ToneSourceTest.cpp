@@ -46,18 +46,5 @@ TEST(ToneSource, DeliversTheNoteOnEveryChannelThenSilence) {
     EXPECT_TRUE(std::all_of(silent.begin(), silent.end(), [](qint16 s) { return s == 0; }));
 }
 
-TEST(ToneSource, WritesFloatSamples) {
-    QAudioFormat format;
-    format.setSampleRate(48000);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Float);
-    ToneSource source(format);
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    source.setNote(440, 100);
-    std::vector<float> expected(480);
-    RenderNoteSamples(440, 48000, 0, SamplesAt(100, 48000), expected.data(), 480);
-    EXPECT_EQ(Pull<float>(source, 480, 1), expected);
-}
-
 }  // namespace
 }  // namespace k7x
