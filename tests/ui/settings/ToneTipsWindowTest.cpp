@@ -1,0 +1,268 @@
+// The tone tips window: what its lists store, the references a disabled tip loses, a document
+// that opening leaves alone, the chart, the keyboard, and playing that can be stopped or closed
+// at any moment.
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+
+#include "SettingsTestRig.h"
+#include "codeplug/ChannelList.h"
+#include "codeplug/CodeplugFile.h"
+#include "settings/FrmToneTips.h"
+#include "settings/ToneChart.h"
+#include "settings/TonePlayer.h"
+
+using namespace k7x;
+using namespace k7x::test;
+
+namespace {
+
+struct RogerBeepListener : DocumentListener {
+    int showRB = 0;
+    int showRBOpt = 0;
+    void ShowRB() override { ++showRB; }
+    void ShowRBOpt() override { ++showRBOpt; }
+};
+
+// A main window whose tips sound: tip n has RepeatCount 1 and one note of 100 ms.
+struct TipsRig {
+    TipsRig() {
+        rig.main();
+        for (ToneTipRecord& tip : tips()) {
+            tip = {};
+            tip.RepeatCount = 1;
+            tip.Steps[0] = {100, 10};
+        }
+        for (int n : {1, 2, 3}) AddChannel(rig.doc, n, "28.005");
+        TakeIntoSavedCopy(rig.doc);
+    }
+    std::array<ToneTipRecord, 8>& tips() { return rig.doc.WorkDoc.ToneTips; }
+    FrmToneTips* open() { return window = rig.open<FrmToneTips>(kToneTipsWindow); }
+    template <typename T = QComboBox>
+    T* get(const QString& name) {
+        return window->findChild<T*>(name);
+    }
+    QComboBox* list(const char* name, int index) {
+        return get(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    }
+    TonePlayer* player() { return window->findChild<TonePlayer*>(); }
+    QTabBar* tabs() { return get<QTabBar>(QStringLiteral("TabStrip1")); }
+    QPushButton* play() { return get<QPushButton>(QStringLiteral("Command1_0")); }
+
+    SettingsTestRig rig;
+    FrmToneTips* window = nullptr;
+};
+
+}  // namespace
+
+class ToneTipsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsStoreTheirValuesIntoTheShownTip() {
+        TipsRig r;
+        r.open();
+        QCOMPARE(r.tabs()->count(), 8);
+        QCOMPARE(r.tabs()->tabText(2), QStringLiteral("<29001> 3"));
+        r.tabs()->setCurrentIndex(2);
+        QCOMPARE(r.window->CurrentTip(), 3);
+        struct Case {
+            const char* list;
+            int index;
+            QString text;
+            std::function<int(const ToneTipRecord&)> field;
+            int stored;
+        };
+        const std::vector<Case> cases = {
+            {"Combo3", 0, "400", [](auto& t) { return t.Steps[0].Pitch; }, 40},
+            {"Combo3", 13, "2550", [](auto& t) { return t.Steps[13].Pitch; }, 255},
+            {"Combo3", 0, "<29201>", [](auto& t) { return t.Steps[0].Pitch; }, 0},
+            {"Combo4", 6, "730", [](auto& t) { return t.Steps[6].Duration; }, 73},
+            {"Combo4", 13, "2550", [](auto& t) { return t.Steps[13].Duration; }, 255},
+            {"Combo1", 0, "10", [](auto& t) { return t.RepeatCount; }, 10},
+            {"Combo2", 0, "500", [](auto& t) { return t.RepeatGap; }, 50},
+        };
+        for (const Case& c : cases) {
+            QComboBox* list = r.list(c.list, c.index);
+            list->setCurrentIndex(list->findText(c.text));
+            QVERIFY2(list->currentText() == c.text, qPrintable(c.text));
+            QCOMPARE(c.field(r.tips()[2]), c.stored);
+        }
+        QCOMPARE(r.tips()[0], r.rig.doc.SavedDoc.ToneTips[0]);  // other tips untouched
+        QCOMPARE(r.get<ToneChart>(QStringLiteral("Picture1_0"))->tip().Steps, r.tips()[2].Steps);
+        QCOMPARE(r.list("Combo1", 0)->itemText(0), QStringLiteral("<29200>"));
+    }
+
+    void disabledTipLosesItsReferences() {
+        struct Case {
+            const char* how;
+            std::function<void(TipsRig&)> disable;
+        };
+        const std::vector<Case> cases = {
+            {"repeat count off", [](TipsRig& r) { r.list("Combo1", 0)->setCurrentIndex(0); }},
+            {"every duration 0",
+             [](TipsRig& r) {
+                 r.list("Combo4", 0)->setCurrentIndex(0);
+                 QCOMPARE(r.rig.doc.ChannelList[0].RBTone, 2);  // step 6 still sounds
+                 r.list("Combo4", 5)->setCurrentIndex(0);
+             }},
+        };
+        for (const Case& c : cases) {
+            TipsRig r;
+            r.rig.doc.ChannelList[0].RBTone = 2;
+            r.rig.doc.ChannelList[1].RBTone = 3;
+            r.rig.doc.WorkDoc.PublicChannel.RBTone = 2;
+            r.tips()[1].Steps[5] = {80, 20};
+            r.open();
+            r.tabs()->setCurrentIndex(1);
+            RogerBeepListener listener;
+            r.rig.doc.subscribe(&listener);
+            c.disable(r);
+            QVERIFY2(r.rig.doc.ChannelList[0].RBTone == 0, c.how);
+            QCOMPARE(r.rig.doc.WorkDoc.PublicChannel.RBTone, 0);
+            QCOMPARE(r.rig.doc.ChannelList[1].RBTone, 3);
+            QVERIFY(listener.showRB > 0 && listener.showRBOpt > 0);
+            QCOMPARE(CheckToneTipReference(r.rig.doc.WorkDoc, 2), 0);
+            r.rig.doc.unsubscribe(&listener);
+        }
+    }
+
+    void openingAndClosingLeavesOutOfListValuesStored() {
+        TipsRig r;
+        ToneTipRecord& odd = r.tips()[0];
+        odd.Steps[0] = {30, 10};   // a pitch below the lists
+        odd.Steps[1] = {-4, 400};  // and one out of every list
+        odd.Steps[2] = {100, -1};
+        odd.RepeatCount = 20;
+        odd.RepeatGap = 300;
+        TakeIntoSavedCopy(r.rig.doc);
+        const std::vector<Byte> before = EncodeFile(r.rig.doc.WorkDoc, r.rig.doc.ChannelList);
+        r.open();
+        QCOMPARE(r.list("Combo3", 0)->currentText(), QStringLiteral("<29201>"));
+        QCOMPARE(r.list("Combo3", 1)->currentText(), QStringLiteral("<29201>"));
+        QCOMPARE(r.list("Combo4", 1)->currentIndex(), 0);
+        QCOMPARE(r.list("Combo1", 0)->currentIndex(), 0);
+        r.tabs()->setCurrentIndex(4);
+        r.tabs()->setCurrentIndex(0);
+        r.rig.main().CloseCurAllWindows();
+        QTRY_VERIFY(r.rig.doc.listeners.empty());
+        QVERIFY(!IsDocumentChanged(r.rig.doc));
+        QVERIFY(EncodeFile(r.rig.doc.WorkDoc, r.rig.doc.ChannelList) == before);
+
+        // Picking the shown rest stores the rest.
+        r.open();
+        r.list("Combo3", 0)->setCurrentIndex(1);
+        r.list("Combo3", 0)->setCurrentIndex(0);
+        QCOMPARE(r.tips()[0].Steps[0].Pitch, 0);
+    }
+
+    void everyLabelHasItsListAndTheKeyboardReachesEveryControl() {
+        TipsRig r;
+        r.open();
+        for (QLabel* label : r.window->findChildren<QLabel*>())
+            QVERIFY2(label->buddy() != nullptr, qPrintable(label->objectName()));
+        QVERIFY(r.get<QPushButton>(QStringLiteral("CommandHelp"))->isHidden());
+        QCOMPARE(r.get<QLabel>(QStringLiteral("Label5_13"))->buddy(), r.list("Combo3", 13));
+
+        QStringList expected = {"TabStrip1", "Combo1_0", "Combo2_0"};
+        for (int k = 0; k < kToneStepCount; ++k)
+            expected << QStringLiteral("Combo3_%1").arg(k) << QStringLiteral("Combo4_%1").arg(k);
+        expected << "Command1_0"
+                 << "Command2_0"
+                 << "CommandClose";
+        QStringList chain;
+        QWidget* w = r.tabs();
+        for (int i = 0; i < expected.size(); ++i, w = w->nextInFocusChain()) {
+            while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(r.window))
+                w = w->nextInFocusChain();
+            chain << w->objectName();
+        }
+        QCOMPARE(chain, expected);
+
+        // The tabs switch with the arrow keys.
+        r.rig.main().show();
+        QTabBar* tabs = r.tabs();
+        tabs->setFocus();
+        QTest::keyClick(tabs, Qt::Key_Right);
+        QCOMPARE(r.window->CurrentTip(), 2);
+    }
+
+    void chartShowsOddStepsRedAndEvenStepsBlue() {
+        TipsRig r;
+        r.tips()[0].Steps[1] = {200, 10};
+        r.open();
+        auto* chart = r.get<ToneChart>(QStringLiteral("Picture1_0"));
+        chart->resize(300, 120);
+        auto colours = [chart] {
+            const QImage image = chart->grab().toImage();
+            bool red = false, blue = false;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    red |= image.pixelColor(x, y) == QColor(255, 0, 0);
+                    blue |= image.pixelColor(x, y) == QColor(0, 0, 255);
+                }
+            return std::pair{red, blue};
+        };
+        QCOMPARE(colours(), std::pair(true, true));
+        for (int k = 0; k < 2; ++k) r.list("Combo4", k)->setCurrentIndex(0);
+        QCOMPARE(colours(), std::pair(false, false));
+    }
+
+    void playEndsStopsAndClosesSafely() {
+        TipsRig r;
+        r.tips()[0].Steps[0] = {100, 30};
+        r.tips()[0].Steps[1] = {0, 5};
+        r.tips()[0].Steps[2] = {120, 5};
+        for (ToneStep& step : r.tips()[3].Steps) step.Duration = 0;
+        r.open();
+        QSignalSpy notes(r.player(), &TonePlayer::noteStarted);
+
+        // A whole playing: play is offered again at its end.
+        r.play()->click();
+        QVERIFY(!r.play()->isEnabled());
+        QTRY_VERIFY(r.play()->isEnabled());
+        QCOMPARE(notes.count(), 3);
+
+        // Stop after the first note: no later note.
+        notes.clear();
+        r.play()->click();
+        QTRY_COMPARE(notes.count(), 1);
+        r.get<QPushButton>(QStringLiteral("Command2_0"))->click();
+        QVERIFY(r.play()->isEnabled());
+        QTest::qWait(250);
+        QCOMPARE(notes.count(), 1);
+
+        // A tab change stops as well; the silent tip shown then does not play.
+        notes.clear();
+        r.play()->click();
+        QTRY_COMPARE(notes.count(), 1);
+        r.tabs()->setCurrentIndex(3);
+        QVERIFY(!r.player()->isPlaying());
+        r.play()->click();
+        QVERIFY(r.play()->isEnabled());
+        QTest::qWait(250);
+        QCOMPARE(notes.count(), 1);
+
+        // Closing the window in the middle of a playing.
+        r.tabs()->setCurrentIndex(0);
+        r.play()->click();
+        QTRY_COMPARE(notes.count(), 2);
+        r.rig.main().CloseCurAllWindows();
+        QTRY_VERIFY(r.rig.doc.listeners.empty());
+        QTest::qWait(250);
+        QCOMPARE(notes.count(), 2);  // the spy's player is gone with no note after
+
+        // Quitting the program in the middle of a playing.
+        r.open();
+        r.play()->click();
+        QTest::qWait(20);
+        r.rig.window.reset();
+        QTest::qWait(150);
+        QVERIFY(r.rig.doc.listeners.empty());
+    }
+};
+
+QTEST_MAIN(ToneTipsWindowTest)
+#include "ToneTipsWindowTest.moc"
