@@ -41,18 +41,6 @@ constexpr int kSubListWidthTwips = 900;
 constexpr int kHeightTwipsCountry = 7645;
 constexpr int kHeightTwipsBand = 8725;
 
-// Counts the nesting of the window's own filling; list handlers do nothing while it runs.
-class BusyScope {
-public:
-    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
-    ~BusyScope() { --busy_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& busy_;
-};
-
 // A stored value shown by index: outside the list the first entry is shown.
 void ShowByIndex(QComboBox& list, int index) {
     list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
@@ -67,14 +55,6 @@ void ShowByText(QComboBox& list, const QString& text) {
 void Refill(QComboBox& list, const QStringList& entries) {
     list.clear();
     list.addItems(entries);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
 }
 
 QComboBox* MakeList(QWidget* parent, const QString& name) {
@@ -159,16 +139,16 @@ QGridLayout* FrmCHInfoEdit::buildHeader() {
     Combo3[1] = MakeList(this, QStringLiteral("Combo3_1"));
     Combo3[1]->setFixedWidth(TwipsToPixels(kSubListWidthTwips));
     countries_ = new CountrySelectors(*Combo3[0], *Combo3[1], this);
-    Label4 = MakeLabel(this, QStringLiteral("Label4"), mode_ == 0 ? Combo3[0] : Combo4);
+    Label4 = MakeBuddyLabel(this, QStringLiteral("Label4"), mode_ == 0 ? Combo3[0] : Combo4);
     Combo1 = MakeList(this, QStringLiteral("Combo1"));
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), Combo1);
+    Label1 = MakeBuddyLabel(this, QStringLiteral("Label1"), Combo1);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFixedWidth(TwipsToPixels(kFrequencyWidthTwips));
     fields_[0] =
         new CommittingField(*Text1, NumericEntry::DigitsAndPoint, [this] { commitFrequency(); });
-    Label2[0] = MakeLabel(this, QStringLiteral("Label2_0"), Text1);
+    Label2[0] = MakeBuddyLabel(this, QStringLiteral("Label2_0"), Text1);
     Command1 = new QPushButton(QStringLiteral(">"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAccessibleName(QStringLiteral("MEM Frequency"));
@@ -222,14 +202,14 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
         list->addItems(i == kRowRdct || i == kRowTdct ? tones : FixedRowEntries(i));
         Combo2[static_cast<std::size_t>(i)] = list;
         Label3[static_cast<std::size_t>(i)] =
-            MakeLabel(Frame1, QStringLiteral("Label3_%1").arg(i), list);
+            MakeBuddyLabel(Frame1, QStringLiteral("Label3_%1").arg(i), list);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i] { rowChanged(i); });
     }
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setFixedWidth(TwipsToPixels(kListWidthTwips));
     fields_[1] = new CommittingField(*Text2, NumericEntry::Digits, [this] { commitOffset(); });
-    Label2[1] = MakeLabel(Frame1, QStringLiteral("Label2_1"), Text2);
+    Label2[1] = MakeBuddyLabel(Frame1, QStringLiteral("Label2_1"), Text2);
 
     int line = 0;
     for (const int row : kFrameOrder) {

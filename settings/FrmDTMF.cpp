@@ -39,14 +39,6 @@ constexpr int kListLabelGapTwips = 100;
 constexpr int kCodeLabelGapTwips = 20;
 constexpr int kCodeColumnGapTwips = 300;
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
-
 // The characters of a code the box shows; a length beyond the field shows nothing.
 QString ShownCode(const DtmfCode& code) {
     const int length =
@@ -111,7 +103,7 @@ QWidget* FrmDTMF::buildSettingsTab() {
         width = std::max(width, list->sizeHint().width());
         Combo1[static_cast<std::size_t>(k)] = list;
         Label1[static_cast<std::size_t>(k)] =
-            MakeLabel(page, QStringLiteral("Label1_%1").arg(k), list);
+            MakeBuddyLabel(page, QStringLiteral("Label1_%1").arg(k), list);
         grid->addWidget(Label1[static_cast<std::size_t>(k)], k, 0);
         grid->addWidget(list, k, 1, Qt::AlignLeft);
     }
@@ -143,7 +135,7 @@ QWidget* FrmDTMF::buildCodesTab() {
         connect(box, &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { Text2_Change(i, text); });
         Text2[static_cast<std::size_t>(i)] = box;
-        QLabel* label = MakeLabel(page, QStringLiteral("Label4_%1").arg(i), box);
+        QLabel* label = MakeBuddyLabel(page, QStringLiteral("Label4_%1").arg(i), box);
         label->setText(QString::number(i + 1));
         Label4[static_cast<std::size_t>(i)] = label;
         const int column = i < kCodeRows ? 0 : 3;

@@ -68,14 +68,6 @@ QComboBox* MakeList(QWidget* parent, const QString& name) {
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QLineEdit* MakeField(QWidget* parent, const QString& name) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -162,7 +154,7 @@ QGroupBox* FrmOptFeatures::buildSettingsFrame() {
     for (int i = 0; i < kSettingListCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Combo1[at] = MakeList(Frame1, QStringLiteral("Combo1_%1").arg(i));
-        Label1[at] = MakeLabel(Frame1, QStringLiteral("Label1_%1").arg(i), Combo1[at]);
+        Label1[at] = MakeBuddyLabel(Frame1, QStringLiteral("Label1_%1").arg(i), Combo1[at]);
         grid->addWidget(Label1[at], i, 0);
         if (i == kListVfoGroup) {
             auto* row = new QHBoxLayout;
@@ -207,7 +199,7 @@ QGroupBox* FrmOptFeatures::buildCommonFrame() {
 
     Text2 = MakeField(Frame2, QStringLiteral("Text2"));
     fields_[1] = new CommittingField(*Text2, NumericEntry::Digits, [this] { Text2_LostFocus(); });
-    Label2 = MakeLabel(Frame2, QStringLiteral("Label2_1"), Text2);
+    Label2 = MakeBuddyLabel(Frame2, QStringLiteral("Label2_1"), Text2);
     connect(Text2, &QLineEdit::textEdited, this, [this] {
         if (!loading_) SaveOptFeat(kIdOffset);
     });
@@ -217,7 +209,7 @@ QGroupBox* FrmOptFeatures::buildCommonFrame() {
         if (!IsCommonList(i)) continue;
         const auto at = static_cast<std::size_t>(i);
         Combo2[at] = MakeList(Frame2, QStringLiteral("Combo2_%1").arg(i));
-        Label3[at] = MakeLabel(Frame2, QStringLiteral("Label3_%1").arg(i), Combo2[at]);
+        Label3[at] = MakeBuddyLabel(Frame2, QStringLiteral("Label3_%1").arg(i), Combo2[at]);
         grid->addWidget(Label3[at], line, 0);
         grid->addWidget(Combo2[at], line, 1, Qt::AlignLeft);
         ++line;

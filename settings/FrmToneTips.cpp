@@ -46,18 +46,6 @@ constexpr int kListWidthTwips = 1095;
 constexpr int kListTextLength = 4;
 constexpr int kColumnGapTwips = 600;
 
-// Counts the nesting of the window's own filling; list handlers store nothing while it runs.
-class BusyScope {
-public:
-    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
-    ~BusyScope() { --busy_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& busy_;
-};
-
 // The texts first, then value * 10 for every value of the range.
 QStringList ValueEntries(const QStringList& first, int from, int to) {
     QStringList entries = first;
@@ -79,15 +67,6 @@ QComboBox* MakeList(QWidget* parent, const QString& name) {
     list->setMinimumContentsLength(kListTextLength);
     MoveFocusOnEnter(*list);
     return list;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, QWidget* buddy,
-                  Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAlignment(alignment);
-    label->setBuddy(buddy);
-    return label;
 }
 
 }  // namespace
@@ -120,8 +99,8 @@ void FrmToneTips::buildControls() {
 
     Combo1 = MakeList(this, QStringLiteral("Combo1_0"));
     Combo2 = MakeList(this, QStringLiteral("Combo2_0"));
-    Label1 = MakeLabel(this, QStringLiteral("Label1_0"), Combo1);
-    Label2 = MakeLabel(this, QStringLiteral("Label2_0"), Combo2);
+    Label1 = MakeBuddyLabel(this, QStringLiteral("Label1_0"), Combo1);
+    Label2 = MakeBuddyLabel(this, QStringLiteral("Label2_0"), Combo2);
 
     // Maps a pitch text to its stored value, the index; never shown.
     Combo5 = new QComboBox(this);
@@ -180,7 +159,7 @@ QGridLayout* FrmToneTips::buildSteps() {
         const auto i = static_cast<std::size_t>(k);
         Combo3[i] = MakeList(this, QStringLiteral("Combo3_%1").arg(k));
         Combo4[i] = MakeList(this, QStringLiteral("Combo4_%1").arg(k));
-        Label5[i] = MakeLabel(this, QStringLiteral("Label5_%1").arg(k), Combo3[i]);
+        Label5[i] = MakeBuddyLabel(this, QStringLiteral("Label5_%1").arg(k), Combo3[i]);
         const int column = (k / kStepsPerColumn) * 4;
         const int row = 1 + k % kStepsPerColumn;
         grid->addWidget(Label5[i], row, column);
@@ -192,10 +171,10 @@ QGridLayout* FrmToneTips::buildSteps() {
     for (std::size_t c = 0; c < 2; ++c) {
         const auto first = c * kStepsPerColumn;
         const int column = static_cast<int>(c) * 4;
-        Label3[c] = MakeLabel(this, QStringLiteral("Label3_%1").arg(c), Combo3[first],
-                              Qt::AlignLeft | Qt::AlignBottom);
-        Label4[c] = MakeLabel(this, QStringLiteral("Label4_%1").arg(c), Combo4[first],
-                              Qt::AlignLeft | Qt::AlignBottom);
+        Label3[c] = MakeBuddyLabel(this, QStringLiteral("Label3_%1").arg(c), Combo3[first],
+                                   Qt::AlignLeft | Qt::AlignBottom);
+        Label4[c] = MakeBuddyLabel(this, QStringLiteral("Label4_%1").arg(c), Combo4[first],
+                                   Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(Label3[c], 0, column + 1);
         grid->addWidget(Label4[c], 0, column + 2);
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
@@ -68,6 +69,15 @@ void CloseEditingWindow(QWidget& window) {
         sub->close();
     else
         window.close();
+}
+
+QLabel* MakeBuddyLabel(QWidget* parent, const QString& name, QWidget* buddy,
+                       Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    label->setBuddy(buddy);
+    return label;
 }
 
 }  // namespace k7x

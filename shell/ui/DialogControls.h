@@ -2,11 +2,14 @@
 // the row that carries them at its right end, and the Enter key that moves on as Tab does.
 #pragma once
 
+#include <QString>
+#include <Qt>
 #include <initializer_list>
 
 #include "codeplug/Prompts.h"
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -38,5 +41,21 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 void MoveFocusOnEnter(QWidget& control);
 // Closes an editing window: inside the main window its frame is what closes.
 void CloseEditingWindow(QWidget& window);
+// A label named name, aligned as given, whose buddy is the control it names.
+QLabel* MakeBuddyLabel(QWidget* parent, const QString& name, QWidget* buddy,
+                       Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
+
+// Counts the nesting of a window's own filling of its controls; their handlers store nothing
+// while it runs.
+class BusyScope {
+public:
+    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
+    ~BusyScope() { --busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& busy_;
+};
 
 }  // namespace k7x
