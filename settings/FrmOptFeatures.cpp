@@ -44,6 +44,7 @@ constexpr int kOffsetMax = 1000;
 constexpr int kOffsetStep = 5;
 
 constexpr int kLabelGapTwips = 100;
+constexpr int kRowSpacing = 3;  // pixels between the rows of lists
 constexpr int kListWidthTwips = 1815;
 constexpr int kSubListWidthTwips = 900;
 
@@ -121,21 +122,23 @@ FrmOptFeatures::~FrmOptFeatures() {
 // ---- building ----
 
 void FrmOptFeatures::buildControls() {
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(buildSettingsFrame(), 0, Qt::AlignTop);
-    frames->addWidget(buildCommonFrame(), 0, Qt::AlignTop);
-    frames->addStretch(1);
-
     const CloseHelpButtons buttons =
         AddCloseHelpButtons(*this, s_.prompts, s_.settings.HelpEnabled);
     CommandClose = buttons.close;
     CommandHelp = buttons.help;
     connect(CommandClose, &QPushButton::clicked, this, &FrmOptFeatures::CommandClose_Click);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(frames);
+    // The buttons sit under the shorter common frame, so the window is no taller than the
+    // list of settings and fits the main window's first size.
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildCommonFrame());
+    right->addStretch(1);
+    right->addLayout(ButtonRow({CommandClose, CommandHelp}));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildSettingsFrame(), 0, Qt::AlignTop);
+    layout->addLayout(right);
     layout->addStretch(1);
-    layout->addLayout(ButtonRow({CommandClose, CommandHelp}));
     setTabChain();
 }
 
@@ -144,6 +147,7 @@ QGroupBox* FrmOptFeatures::buildSettingsFrame() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    grid->setVerticalSpacing(kRowSpacing);
 
     Combo3[0] = MakeList(Frame1, QStringLiteral("Combo3_0"));
     Combo3[1] = MakeList(Frame1, QStringLiteral("Combo3_1"));
@@ -196,6 +200,7 @@ QGroupBox* FrmOptFeatures::buildCommonFrame() {
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(Frame2);
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
+    grid->setVerticalSpacing(kRowSpacing);
 
     Text2 = MakeField(Frame2, QStringLiteral("Text2"));
     fields_[1] = new CommittingField(*Text2, NumericEntry::Digits, [this] { Text2_LostFocus(); });

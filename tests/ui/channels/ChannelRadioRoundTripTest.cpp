@@ -1,20 +1,14 @@
 // End to end with the simulated radio: read it, change a frequency in the grid and three
 // attributes in the edit window with the keyboard, write it back, and read it again with
 // korvan7x-cli. The radio then holds exactly those four changes.
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QTableWidget>
 
 #include "ChannelTestRig.h"
-#include "codeplug/CodeplugFile.h"
+#include "SimulatedRadio.h"
 #include "codeplug/Groups.h"
-#include "codeplug/MemoryImage.h"
-#include "link/ui/MainWindowLink.h"
-#include "link/ui/TransferController.h"
 
 using namespace k7x;
 using namespace k7x::test;
@@ -24,15 +18,6 @@ namespace {
 constexpr int kGroupA = 0;
 constexpr int kPosition = 2;  // the row edited
 
-QByteArray bytesOf(const MemoryImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
 std::vector<ChannelRecord> channelsOf(const DocumentState& doc) {
     return {doc.ChannelList.begin(), doc.ChannelList.begin() + doc.WorkDoc.ChannelCount};
 }
@@ -41,8 +26,6 @@ std::vector<ChannelRecord> channelsOf(const DocumentState& doc) {
 
 class ChannelRadioRoundTripTest : public QObject {
     Q_OBJECT
-
-    QString stage_ = qEnvironmentVariable("K7X_STAGE");
 
 private slots:
     // Modes 1 and 2 take a typed frequency in the grid; mode 0, whose country channels have
@@ -56,12 +39,9 @@ private slots:
     void editsMadeInTheWindowsAreWhatTheRadioGets() {
         QFETCH(int, mode);
         const int kMode = mode;
-        const QString radioProgram = stage_ + QStringLiteral("/V100/korvan7x-radio");
-        const QString cli = stage_ + QStringLiteral("/V100/korvan7x-cli");
-        if (!QFile::exists(radioProgram) || !QFile::exists(cli)) QSKIP("programs not staged");
-
-        std::unique_ptr<TransferController> radio;  // outlives the rig's main window
         ChannelTestRig rig(kMode);
+        SimulatedRadio radio(rig);
+        if (!radio.staged()) QSKIP("programs not staged");
         const int channelNo = GroupStart(kGroupA, kMode) + kPosition;
 
         // The radio's channels: a new document's, with the edited row in use.
@@ -73,36 +53,12 @@ private slots:
         SetChannelField(onRadio, kColTsq, "0", radioDoc);
         SetChannelField(onRadio, kColRdct, "0", radioDoc);
         SetChannelField(onRadio, kColTdct, "0", radioDoc);
-        PackImage(radioDoc);
-        QVERIFY(writeFile(rig.path(QStringLiteral("radio.bin")), bytesOf(radioDoc.MemImage)));
-
-        const QString link = rig.path(QStringLiteral("radio-link"));
-        QProcess sim;
-        sim.start(radioProgram,
-                  {QStringLiteral("--link"), link, QStringLiteral("--mode"), QString::number(kMode),
-                   QStringLiteral("--image"), rig.path(QStringLiteral("radio.bin"))});
-        QVERIFY(sim.waitForStarted(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link), 5000);
-        QVERIFY(writeFile(QString::fromStdString(rig.settings.SetupFilePath),
-                          "[language]\r\ncomPort=1\r\n[ports]\r\nCOM1=" + link.toUtf8() + "\r\n"));
-        rig.settings.ComPortNo = 1;
-
-        radio = std::make_unique<TransferController>(
-            TransferControllerServices{rig.settings, rig.doc, rig.prompts(), {}, {}, {}});
-        MainWindowServices services{rig.settings,        rig.doc,      rig.prompts(),
-                                    rig.files,           rig.children, radio.get(),
-                                    &rig.placementStore, {},           {}};
-        services.shutdownDuties = [] {};
-        services.launchVersion = [](const std::string&) { return false; };
-        rig.window = std::make_unique<frmMain>(std::move(services));
-        ConnectTransferController(*radio, *rig.window);
-        rig.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        radio.start(kMode, radioDoc);
+        if (QTest::currentTestFailed()) return;
 
         // Read: the grid comes back with the radio's channels.
-        QSignalSpy replaced(radio.get(), &TransferController::documentReplaced);
-        rig.window->findChild<QAction*>(QStringLiteral("mnuReadFromRadio"))->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), 1, 60000);
+        radio.read();
+        if (QTest::currentTestFailed()) return;
         DocumentState expected = rig.doc;  // what the radio holds, as the program reads it
         QVERIFY(FindChannel(expected, channelNo) >= 0);
 
@@ -161,34 +117,17 @@ private slots:
         QVERIFY(channelsOf(rig.doc) == channelsOf(expected));
 
         // Write, then read the radio afresh with the command line.
-        QSignalSpy ended(radio.get(), &TransferController::transferEnded);
-        rig.window->findChild<QAction*>(QStringLiteral("mnuWriteToRadio"))->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
-        QVERIFY(radio->lastOutcome().completed);
-
-        QProcess read;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), rig.path(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), rig.path(QStringLiteral("home/.config")));
-        read.setProcessEnvironment(env);
-        const QString out = rig.path(QStringLiteral("after.dat"));
-        read.start(cli, {QStringLiteral("read"), QStringLiteral("--port"), link,
-                         QStringLiteral("-o"), out});
-        QVERIFY(read.waitForFinished(60000));
-        QVERIFY2(read.exitCode() == 0, read.readAllStandardError().constData());
-
+        radio.write();
+        if (QTest::currentTestFailed()) return;
         DocumentState after;
-        QCOMPARE(OpenFile(after, out.toStdString(), rig.settings.Versions, rig.prompts(), {}),
-                 OpenResult::Opened);
+        radio.readWithCli(after);
+        if (QTest::currentTestFailed()) return;
         QVERIFY(channelsOf(after) == channelsOf(expected));
         PackImage(after);
         PackImage(expected);
-        QCOMPARE(bytesOf(after.MemImage), bytesOf(expected.MemImage));
-        QVERIFY(bytesOf(after.MemImage) != bytesOf(radioDoc.MemImage));
-
-        rig.window.reset();
-        sim.terminate();
-        if (!sim.waitForFinished(5000)) sim.kill();
+        PackImage(radioDoc);
+        QCOMPARE(BytesOf(after.MemImage), BytesOf(expected.MemImage));
+        QVERIFY(BytesOf(after.MemImage) != BytesOf(radioDoc.MemImage));
     }
 };
 
