@@ -421,6 +421,12 @@ void FrmCHInfoEdit::EnablePub(bool enable) {
     Text2->setEnabled(enable);
 }
 
+void FrmCHInfoEdit::DocumentRestored() {
+    ShowDtmfLists();
+    ShowRB();
+    SetGridEditData(false);
+}
+
 void FrmCHInfoEdit::ShowRB() {
     const int index = shownChannelIndex();
     if (index < 0) return;

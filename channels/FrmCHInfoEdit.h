@@ -31,6 +31,8 @@ public:
     // document); false when the window's own lists moved and the grid is to follow.
     void SetGridEditData(bool gridChange);
     void SetGridEditData() override { SetGridEditData(true); }
+    // Undo or redo: the lists that follow the codes and tone tips, then the channel.
+    void DocumentRestored() override;
     // Refills the position list with 1 .. size of the group; nothing is selected afterwards.
     void ChangShowCHs(int group);
     // Enables or disables the rows that Public locks.

@@ -279,6 +279,12 @@ void frmCommChInfo::ReshowByCh() {
     panel_->ReshowByCh(shownGroup());
 }
 
+void frmCommChInfo::DocumentRestored() {
+    SetEditDisable();
+    showAllRows();
+    ReshowByCh();
+}
+
 void frmCommChInfo::SetEditDisable() {
     editors_->SetEditDisable();
 }

@@ -30,6 +30,8 @@ public:
     void reShowGrid(int channelNo) override;
     // Refills the group settings panel from the document.
     void ReshowByCh() override;
+    // Undo or redo: every row and the group panel afresh.
+    void DocumentRestored() override;
     // Hides every in-cell editor.
     void SetEditDisable();
     // Selects the group EditGroup and mirrors it in the country selectors.

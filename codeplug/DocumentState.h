@@ -33,6 +33,7 @@ struct DocumentListener {
     virtual void ShowRB() {}                       // tone tip references were re-validated
     virtual void ShowRBOpt() {}
     virtual void ShowDtmfLists() {}  // the defined DTMF codes changed
+    virtual void DocumentRestored() {}  // undo or redo put the document back: show it afresh
 };
 
 struct DocumentState {

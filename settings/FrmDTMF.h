@@ -25,6 +25,8 @@ public:
     explicit FrmDTMF(const SettingsWindowServices& services, QWidget* parent = nullptr);
     ~FrmDTMF() override;
 
+    void DocumentRestored() override { showRecord(); }
+
 private:
     // Building the window.
     QWidget* buildSettingsTab();

@@ -153,6 +153,12 @@ void FrmKey::showValues() {
                      keys.KeyFunction[static_cast<std::size_t>(key)] - 1);
 }
 
+void FrmKey::DocumentRestored() {
+    loading_ = true;
+    showValues();
+    loading_ = false;
+}
+
 void FrmKey::Combo1_Click(int key) {
     const int position = Combo1[static_cast<std::size_t>(key)]->currentIndex();
     if (loading_ || position < 0) return;

@@ -23,6 +23,8 @@ public:
     explicit FrmKey(const SettingsWindowServices& services, QWidget* parent = nullptr);
     ~FrmKey() override;
 
+    void DocumentRestored() override;
+
     // The functions a key can have, in the order of the lists (stored as position + 1).
     static const QStringList& KeyFunctionNames();
 

@@ -298,6 +298,13 @@ void FrmOptFeatures::fillLists() {
 
 // ---- showing ----
 
+void FrmOptFeatures::DocumentRestored() {
+    // The roger-beep and DTMF lists follow the tone tips and codes, which may have changed.
+    ShowRBOpt();
+    ShowDtmfLists();
+    showValues();
+}
+
 void FrmOptFeatures::showValues() {
     const LoadingScope loading(loading_);
     OptionRecord options = s_.doc.WorkDoc.Options;

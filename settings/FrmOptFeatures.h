@@ -27,6 +27,8 @@ public:
     explicit FrmOptFeatures(const SettingsWindowServices& services, QWidget* parent = nullptr);
     ~FrmOptFeatures() override;
 
+    void DocumentRestored() override;
+
     // Stores one control into the records: 0-16 a setting list, 101-113 a common channel list,
     // 200 the offset, 300 the ratio check box.
     void SaveOptFeat(int id);

@@ -256,6 +256,11 @@ void FrmToneTips::ShowTip() {
     Picture1->showTip(shown);
 }
 
+void FrmToneTips::DocumentRestored() {
+    StopRoutine();
+    ShowTip();
+}
+
 void FrmToneTips::showPitch(int step) {
     // The pitch list shows the text the lookup list holds at the stored pitch; a pitch below
     // the list's lowest entry has no such text and shows as a rest, stored as it is.

@@ -27,6 +27,9 @@ public:
     explicit FrmToneTips(const SettingsWindowServices& services, QWidget* parent = nullptr);
     ~FrmToneTips() override;
 
+    // Stops a playing, then shows the tip as the document now holds it.
+    void DocumentRestored() override;
+
     // The tip shown, 1..8.
     int CurrentTip() const { return currentTip_; }
 

@@ -46,6 +46,7 @@ void ConnectTransferController(TransferController& controller, frmMain& main) {
     QObject::connect(&controller, &TransferController::closeChildWindowsRequested, &main,
                      [&main] { main.CloseCurAllWindows(); });
     QObject::connect(&controller, &TransferController::documentReplaced, &main, [&main] {
+        main.history().reset();  // what the radio holds is a fresh start
         main.ShowMainTxt();
         main.Change_Language();
         main.ShowChildWindow(kChannelGridWindow);

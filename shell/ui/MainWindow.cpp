@@ -20,6 +20,8 @@
 #include "shell/ui/AboutDialog.h"
 #include "shell/ui/Background.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/ChangeLabels.h"
+#include "shell/ui/HistoryActions.h"
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
 #include "shell/ui/NavigationPane.h"
@@ -55,6 +57,12 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     LoadTree();
     LoadNewDoc2();
     ShowCHInfo(false);
+
+    history_ = std::make_unique<DocumentHistory>(s_.doc, s_.prompts);
+    history_->watchInput();
+    historyActions_ =
+        new HistoryActions(*this, *menus_.value(QStringLiteral("mnuEdit")), *history_, s_.prompts);
+    connect(history_.get(), &DocumentHistory::restored, this, &frmMain::documentRestored);
 }
 
 frmMain::~frmMain() = default;
@@ -127,7 +135,11 @@ void frmMain::connectCommands() {
     on("mnuLanguage", [this] { mnuLanguage_Click(); });
     on("MnuInit", [this] { mnuInit_Click(); });
     on("mnuTreeView", [this] { mnuTreeView_Click(); });
-    on("mnuViewToolbar", [this] { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); });
+    on("mnuViewToolbar", [this] {
+        const bool show = action("mnuViewToolbar")->isChecked();
+        tbToolBar->setVisible(show);
+        if (historyActions_) historyActions_->toolBar().setVisible(show);
+    });
     on("mnuViewStatusBar",
        [this] { sbStatusBar->setVisible(action("mnuViewStatusBar")->isChecked()); });
     on("mnuWindowCascade", [this] { arrangeCascade(); });
@@ -195,8 +207,14 @@ void frmMain::mnuInit_Click() {
 }
 
 void frmMain::mnuModelInfo_Click() {
+    // The mode change and the new document it brings are one step of the history.
     FrmModelInfo dialog(
-        s_.doc, s_.prompts, [this] { LoadNewDoc(); }, this);
+        s_.doc, s_.prompts,
+        [this] {
+            history_->hold();
+            LoadNewDoc();
+        },
+        this);
     dialog.exec();
 }
 
@@ -297,13 +315,30 @@ void frmMain::NewDocTimer_Timer() {
     LoadNewDoc2();
     arrangeCascade();
     s_.settings.InitialiseSettingsRequest = false;
+    if (history_->held())
+        history_->release(ChangeLabel({ChangeSubject::Kind::CountryMode}, s_.doc.CurrentCountryMode,
+                                      s_.prompts));
+    else
+        history_->reset();
 }
 
 void frmMain::documentOpened() {
+    history_->reset();
     ShowChildWindow(kChannelGridWindow);
     ShowMainTxt();
     Change_Language();
     arrangeCascade();
+}
+
+void frmMain::documentRestored(bool modeChanged) {
+    if (modeChanged) {
+        // The windows were built for the other mode's groups and band.
+        CloseCurAllWindows();
+        SetCaptions();
+        ShowChildWindow(kChannelGridWindow);
+        arrangeCascade();
+    }
+    ShowMainTxt();
 }
 
 void frmMain::documentKept() {

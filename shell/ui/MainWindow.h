@@ -14,6 +14,7 @@
 #include "shell/AppSettings.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/DocumentCommands.h"
+#include "shell/ui/DocumentHistory.h"
 #include "shell/ui/FileChooser.h"
 #include "shell/ui/RadioCommands.h"
 
@@ -26,6 +27,7 @@ class QToolBar;
 
 namespace k7x {
 
+class HistoryActions;
 class NavigationPane;
 class WindowPlacementStore;
 
@@ -77,6 +79,7 @@ public:
     void setTransferRunning(bool running);
 
     DocumentCommands& documentCommands() { return *commands_; }
+    DocumentHistory& history() { return *history_; }
     NavigationPane& navigationPane() { return *Picture1; }
     QMdiArea& mdiArea() { return *mdi_; }
     QTimer& newDocTimer() { return NewDocTimer; }
@@ -117,11 +120,15 @@ private:
     void mnuHelpAbout_Click();
     void mnuTreeView_Click();
     void hideNavigationPane();
+    // Undo or redo put the document back.
+    void documentRestored(bool modeChanged);
     // Runs a command and ends it quietly should it fail.
     void runCommand(const std::function<void()>& command);
 
     MainWindowServices s_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<DocumentHistory> history_;
+    HistoryActions* historyActions_ = nullptr;
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;

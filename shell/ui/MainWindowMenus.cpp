@@ -11,6 +11,7 @@
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/HistoryActions.h"
 
 namespace k7x {
 
@@ -208,6 +209,7 @@ void frmMain::SetCaptions() {
                                                s_.doc.BandText + "]"));
     ShowMainTxt();
     LoadBKPic();
+    if (historyActions_) historyActions_->applyTexts();
 
     for (const MenuDef& def : kMenus) {
         menus_.value(QString::fromLatin1(def.name))->setTitle(LangText(s_.prompts, def.text));

@@ -1,0 +1,69 @@
+#include "shell/ui/ChangeLabels.h"
+
+#include "codeplug/ChannelList.h"
+#include "codeplug/Groups.h"
+#include "shell/ui/Captions.h"
+
+namespace k7x {
+
+namespace {
+
+constexpr int kTextFieldOfChannel = 10904;  // "%1 of channel %2"
+constexpr int kTextChannel = 10905;         // "channel %1"
+constexpr int kTextChannels = 10906;        // "%1 channels"
+constexpr int kTextOptions = 10907;
+constexpr int kTextCommonSettings = 10908;
+constexpr int kTextKeys = 10909;
+constexpr int kTextDtmfSettings = 10910;
+constexpr int kTextDtmfCode = 10911;  // "DTMF code %1"
+constexpr int kTextToneTip = 10912;   // "tone tip %1"
+constexpr int kTextGroups = 10913;
+constexpr int kTextCountryMode = 10914;
+constexpr int kTextToneTips = 10915;
+constexpr int kTextFirstField = 10916;  // + column - 1: the field names of columns 1..18
+
+}  // namespace
+
+QString ChannelPlaceName(int channelNo, int mode) {
+    const int group = GroupOfChannel(channelNo, mode);
+    if (group < 0) return QString::number(channelNo);
+    const QString name = QString::fromStdString(GroupName(group, mode));
+    if (GroupSize(group, mode) <= 1) return name;
+    return name + QLatin1Char(' ') + QString::number(channelNo - GroupStart(group, mode));
+}
+
+QString ChangeLabel(const ChangeSubject& s, int mode, const Prompts& prompts) {
+    using Kind = ChangeSubject::Kind;
+    const auto text = [&prompts](int n) { return LangText(prompts, n); };
+    switch (s.kind) {
+        case Kind::Nothing:
+            return {};
+        case Kind::ChannelField:
+            return text(kTextFieldOfChannel)
+                .arg(text(kTextFirstField + s.column - kColFrequency),
+                     ChannelPlaceName(s.channelNo, mode));
+        case Kind::Channel:
+            return text(kTextChannel).arg(ChannelPlaceName(s.channelNo, mode));
+        case Kind::Channels:
+            return text(kTextChannels).arg(s.count);
+        case Kind::DtmfCode:
+            return text(kTextDtmfCode).arg(s.number);
+        case Kind::DtmfSettings:
+            return text(kTextDtmfSettings);
+        case Kind::ToneTip:
+            return s.number > 0 ? text(kTextToneTip).arg(s.number) : text(kTextToneTips);
+        case Kind::Keys:
+            return text(kTextKeys);
+        case Kind::CommonSettings:
+            return text(kTextCommonSettings);
+        case Kind::Options:
+            return text(kTextOptions);
+        case Kind::Groups:
+            return text(kTextGroups);
+        case Kind::CountryMode:
+            return text(kTextCountryMode);
+    }
+    return {};
+}
+
+}  // namespace k7x

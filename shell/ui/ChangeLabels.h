@@ -1,0 +1,21 @@
+// The names of undo steps in the user's language: "frequency of channel A 12".
+#pragma once
+
+#include <QString>
+
+#include "codeplug/ChangeSubject.h"
+#include "codeplug/Prompts.h"
+
+namespace k7x {
+
+inline constexpr int kTextUndo = 10900;
+inline constexpr int kTextRedo = 10901;
+inline constexpr int kTextUndoWhat = 10902;  // "Undo: %1"
+inline constexpr int kTextRedoWhat = 10903;  // "Redo: %1"
+
+// A channel as the grid shows its place: group and position ("A 12", "MEM 3", "VFO").
+QString ChannelPlaceName(int channelNo, int mode);
+// The step's name; empty for a change that names nothing.
+QString ChangeLabel(const ChangeSubject& subject, int mode, const Prompts& prompts);
+
+}  // namespace k7x
