@@ -24,6 +24,18 @@ constexpr int kTextFirstField = 10916;  // + column - 1: the field names of colu
 
 }  // namespace
 
+QString FillIn(const QString& pattern, const QStringList& values) {
+    QString out = pattern;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QString mark = QLatin1Char('%') + QString::number(i + 1);
+        if (out.contains(mark))
+            out.replace(mark, values[i]);
+        else
+            out += QLatin1Char(' ') + values[i];
+    }
+    return out;
+}
+
 QString ChannelPlaceName(int channelNo, int mode) {
     const int group = GroupOfChannel(channelNo, mode);
     if (group < 0) return QString::number(channelNo);
@@ -39,19 +51,20 @@ QString ChangeLabel(const ChangeSubject& s, int mode, const Prompts& prompts) {
         case Kind::Nothing:
             return {};
         case Kind::ChannelField:
-            return text(kTextFieldOfChannel)
-                .arg(text(kTextFirstField + s.column - kColFrequency),
-                     ChannelPlaceName(s.channelNo, mode));
+            return FillIn(text(kTextFieldOfChannel),
+                          {text(kTextFirstField + s.column - kColFrequency),
+                           ChannelPlaceName(s.channelNo, mode)});
         case Kind::Channel:
-            return text(kTextChannel).arg(ChannelPlaceName(s.channelNo, mode));
+            return FillIn(text(kTextChannel), {ChannelPlaceName(s.channelNo, mode)});
         case Kind::Channels:
-            return text(kTextChannels).arg(s.count);
+            return FillIn(text(kTextChannels), {QString::number(s.count)});
         case Kind::DtmfCode:
-            return text(kTextDtmfCode).arg(s.number);
+            return FillIn(text(kTextDtmfCode), {QString::number(s.number)});
         case Kind::DtmfSettings:
             return text(kTextDtmfSettings);
         case Kind::ToneTip:
-            return s.number > 0 ? text(kTextToneTip).arg(s.number) : text(kTextToneTips);
+            return s.number > 0 ? FillIn(text(kTextToneTip), {QString::number(s.number)})
+                                : text(kTextToneTips);
         case Kind::Keys:
             return text(kTextKeys);
         case Kind::CommonSettings:

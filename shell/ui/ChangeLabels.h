@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "codeplug/ChangeSubject.h"
 #include "codeplug/Prompts.h"
@@ -13,6 +14,9 @@ inline constexpr int kTextRedo = 10901;
 inline constexpr int kTextUndoWhat = 10902;  // "Undo: %1"
 inline constexpr int kTextRedoWhat = 10903;  // "Redo: %1"
 
+// Puts values in for %1, %2, ...; a value whose mark the text lacks (an edited language
+// file) is added at the end rather than lost.
+QString FillIn(const QString& pattern, const QStringList& values);
 // A channel as the grid shows its place: group and position ("A 12", "MEM 3", "VFO").
 QString ChannelPlaceName(int channelNo, int mode);
 // The step's name; empty for a change that names nothing.

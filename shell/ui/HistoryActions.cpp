@@ -55,7 +55,7 @@ HistoryActions::HistoryActions(QMainWindow& window, QMenu& editMenu, DocumentHis
 void HistoryActions::applyTexts() {
     const QUndoStack& stack = history_.stack();
     const auto name = [this](int plain, int what, bool can, const QString& step) {
-        return can ? LangText(prompts_, what).arg(step) : LangText(prompts_, plain);
+        return can ? FillIn(LangText(prompts_, what), {step}) : LangText(prompts_, plain);
     };
     undo_->setText(name(kTextUndo, kTextUndoWhat, stack.canUndo(), stack.undoText()));
     redo_->setText(name(kTextRedo, kTextRedoWhat, stack.canRedo(), stack.redoText()));
