@@ -204,11 +204,11 @@ std::vector<int> ValidPositions(std::vector<int> positions, int size) {
 
 }  // namespace
 
-std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& slots,
+std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& copied,
                                          const DocumentState& doc, Prompts& prompts) {
     std::vector<PasteRow> rows;
-    rows.reserve(slots.size());
-    for (const ChannelSlot& slot : slots) {
+    rows.reserve(copied.size());
+    for (const ChannelSlot& slot : copied) {
         PasteRow row{slot, {}, {}};
         if (slot) row.frequency = StoredToDisplay(slot->Frequency.raw(), doc, prompts);
         rows.push_back(std::move(row));

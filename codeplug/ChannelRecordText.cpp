@@ -79,10 +79,10 @@ std::optional<ChannelRecord> ReadRecord(std::string_view line) {
 
 }  // namespace
 
-std::string ChannelSlotsToText(const std::vector<ChannelSlot>& slots) {
+std::string ChannelSlotsToText(const std::vector<ChannelSlot>& copied) {
     std::string out(kFirstLine);
     out += '\n';
-    for (const ChannelSlot& slot : slots) {
+    for (const ChannelSlot& slot : copied) {
         if (!slot) {
             out += kEmptySlot;
         } else {
@@ -98,17 +98,17 @@ std::optional<std::vector<ChannelSlot>> TextToChannelSlots(std::string_view text
     std::vector<std::string_view> lines = Split(text, '\n');
     if (lines.empty() || lines.front() != kFirstLine) return std::nullopt;
     if (!lines.back().empty()) return std::nullopt;  // cut short
-    std::vector<ChannelSlot> slots;
+    std::vector<ChannelSlot> copied;
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
         if (lines[i] == kEmptySlot) {
-            slots.emplace_back();
+            copied.emplace_back();
             continue;
         }
         std::optional<ChannelRecord> ch = ReadRecord(lines[i]);
         if (!ch) return std::nullopt;
-        slots.emplace_back(*ch);
+        copied.emplace_back(*ch);
     }
-    return slots;
+    return copied;
 }
 
 }  // namespace k7x

@@ -14,7 +14,7 @@ namespace k7x {
 // A position of a group as copied: its channel, or none.
 using ChannelSlot = std::optional<ChannelRecord>;
 
-std::string ChannelSlotsToText(const std::vector<ChannelSlot>& slots);
+std::string ChannelSlotsToText(const std::vector<ChannelSlot>& copied);
 // nullopt when the text is not one ChannelSlotsToText wrote (or was damaged on the way).
 std::optional<std::vector<ChannelSlot>> TextToChannelSlots(std::string_view text);
 

@@ -13,13 +13,17 @@ namespace k7x::test {
 class ChannelTestRig : public ShellTestRig {
 public:
     explicit ChannelTestRig(int countryMode = 1, bool withLanguageFiles = false)
-        : ShellTestRig(withLanguageFiles), services{doc, prompts(), settings, state, {}, {}} {
+        : ShellTestRig(withLanguageFiles), services{doc, prompts(), settings, state, {}, {}, {}, {}} {
         doc.CurrentCountryMode = countryMode;
         services.showWindow = [this](const QString& name) { return main().ShowChildWindow(name); };
         services.showChannelCommands = [this](bool show) {
             ++channelCommandCalls;
             channelCommandsShown = show;
         };
+        services.mainAction = [this](const QString& name) {
+            return main().findChild<QAction*>(name);
+        };
+        services.changeMade = [this](const std::string& label) { changes.push_back(label); };
         RegisterChannelWindows(children, services);
     }
     // The windows use the services while they close, so the main window goes first.
@@ -36,6 +40,7 @@ public:
     ChannelWindowServices services;
     int channelCommandCalls = 0;
     bool channelCommandsShown = false;
+    std::vector<std::string> changes;  // the labels of changeMade, in order
 };
 
 }  // namespace k7x::test
