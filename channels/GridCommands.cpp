@@ -71,7 +71,8 @@ void GridCommands::connectActions() {
             QAction* action = s_.mainAction(QString::fromLatin1(name));
             if (!action) continue;
             actions_.emplace_back(action);
-            connect(action, &QAction::triggered, this, [this, command = c.command] { run(command); });
+            connect(action, &QAction::triggered, this,
+                    [this, command = c.command] { run(command); });
         }
     }
 }
@@ -134,7 +135,7 @@ void GridCommands::copy() {
     for (std::size_t i = 0; i < copied.size(); ++i) {
         const int channelNo = GroupStart(group, s_.doc.CurrentCountryMode) + positions[i];
         rows.push_back(copied[i] ? ChannelToRow(*copied[i], s_.doc, s_.prompts)
-                                : EmptyPositionRow(channelNo, s_.doc));
+                                 : EmptyPositionRow(channelNo, s_.doc));
     }
     auto* mime = new QMimeData;
     mime->setData(QString::fromLatin1(kClipboardFormat),
@@ -147,8 +148,8 @@ void GridCommands::paste() {
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     std::optional<std::vector<PasteRow>> rows;
     if (mime && mime->hasFormat(QString::fromLatin1(kClipboardFormat))) {
-        const std::optional<std::vector<ChannelSlot>> copied = TextToChannelSlots(
-            mime->data(QString::fromLatin1(kClipboardFormat)).toStdString());
+        const std::optional<std::vector<ChannelSlot>> copied =
+            TextToChannelSlots(mime->data(QString::fromLatin1(kClipboardFormat)).toStdString());
         if (copied) rows = PasteRowsFromSlots(*copied, s_.doc, s_.prompts);
     }
     if (!rows && mime && mime->hasText())
@@ -185,8 +186,7 @@ void GridCommands::insert() {
     const int position = selected.front();
     const ChannelCommandResult result =
         change([&] { return InsertPosition(s_.doc, group, position); });
-    const QString groupName =
-        QString::fromStdString(GroupName(group, s_.doc.CurrentCountryMode));
+    const QString groupName = QString::fromStdString(GroupName(group, s_.doc.CurrentCountryMode));
     if (result.groupFull) {
         warn(text(kTextGroupFull).arg(groupName));
         return;

@@ -14,9 +14,9 @@ namespace {
 // The attribute columns in the order they are set: AM_FM after Tx_Power, so that AM keeps
 // its power within the two levels it allows.
 constexpr std::array<int, 17> kAttributeColumns = {
-    kColPublic,  kColDup,     kColOffset,  kColTsq,     kColScan,     kColHiCut,
-    kColBusy,    kColNb,      kColAddSub5K, kColTxPower, kColRbTone,  kColDtmfBot,
-    kColDtmfEot, kColDtmfCall, kColRdct,   kColTdct,    kColAmFm};
+    kColPublic,  kColDup,      kColOffset,   kColTsq,     kColScan,   kColHiCut,
+    kColBusy,    kColNb,       kColAddSub5K, kColTxPower, kColRbTone, kColDtmfBot,
+    kColDtmfEot, kColDtmfCall, kColRdct,     kColTdct,    kColAmFm};
 
 // Counts the messages of a check instead of showing them: a row whose frequency draws a
 // warning is refused as a whole, and the refusals are reported together.
@@ -75,7 +75,9 @@ public:
     int size() const { return size_; }
     int group() const { return group_; }
     bool attributesOnly() const { return attributesOnly_; }
-    bool hadChannel(int position) const { return hadChannel_[static_cast<std::size_t>(position - 1)]; }
+    bool hadChannel(int position) const {
+        return hadChannel_[static_cast<std::size_t>(position - 1)];
+    }
     ChannelSlot& slot(int position) { return slots[static_cast<std::size_t>(position - 1)]; }
     int channelNo(int position) const { return start_ + position; }
 
@@ -129,7 +131,8 @@ private:
     void storeChannels() {
         std::vector<int> places;
         for (int p = 1; p <= size_; ++p)
-            if (const int index = FindChannel(doc_, channelNo(p)); index >= 0) places.push_back(index);
+            if (const int index = FindChannel(doc_, channelNo(p)); index >= 0)
+                places.push_back(index);
         std::sort(places.begin(), places.end());
         std::size_t used = 0;
         for (int p = 1; p <= size_; ++p) {
@@ -276,8 +279,8 @@ ChannelCommandResult InsertPosition(DocumentState& doc, int group, int position)
     // The last position's channel would be pushed out of the group. In mode 0 its frequency
     // stays; only attributes other than a new channel's would be lost.
     const ChannelSlot& last = edit.slot(size);
-    result.groupFull = last && (!edit.attributesOnly() ||
-                                !SameAttributes(*last, edit.defaults(size)));
+    result.groupFull =
+        last && (!edit.attributesOnly() || !SameAttributes(*last, edit.defaults(size)));
     if (result.groupFull) return result;
     edit.slots.insert(edit.slots.begin() + (position - 1), ChannelSlot{});
     edit.slots.pop_back();

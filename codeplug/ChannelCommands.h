@@ -21,8 +21,8 @@ namespace k7x {
 
 // One row to paste.
 struct PasteRow {
-    ChannelSlot channel;    // none: the position is to be left empty
-    std::string frequency;  // MHz; with a row read from text, what it said
+    ChannelSlot channel;                      // none: the position is to be left empty
+    std::string frequency;                    // MHz; with a row read from text, what it said
     std::vector<ChannelRowProblem> problems;  // values the row could not give
 };
 
@@ -39,11 +39,11 @@ struct RefusedRow {
 };
 
 struct ChannelCommandResult {
-    bool changed = false;         // the document differs from before
-    int count = 0;                // positions the command acted on
-    int pastEnd = 0;              // paste: rows that would run past the group's end
-    bool groupFull = false;       // insert: refused, the last position holds a channel
-    std::vector<int> keptFrequency;  // channel numbers whose channel could not be removed
+    bool changed = false;             // the document differs from before
+    int count = 0;                    // positions the command acted on
+    int pastEnd = 0;                  // paste: rows that would run past the group's end
+    bool groupFull = false;           // insert: refused, the last position holds a channel
+    std::vector<int> keptFrequency;   // channel numbers whose channel could not be removed
     std::vector<RefusedRow> refused;  // paste: rows not taken
 };
 

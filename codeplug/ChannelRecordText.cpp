@@ -14,12 +14,12 @@ constexpr std::string_view kEmptySlot = "-";
 
 // The integer fields in record order.
 constexpr std::array<Int ChannelRecord::*, 19> kIntFields = {
-    &ChannelRecord::ChannelNo, &ChannelRecord::IsEmpty,   &ChannelRecord::Scan,
-    &ChannelRecord::OffSetFre, &ChannelRecord::RDCT,      &ChannelRecord::TDCT,
-    &ChannelRecord::DUP,       &ChannelRecord::HI_CUT,    &ChannelRecord::BUSY,
+    &ChannelRecord::ChannelNo, &ChannelRecord::IsEmpty,    &ChannelRecord::Scan,
+    &ChannelRecord::OffSetFre, &ChannelRecord::RDCT,       &ChannelRecord::TDCT,
+    &ChannelRecord::DUP,       &ChannelRecord::HI_CUT,     &ChannelRecord::BUSY,
     &ChannelRecord::NB,        &ChannelRecord::Add_Sub_5K, &ChannelRecord::AM_FM,
-    &ChannelRecord::Tx_Power,  &ChannelRecord::Public,    &ChannelRecord::RBTone,
-    &ChannelRecord::DTMF_BOT,  &ChannelRecord::DTMF_EOT,  &ChannelRecord::DTMF_Call,
+    &ChannelRecord::Tx_Power,  &ChannelRecord::Public,     &ChannelRecord::RBTone,
+    &ChannelRecord::DTMF_BOT,  &ChannelRecord::DTMF_EOT,   &ChannelRecord::DTMF_Call,
     &ChannelRecord::TSQ,
 };
 
@@ -86,7 +86,8 @@ std::string ChannelSlotsToText(const std::vector<ChannelSlot>& copied) {
         if (!slot) {
             out += kEmptySlot;
         } else {
-            for (Int ChannelRecord::*field : kIntFields) out += std::to_string((*slot).*field) + ' ';
+            for (Int ChannelRecord::*field : kIntFields)
+                out += std::to_string((*slot).*field) + ' ';
             out += Hex(slot->Frequency.chars) + ' ' + Hex(slot->Reserved);
         }
         out += '\n';

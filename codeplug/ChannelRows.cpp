@@ -136,7 +136,9 @@ ToneColumns TonesOf(const ChannelRecord& ch) {
         t.tone = "DTCS";
         t.dtcs = t.rxDtcs = DcsText(ch.TDCT);
     } else {
-        auto part = [](ToneKind k) { return k == ToneKind::Ctcss ? "Tone" : k == ToneKind::Dcs ? "DTCS" : ""; };
+        auto part = [](ToneKind k) {
+            return k == ToneKind::Ctcss ? "Tone" : k == ToneKind::Dcs ? "DTCS" : "";
+        };
         t.tone = "Cross";
         t.cross = std::string(part(tx)) + "->" + part(rx);
         if (tx == ToneKind::Ctcss) t.rTone = CtcssText(ch.TDCT);
@@ -189,9 +191,8 @@ TextRow EmptyPositionRow(int channelNo, const DocumentState& doc) {
 TextRow ChannelToRow(const ChannelRecord& ch, const DocumentState& doc, Prompts& prompts) {
     const int mode = doc.CurrentCountryMode;
     TextRow row = EmptyPositionRow(ch.ChannelNo, doc);
-    std::string frequency = DisplayForGroup(ch.Frequency.raw(),
-                                            GroupHoldingChannel(ch.ChannelNo, mode), mode, doc,
-                                            prompts);
+    std::string frequency = DisplayForGroup(
+        ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode, doc, prompts);
     if (!frequency.empty()) frequency += '0';  // five decimals shown, six in the table
     row[kFrequency] = frequency;
     row[kDuplex] = ch.DUP >= 0 && ch.DUP < static_cast<int>(kDuplexTexts.size())
@@ -241,7 +242,9 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
     out.record.ChannelNo = 0;
     ChannelRecord& ch = out.record;
     auto get = [&](Column c) { return field(row, kChannelRowColumns[c]); };
-    auto problem = [&](Column c) { out.problems.push_back({std::string(kChannelRowColumns[c]), get(c)}); };
+    auto problem = [&](Column c) {
+        out.problems.push_back({std::string(kChannelRowColumns[c]), get(c)});
+    };
 
     if (const std::optional<double> n = ParseNumber(get(kLocation)); n && *n == std::floor(*n))
         out.location = static_cast<int>(*n);
@@ -275,7 +278,8 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
     } else if (tone == "Cross") {
         const std::string cross = get(kCrossMode);
         const std::size_t arrow = cross.find("->");
-        if (arrow == std::string::npos) problem(kCrossMode);
+        if (arrow == std::string::npos)
+            problem(kCrossMode);
         else {
             txPart = cross.substr(0, arrow);
             rxPart = cross.substr(arrow + 2);

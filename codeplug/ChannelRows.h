@@ -17,10 +17,9 @@
 namespace k7x {
 
 inline constexpr std::array<std::string_view, 21> kChannelRowColumns = {
-    "Location",     "Name",       "Frequency",  "Duplex",   "Offset",   "Tone",
-    "rToneFreq",    "cToneFreq",  "DtcsCode",   "DtcsPolarity", "RxDtcsCode", "CrossMode",
-    "Mode",         "TStep",      "Skip",       "Power",    "Comment",  "URCALL",
-    "RPT1CALL",     "RPT2CALL",   "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 // The header row: the column names in their order.
 TextRow ChannelRowHeaderNames();
