@@ -59,7 +59,6 @@ GridCommands::GridCommands(GridTable& table, const ChannelWindowServices& servic
       commitEdit_(std::move(commitEdit)) {
     table_.setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_.setSelectionBehavior(QAbstractItemView::SelectRows);
-    connectActions();
     connect(qApp, &QApplication::focusChanged, this, &GridCommands::updateEnabled);
     updateEnabled();
 }
@@ -78,6 +77,9 @@ void GridCommands::connectActions() {
 }
 
 void GridCommands::updateEnabled() {
+    // The main window may still be in the making when the grid opens: the actions are looked
+    // up once it is there.
+    if (actions_.empty()) connectActions();
     const bool enabled = table_.hasFocus();
     for (const QPointer<QAction>& action : actions_)
         if (action) action->setEnabled(enabled);

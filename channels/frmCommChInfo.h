@@ -78,7 +78,7 @@ private:
     std::unique_ptr<GridCellEditors> editors_;
     GroupPanel* panel_ = nullptr;
     GridCommands* commands_ = nullptr;  // owned by the table
-    QPointer<QMdiSubWindow> frame_;  // the frame whose activation is watched
+    QPointer<QMdiSubWindow> frame_;     // the frame whose activation is watched
     bool Loaded = false;
     bool Formatting = false;
 };

@@ -108,9 +108,8 @@ bool IsFmOnlyPosition(int group, int position, int mode) {
     constexpr int kGroupUK = 3;
     constexpr int kGroupDE = 6;
     constexpr int kFirstFmOnlyOfDE = 41;
-    return IsCountryMode(mode) &&
-           (group == kGroupCE || group == kGroupUK ||
-            (group == kGroupDE && position >= kFirstFmOnlyOfDE));
+    return IsCountryMode(mode) && (group == kGroupCE || group == kGroupUK ||
+                                   (group == kGroupDE && position >= kFirstFmOnlyOfDE));
 }
 
 int MemoryGroupCount(int mode) {
