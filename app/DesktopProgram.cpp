@@ -1,5 +1,7 @@
 #include "app/DesktopProgram.h"
 
+#include <QAction>
+
 #include "link/ui/MainWindowLink.h"
 #include "shell/LangTexts.h"
 #include "shell/StartUp.h"
@@ -36,12 +38,15 @@ void DesktopProgram::start() {
         [this] { return transfers_ ? transfers_->storedPassword() : std::string(); });
     RegisterRadioInfoWindow(children_, doc_, *prompts_, settings_);
     channelServices_ = std::make_unique<ChannelWindowServices>(
-        ChannelWindowServices{doc_, *prompts_, settings_, channelState_, {}, {}});
+        ChannelWindowServices{doc_, *prompts_, settings_, channelState_, {}, {}, {}, {}});
     channelServices_->showWindow = [this](const QString& name) {
         return main_ ? main_->ShowChildWindow(name) : nullptr;
     };
     channelServices_->showChannelCommands = [this](bool show) {
         if (main_) main_->ShowCHInfo(show);
+    };
+    channelServices_->mainAction = [this](const QString& name) -> QAction* {
+        return main_ ? main_->findChild<QAction*>(name) : nullptr;
     };
     RegisterChannelWindows(children_, *channelServices_);
     settingsServices_ = std::make_unique<SettingsWindowServices>(

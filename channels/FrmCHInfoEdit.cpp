@@ -459,7 +459,7 @@ void FrmCHInfoEdit::selectDtmfReferences(const ChannelRecord& ch) {
 }
 
 bool FrmCHInfoEdit::IsFixFM(int position, int group, int countryMode) {
-    return countryMode == 0 && (group == 1 || group == 3 || (group == 6 && position >= 41));
+    return IsFmOnlyPosition(group, position, countryMode);
 }
 
 // ---- user changes ----

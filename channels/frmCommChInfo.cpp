@@ -16,6 +16,7 @@
 #include "channels/FrmCHInfoEdit.h"
 #include "channels/GridCellEditors.h"
 #include "channels/GridColumns.h"
+#include "channels/GridCommands.h"
 #include "channels/GridTable.h"
 #include "channels/GroupLists.h"
 #include "channels/GroupPanel.h"
@@ -102,6 +103,8 @@ void frmCommChInfo::buildControls() {
 
     MSFlexGrid1 = new GridTable(this);
     editors_ = std::make_unique<GridCellEditors>(*MSFlexGrid1, s_.doc, s_.prompts);
+    commands_ = new GridCommands(
+        *MSFlexGrid1, s_, [this] { return shownGroup(); }, [this] { editors_->LeaveCellEdit(); });
 
     CommandCHInfoEdit = new QPushButton(this);
     CommandCHInfoEdit->setObjectName(QStringLiteral("CommandCHInfoEdit"));
@@ -354,10 +357,12 @@ void frmCommChInfo::watchActivation() {
     frame_ = sub;
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (!before.testFlag(Qt::WindowActive) || now.testFlag(Qt::WindowActive)) return;
-                // Deactivation: an open cell edit ends, the channel edit commands go.
-                editors_->LeaveCellEdit();
-                if (s_.showChannelCommands) s_.showChannelCommands(false);
+                const bool active = now.testFlag(Qt::WindowActive);
+                if (before.testFlag(Qt::WindowActive) == active) return;
+                // Deactivation ends an open cell edit. The channel edit commands are there
+                // while the grid is the active window.
+                if (!active) editors_->LeaveCellEdit();
+                if (s_.showChannelCommands) s_.showChannelCommands(active);
             });
 }
 
@@ -368,6 +373,7 @@ bool frmCommChInfo::event(QEvent* event) {
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
     ValidateControls();
+    if (s_.showChannelCommands) s_.showChannelCommands(false);
     if (s_.state.grid == this) s_.state.GridOpen = false;
     event->accept();
 }

@@ -17,6 +17,7 @@ namespace k7x {
 
 class CountrySelectors;
 class GridCellEditors;
+class GridCommands;
 class GridTable;
 class GroupPanel;
 
@@ -40,6 +41,8 @@ public:
     void EnterGridEdit();
     // Commits an open in-cell edit (before a transfer and when the window closes).
     Q_INVOKABLE void ValidateControls();
+    // The row commands: cut, copy, paste, insert, delete and move of the selected rows.
+    GridCommands& commands() { return *commands_; }
 
     QSize sizeHint() const override;
 
@@ -76,7 +79,8 @@ private:
     std::unique_ptr<CountrySelectors> countries_;
     std::unique_ptr<GridCellEditors> editors_;
     GroupPanel* panel_ = nullptr;
-    QPointer<QMdiSubWindow> frame_;  // the frame whose activation is watched
+    GridCommands* commands_ = nullptr;  // owned by the table
+    QPointer<QMdiSubWindow> frame_;     // the frame whose activation is watched
     bool Loaded = false;
     bool Formatting = false;
 };

@@ -13,15 +13,14 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Whether clearing the frequency may remove the channel: the VFO channel stays, a memory
-// channel stays while no other group holds one, and a MEM group keeps its last channel.
-bool MayRemove(const DocumentState& doc, int group, int mode, int channelNo) {
+}  // namespace
+
+bool MayRemoveChannel(const DocumentState& doc, int group, int channelNo) {
+    const int mode = doc.CurrentCountryMode;
     if (channelNo == kVfoChannel) return false;
     if (channelNo < kVfoChannel) return CountOtherMemory(doc, group, mode) > 0;
     return CountInGroup(doc, group, mode) > 1;
 }
-
-}  // namespace
 
 void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int position, int column,
                      std::string_view value) {
@@ -43,7 +42,7 @@ void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int positi
     if (index < 0) {
         if (isFrequency && !clearing) bookGroup = AddChannel(doc, channelNo, text);
     } else if (clearing) {
-        if (MayRemove(doc, group, mode, channelNo)) DeleteChannel(doc, index);
+        if (MayRemoveChannel(doc, group, channelNo)) DeleteChannel(doc, index);
     } else {
         ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(index)];
         if (!isFrequency || text != StoredToDisplay(ch.Frequency.raw(), doc, prompts))

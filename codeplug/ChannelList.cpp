@@ -83,9 +83,7 @@ int FindChannel(const DocumentState& doc, int channelNo) {
     return -1;
 }
 
-bool AddChannel(DocumentState& doc, int channelNo, std::string_view frequencyText) {
-    const int count = ListCount(doc);
-    if (count >= kChannelCapacity) return false;
+ChannelRecord NewChannel(int channelNo, std::string_view frequencyText, const DocumentState& doc) {
     ChannelRecord ch;  // all fields zero, Reserved zero
     ch.ChannelNo = ToInt16(channelNo);
     ch.IsEmpty = kFalse;
@@ -94,7 +92,13 @@ bool AddChannel(DocumentState& doc, int channelNo, std::string_view frequencyTex
     ch.OffSetFre = 100;
     ch.NB = 1;
     ch.Public = 1;
-    Entry(doc, count) = ch;
+    return ch;
+}
+
+bool AddChannel(DocumentState& doc, int channelNo, std::string_view frequencyText) {
+    const int count = ListCount(doc);
+    if (count >= kChannelCapacity) return false;
+    Entry(doc, count) = NewChannel(channelNo, frequencyText, doc);
     doc.WorkDoc.ChannelCount = static_cast<Int>(count + 1);
     return true;
 }

@@ -32,6 +32,8 @@ enum ChannelColumn : int {
 
 // List index of a channel number, or -1.
 int FindChannel(const DocumentState& doc, int channelNo);
+// A channel with the defaults of a new channel at that number and frequency (display text).
+ChannelRecord NewChannel(int channelNo, std::string_view frequencyText, const DocumentState& doc);
 // Appends a channel with the defaults of a new channel; false when the list is full.
 bool AddChannel(DocumentState& doc, int channelNo, std::string_view frequencyText);
 // Removes the entry at a list index, keeping the order of the rest.
@@ -54,6 +56,11 @@ void UpdateGroupBookkeeping(DocumentState& doc, int group);
 // When no memory group of the mode is enabled, enables the group of the first listed channel
 // that lies in one (the last enabled group cannot vanish).
 void EnsureEnabledGroup(DocumentState& doc);
+
+// Whether clearing the frequency of channelNo in group may remove the channel: the VFO
+// channel stays, a memory channel stays while no other group holds one, and a MEM group keeps
+// its last channel.
+bool MayRemoveChannel(const DocumentState& doc, int group, int channelNo);
 
 // The single entry point for editing a channel cell from the grid or the edit window.
 void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int position, int column,

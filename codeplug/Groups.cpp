@@ -103,6 +103,15 @@ bool IsMemGroup(int group, int mode) {
            (IsBandMode(mode) && group == kBandMemGroup);
 }
 
+bool IsFmOnlyPosition(int group, int position, int mode) {
+    constexpr int kGroupCE = 1;
+    constexpr int kGroupUK = 3;
+    constexpr int kGroupDE = 6;
+    constexpr int kFirstFmOnlyOfDE = 41;
+    return IsCountryMode(mode) && (group == kGroupCE || group == kGroupUK ||
+                                   (group == kGroupDE && position >= kFirstFmOnlyOfDE));
+}
+
 int MemoryGroupCount(int mode) {
     return IsCountryMode(mode) ? 8 : kLetterGroupCount;
 }

@@ -16,6 +16,9 @@ std::string GroupName(int group, int mode);
 // Group index of a channel number; -1 for a mode outside 0..2.
 int GroupOfChannel(int channelNo, int mode);
 bool IsMemGroup(int group, int mode);
+// The positions whose channel may only be FM: in mode 0 all of "CE" and "UK", and "DE" from
+// position 41 on.
+bool IsFmOnlyPosition(int group, int position, int mode);
 // Number of memory groups that can be enabled: 8 in mode 0, 10 otherwise.
 int MemoryGroupCount(int mode);
 // Number of group indices with a name: 9 in mode 0, 12 otherwise.

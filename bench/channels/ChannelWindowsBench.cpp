@@ -4,9 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QTimer>
 
 #include "ChannelTestRig.h"
+#include "channels/GridCommands.h"
 #include "codeplug/Groups.h"
 
 using namespace k7x;
@@ -88,6 +91,38 @@ void BM_CommittedCellEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CommittedCellEdit)->Unit(benchmark::kMicrosecond);
+
+// A paste of 80 channels into the 80 rows of "DE" from the program's own clipboard format:
+// every row read and checked, the group's settings kept, the grid and the edit window redrawn.
+void BM_PasteOf80Channels(benchmark::State& state) {
+    ChannelTestRig rig(0);
+    rig.main().show();  // starts on a new document: the channels come after it
+    FillEveryGroup(rig.doc);
+    frmCommChInfo* grid = rig.grid();
+    rig.state.EditGroup = kGroupDE;
+    grid->ChangeGroup();
+    rig.edit();
+    std::vector<int> positions(80);
+    for (int p = 1; p <= 80; ++p) positions[static_cast<std::size_t>(p - 1)] = p;
+    std::vector<ChannelSlot> copied = CopyPositions(rig.doc, kGroupDE, positions);
+    for (ChannelSlot& slot : copied) slot->DTMF_Call = 3;  // so that every paste changes them
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (ChannelSlot& slot : copied) slot->Scan = static_cast<Int>(round % 2);
+        ++round;
+        auto* mime = new QMimeData;
+        mime->setData(QString::fromLatin1(GridCommands::kClipboardFormat),
+                      QByteArray::fromStdString(ChannelSlotsToText(copied)));
+        QApplication::clipboard()->setMimeData(mime);
+        state.ResumeTiming();
+        grid->commands().run(GridCommands::Command::Paste);
+        QCoreApplication::processEvents();  // the grid paints
+    }
+    if (!rig.prompts().shown.empty() || rig.changes.size() != static_cast<std::size_t>(round))
+        state.SkipWithError("the paste did not take every row");
+}
+BENCHMARK(BM_PasteOf80Channels)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

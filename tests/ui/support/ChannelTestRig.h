@@ -2,6 +2,10 @@
 // country mode.
 #pragma once
 
+#include <QAction>
+#include <string>
+#include <vector>
+
 #include "ShellTestRig.h"
 #include "channels/ChannelWindows.h"
 #include "channels/FrmCHInfoEdit.h"
@@ -13,13 +17,18 @@ namespace k7x::test {
 class ChannelTestRig : public ShellTestRig {
 public:
     explicit ChannelTestRig(int countryMode = 1, bool withLanguageFiles = false)
-        : ShellTestRig(withLanguageFiles), services{doc, prompts(), settings, state, {}, {}} {
+        : ShellTestRig(withLanguageFiles), services{doc, prompts(), settings, state,
+                                                    {},  {},        {},       {}} {
         doc.CurrentCountryMode = countryMode;
         services.showWindow = [this](const QString& name) { return main().ShowChildWindow(name); };
         services.showChannelCommands = [this](bool show) {
             ++channelCommandCalls;
             channelCommandsShown = show;
         };
+        services.mainAction = [this](const QString& name) {
+            return window ? window->findChild<QAction*>(name) : nullptr;
+        };
+        services.changeMade = [this](const std::string& label) { changes.push_back(label); };
         RegisterChannelWindows(children, services);
     }
     // The windows use the services while they close, so the main window goes first.
@@ -36,6 +45,7 @@ public:
     ChannelWindowServices services;
     int channelCommandCalls = 0;
     bool channelCommandsShown = false;
+    std::vector<std::string> changes;  // the labels of changeMade, in order
 };
 
 }  // namespace k7x::test
