@@ -73,7 +73,8 @@ std::string BackupStem(std::string_view modelId, BackupKind kind, std::time_t wh
 }
 
 bool IsBackupFileName(const std::string& name) {
-    static const std::regex pattern(R"(^[A-Za-z0-9.-]+_(read|write)_[0-9]{8}-[0-9]{6}(-[0-9]+)?\.dat$)");
+    static const std::regex pattern(
+        R"(^[A-Za-z0-9.-]+_(read|write)_[0-9]{8}-[0-9]{6}(-[0-9]+)?\.dat$)");
     return std::regex_match(name, pattern);
 }
 
@@ -98,7 +99,8 @@ std::chrono::system_clock::time_point BackupStore::now() const {
 }
 
 std::optional<std::string> BackupStore::makeFolder() const {
-    if (folder_.empty()) return std::string("no folder for backups: neither XDG_DATA_HOME nor HOME is set");
+    if (folder_.empty())
+        return std::string("no folder for backups: neither XDG_DATA_HOME nor HOME is set");
     std::error_code ec;
     std::filesystem::create_directories(folder_, ec);
     if (ec || !std::filesystem::is_directory(folder_, ec)) {

@@ -7,7 +7,8 @@ namespace k7x {
 std::optional<std::string> StoreBackupKeeper::keep(const DocumentState& doc, Int countryMode,
                                                    BackupKind kind) {
     const std::optional<std::vector<Byte>> file = BackupFileOfImage(doc, countryMode);
-    if (!file) return "the image is of an unknown country mode (" + std::to_string(countryMode) + ")";
+    if (!file)
+        return "the image is of an unknown country mode (" + std::to_string(countryMode) + ")";
     std::string problem;
     const std::optional<std::string> path = store_.keep(doc.CurrentModel, kind, *file, problem);
     if (!path) return problem;

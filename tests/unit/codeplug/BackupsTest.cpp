@@ -83,21 +83,23 @@ TEST(Backups, BackupsOfTheSameSecondGetSuffixesAndReplaceNothing) {
     TempFolder folder;
     const auto fixed = system_clock::from_time_t(1'721'049'006);
     const BackupStore store(folder.file("deep/backups"), [fixed] { return fixed; });
-    const std::string stem = folder.file("deep/backups/") + BackupStem("KORVN7X", BackupKind::Read,
-                                                                      system_clock::to_time_t(fixed));
+    const std::string stem =
+        folder.file("deep/backups/") +
+        BackupStem("KORVN7X", BackupKind::Read, system_clock::to_time_t(fixed));
     std::string problem;
     for (int n = 1; n <= 3; ++n) {
         const std::vector<Byte> bytes(10, static_cast<Byte>(n));
-        const std::optional<std::string> path = store.keep("KORVN7X", BackupKind::Read, bytes, problem);
+        const std::optional<std::string> path =
+            store.keep("KORVN7X", BackupKind::Read, bytes, problem);
         ASSERT_TRUE(path) << problem;
         EXPECT_EQ(*path, stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".dat");
         EXPECT_EQ(test::ReadAll(*path), bytes);
     }
     EXPECT_EQ(test::ReadAll(stem + ".dat"), std::vector<Byte>(10, 1));
 
-    const BackupStore blocked(folder.file("deep/backups/" + BackupStem("KORVN7X", BackupKind::Read,
-                                                                     system_clock::to_time_t(fixed)) +
-                                          ".dat"));
+    const BackupStore blocked(folder.file(
+        "deep/backups/" + BackupStem("KORVN7X", BackupKind::Read, system_clock::to_time_t(fixed)) +
+        ".dat"));
     EXPECT_FALSE(blocked.keep("KORVN7X", BackupKind::Write, {}, problem));
     EXPECT_FALSE(problem.empty());
 }

@@ -1,12 +1,11 @@
 // A save that is killed leaves the old file or the new one and, once the next save of the same
 // file has run, no temporary file: both with unnamed temporaries and with the named fallback.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -61,12 +60,12 @@ TEST(CleanSave, OnlyStaleTemporariesOfTheSameFileAreRemoved) {
         SCOPED_TRACE(way.name);
         TempFolder folder;
         const std::vector<std::pair<std::string, bool>> entries = {
-            {".a.dat.tmp-0stale00", false},   // left by a killed save
+            {".a.dat.tmp-0stale00", false},  // left by a killed save
             {".a.dat.tmp-1stale11", false},
-            {".a.dat.tmp-held0000", true},    // a save still writing holds it
-            {".b.dat.tmp-0stale00", true},    // another file's
-            {".a.dat.tmp-short", true},       // not a temporary's name
-            {"a.dat.tmp-0stale00", true},     // not hidden
+            {".a.dat.tmp-held0000", true},  // a save still writing holds it
+            {".b.dat.tmp-0stale00", true},  // another file's
+            {".a.dat.tmp-short", true},     // not a temporary's name
+            {"a.dat.tmp-0stale00", true},   // not hidden
             {".a.dat.tmp-UPPER000", true},
         };
         for (const auto& [name, kept] : entries) test::WriteAll(folder.file(name), {1});

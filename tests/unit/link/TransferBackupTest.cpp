@@ -56,8 +56,13 @@ const Case kCases[] = {
     {"write", Operation::ImageWrite, {}, -1, true, 0, 1},
     {"write declined", Operation::ImageWrite, {Answer::Cancel}, -1, false, 0, 0},
     // No answer to the handshake, the user gives up: nothing reached the radio.
-    {"write before first block", Operation::ImageWrite, {Answer::Ok, Answer::Cancel}, 0, false,
-     0, 0},
+    {"write before first block",
+     Operation::ImageWrite,
+     {Answer::Ok, Answer::Cancel},
+     0,
+     false,
+     0,
+     0},
     // The radio stops after some blocks: it holds part of the new data, the copy stays.
     {"write after blocks", Operation::ImageWrite, {Answer::Ok, Answer::Cancel}, 20, false, 0, 1},
     {"read given up", Operation::ImageRead, {Answer::Ok, Answer::Cancel}, 20, false, 0, 0},
