@@ -30,7 +30,10 @@ void DesktopProgram::start() {
     RunStartSequence(settings_, doc_, StartEnvironment::fromProcess(), *prompts_);
     placement_ = std::make_unique<WindowPlacementStore>(QString::fromStdString(settings_.AppTitle));
 
+    // Copies older than a year go at every start.
+    backups_.prune();
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
+    link.backups = &backupKeeper_;
     link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     transfers_ = std::make_unique<TransferController>(std::move(link));
     // The password dialog of a transfer shows the password kept for this run.
@@ -65,6 +68,7 @@ void DesktopProgram::openMainWindow() {
         settings_, doc_, *prompts_, files_, children_, transfers_.get(), placement_.get(), {}, {}};
     services.shutdownDuties = [this] { RunShutdownDuties(settings_); };
     services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
+    services.backupFolder = backups_.folder();
     main_ = std::make_unique<frmMain>(std::move(services));
     prompts_->setParentWindow(main_.get());
     ConnectTransferController(*transfers_, *main_);

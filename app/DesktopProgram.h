@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "channels/ChannelWindows.h"
+#include "codeplug/Backups.h"
 #include "codeplug/DocumentState.h"
+#include "link/BackupKeeper.h"
 #include "settings/SettingsWindows.h"
 #include "link/ui/TransferController.h"
 #include "shell/AppSettings.h"
@@ -44,6 +46,9 @@ private:
     std::unique_ptr<ChannelWindowServices> channelServices_;
     std::unique_ptr<SettingsWindowServices> settingsServices_;
     std::unique_ptr<WindowPlacementStore> placement_;
+    // The backup copies of the transfers; they outlive the transfer controller.
+    BackupStore backups_{BackupFolderOfProcess()};
+    StoreBackupKeeper backupKeeper_{backups_};
     std::unique_ptr<TransferController> transfers_;
     std::unique_ptr<frmMain> main_;
 };

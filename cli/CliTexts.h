@@ -73,6 +73,8 @@ inline constexpr int kTextNoSerialPorts = 9106;
 inline constexpr int kTextDevicePathHint = 9198;
 inline constexpr int kTextCancelButton = 9018;
 inline constexpr int kTextNoButton = 9041;
+inline constexpr int kTextNoBackupOption = 9201;
+inline constexpr int kTextBackupKept = 9202;  // path
 
 // The text of a number with its placeholders filled in.
 inline std::string Text(const Prompts& prompts, int number,

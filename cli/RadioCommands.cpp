@@ -11,9 +11,11 @@
 #include "cli/CliTexts.h"
 #include "cli/PortSetup.h"
 #include "cli/RadioSession.h"
+#include "codeplug/Backups.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
+#include "link/BackupKeeper.h"
 #include "shell/Models.h"
 
 namespace k7x::cli {
@@ -26,6 +28,7 @@ const OptionSpec kTraceOption{"--trace", "FILE", 9144};
 const OptionSpec kPasswordFileOption{"--password-file", "FILE", 9145};
 const OptionSpec kPasswordOption{"--password", "TEXT", 9146};
 const OptionSpec kRetriesOption{"--retries", "N", 9147};
+const OptionSpec kNoBackupOption{"--no-backup", "", kTextNoBackupOption};
 
 std::vector<OptionSpec> TransferOptions() {
     return {kPortOption, kTraceOption, kPasswordFileOption, kPasswordOption, kRetriesOption};
@@ -96,6 +99,30 @@ bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSet
     return true;
 }
 
+// The backup copies of a read or a write: kept in the user's data folder unless --no-backup
+// says otherwise.
+class CliBackups {
+public:
+    explicit CliBackups(const Arguments& args) {
+        if (args.has("--no-backup")) return;
+        store_.emplace(BackupFolderOfProcess());
+        keeper_.emplace(*store_);
+    }
+    BackupKeeper* keeper() { return keeper_ ? &*keeper_ : nullptr; }
+    // Tells where the copy of this transfer went, if one was kept, and then removes the copies
+    // older than a year. A transfer that kept none leaves the folder alone.
+    void finish(CliContext& ctx) const {
+        if (!keeper_ || keeper_->lastKept().empty()) return;
+        ctx.err << kProgramName << ": "
+                << Text(ctx.prompts, kTextBackupKept, {keeper_->lastKept()}) << '\n';
+        store_->prune();
+    }
+
+private:
+    std::optional<BackupStore> store_;
+    std::optional<StoreBackupKeeper> keeper_;
+};
+
 // The language text of why a transfer did not complete.
 int FailureReasonText(FailureReason reason) {
     switch (reason) {
@@ -157,7 +184,10 @@ int RunRead(const Arguments& args, CliContext& ctx) {
     EventLoopApplication();
     DocumentState doc;
     PrepareNewDocument(doc, ctx);
+    CliBackups backups(args);
+    settings.backups = backups.keeper();
     const RadioSessionResult r = RunRadioSession(Operation::ImageRead, doc, settings, ctx);
+    backups.finish(ctx);
     if (!r.outcome.completed) return TransferFailure(ctx, kTextReadingRadio, r);
     if (!r.imageUnpacked) return Failure(ctx, ctx.prompts.text(kTextNotUnpacked));
     if (!SaveFile(doc, output, ctx.prompts)) {
@@ -177,7 +207,10 @@ int RunWrite(const Arguments& args, CliContext& ctx) {
         return Failure(ctx, Text(ctx.prompts, kTextNotOpenedNotWritten, {input}));
     }
     EventLoopApplication();
+    CliBackups backups(args);
+    settings.backups = backups.keeper();
     const RadioSessionResult r = RunRadioSession(Operation::ImageWrite, doc, settings, ctx);
+    backups.finish(ctx);
     if (!r.outcome.completed) return TransferFailure(ctx, kTextWritingRadio, r);
     return kExitOk;
 }
@@ -245,9 +278,12 @@ int RunPorts(const Arguments& /*args*/, CliContext& ctx) {
 std::vector<Command> RadioCommands() {
     std::vector<OptionSpec> readOptions = TransferOptions();
     readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", 9141});
+    readOptions.push_back(kNoBackupOption);
+    std::vector<OptionSpec> writeOptions = TransferOptions();
+    writeOptions.push_back(kNoBackupOption);
     return {
         {"read", "", 0, 9134, readOptions, &RunRead},
-        {"write", "FILE.dat", 1, 9135, TransferOptions(), &RunWrite},
+        {"write", "FILE.dat", 1, 9135, writeOptions, &RunWrite},
         {"info", "", 0, 9136, TransferOptions(), &RunInfo},
         {"ports", "", 0, 9137, {}, &RunPorts},
     };

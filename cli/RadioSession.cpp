@@ -118,7 +118,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     StopAwarePrompts enginePrompts(prompts);
 
     TransferEngine engine(LinkEnvironment{doc, enginePrompts, ctx.versions, ctx.launch, link,
-                                          timers, progress, listener});
+                                          timers, progress, listener, settings.backups});
     link.setEvents(&engine);
     timers.setEvents(&engine);
     if (settings.password) engine.setStoredPassword(*settings.password);

@@ -23,6 +23,7 @@ struct RadioSessionSettings {
     int retries = 0;
     bool interactive = false;       // questions can be asked on the terminal
     bool progressTerminal = false;  // stderr is a terminal: draw a bar
+    BackupKeeper* backups = nullptr;  // keeps the copies of reads and writes; none: no copies
 };
 
 struct RadioSessionResult {

@@ -1,5 +1,5 @@
-// What the transfer engine needs from outside: the serial port, the timers, the progress display
-// and whoever reacts to the end of a transfer. The desktop program, the CLI and the unit tests
+// What the transfer engine needs from outside: the serial port, the timers, the progress display,
+// whoever reacts to the end of a transfer and whoever keeps the backup copies. The desktop program, the CLI and the unit tests
 // each plug in their own. Messages, questions and the password dialog go through Prompts, the
 // start of another program version through a VersionLauncher (codeplug/CodeplugFile.h).
 #pragma once
@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "codeplug/DocumentState.h"
 #include "codeplug/Records.h"
 
 namespace k7x {
@@ -108,6 +109,21 @@ public:
     // After a completed read, imageUnpacked follows (or, when a message box's event loop let
     // the timer through, has already happened); the engine refuses new starts until then.
     virtual void transferFinished(const TransferOutcome& /*outcome*/) {}
+};
+
+// Keeps a copy of every image read from the radio and of every image about to be written, so
+// the user can put the radio back as it was. Each returns nullopt when the copy was kept, else
+// what went wrong; the engine tells the user and the transfer goes on.
+class BackupKeeper {
+public:
+    virtual ~BackupKeeper() = default;
+    // A completed read: doc.MemImage holds the radio's image in the country mode given.
+    virtual std::optional<std::string> keepRead(const DocumentState& doc, Int countryMode) = 0;
+    // doc.MemImage holds the image packed for the write that is starting.
+    virtual std::optional<std::string> keepWrite(const DocumentState& doc) = 0;
+    // The write whose copy was kept last ended before its first block went out: the radio is
+    // unchanged, and the copy goes.
+    virtual void dropWrite() = 0;
 };
 
 // The events that drive the engine; the serial adapter, the timers and tests call these.

@@ -126,6 +126,7 @@ void TransferEngine::beginOperation(Operation operation) {
     exchangeOpen_ = false;
     handshakeSent_ = false;
     blocksWritten_ = false;
+    writeBackupKept_ = false;
     checkReason_ = FailureReason::None;
     checkMessage_.clear();
 }
@@ -146,7 +147,10 @@ bool TransferEngine::openPort() {
 
 void TransferEngine::startImageTransfer() {
     env_.doc.MemImage.fill(0);
-    if (state_.operation == Operation::ImageWrite) PackImage(env_.doc);
+    if (state_.operation == Operation::ImageWrite) {
+        PackImage(env_.doc);
+        keepBackup(Operation::ImageWrite);
+    }
     env_.progress.show(state_.operation);
     progressShown_ = true;
     if (!env_.serial.isOpen() && !openPort()) return;
@@ -260,8 +264,13 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
         progressShown_ = false;
         env_.progress.close();
     }
+    if (operation == Operation::ImageWrite && writeBackupKept_ && !completed && !blocksWritten_) {
+        env_.backups->dropWrite();
+    }
+    writeBackupKept_ = false;
     if (completed) {
         if (operation == Operation::ImageRead) {
+            keepBackup(Operation::ImageRead);
             env_.listener.closeChildWindows();
             unpackPending_ = true;
             env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
@@ -277,6 +286,19 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     state_.operation = Operation::Idle;
     state_.step = link_step::kIdle;
     env_.listener.transferFinished({operation, completed, reason, message, partlyWritten});
+}
+
+void TransferEngine::keepBackup(Operation operation) {
+    if (env_.backups == nullptr) return;
+    const std::optional<std::string> problem =
+        operation == Operation::ImageRead
+            ? env_.backups->keepRead(env_.doc, env_.doc.RadioCountryMode)
+            : env_.backups->keepWrite(env_.doc);
+    if (operation == Operation::ImageWrite) writeBackupKept_ = !problem;
+    if (!problem) return;
+    std::string message = prompts_.text(kTextBackupNotKept);
+    if (!problem->empty()) message += "\n" + *problem;
+    prompts_.show(message, Buttons::Ok, Icon::Warning);
 }
 
 // ---- Events ----

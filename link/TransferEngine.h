@@ -41,6 +41,7 @@ inline constexpr Int kBlockRetries = 3;
 // forever; past this many in a row the block counts as unanswered.
 inline constexpr int kResendRequestsInRow = 8;
 inline constexpr int kInformationAreaStart = 0x3DF0;  // one block before the information area
+inline constexpr int kTextBackupNotKept = 9200;
 
 // The one transfer state of the program.
 struct LinkState {
@@ -76,6 +77,7 @@ struct LinkEnvironment {
     LinkTimers& timers;
     ProgressDisplay& progress;
     TransferListener& listener;
+    BackupKeeper* backups = nullptr;  // none: no backup copies
 };
 
 class TransferEngine : public LinkEvents {
@@ -180,6 +182,8 @@ private:
     void afterEvent();
     void stopForCancel();
     void finishCancelled();
+    // Backup copies (TransferEngine.cpp): a failure is shown once and the transfer goes on.
+    void keepBackup(Operation operation);
     // The transfer is about to end for a lost port or a cancel: nothing more is asked or sent
     // (except END), the end comes when the current event is over.
     bool stopPending() const { return portLostPending_ || cancelPending_; }
@@ -204,6 +208,7 @@ private:
     bool exchangeOpen_ = false;   // a request is out; neither its answer nor its time has come
     bool handshakeSent_ = false;  // the radio may be in programming mode
     bool blocksWritten_ = false;  // a write block went out: the radio holds part of the data
+    bool writeBackupKept_ = false;  // the image of the write in hand has its backup copy
     // Why the radio checks refused the radio, and what the user was shown.
     FailureReason checkReason_ = FailureReason::None;
     std::string checkMessage_;

@@ -30,7 +30,7 @@ TransferController::TransferController(TransferControllerServices services, QObj
         s_.doc, s_.prompts, s_.settings.Versions,
         // Only a program that really started may take over from this one.
         [this](const std::string& dataVersion) { versionStarted_ = s_.launchVersion(dataVersion); },
-        *serial_, timers_, *progress_, *this};
+        *serial_, timers_, *progress_, *this, s_.backups};
     engine_ = std::make_unique<TransferEngine>(std::move(env));
     serial_->setEvents(engine_.get());
     timers_.setEvents(engine_.get());

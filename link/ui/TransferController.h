@@ -36,6 +36,8 @@ struct TransferControllerServices {
     DeviceResolver resolver;
     // The port numbers the port dialog offers. Empty: the setup file and the system.
     PortScan portScan;
+    // Keeps the backup copies of reads and writes; none: no copies.
+    BackupKeeper* backups = nullptr;
 };
 
 class TransferController : public QObject, public RadioCommands, private TransferListener {

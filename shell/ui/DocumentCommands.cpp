@@ -1,5 +1,7 @@
 #include "shell/ui/DocumentCommands.h"
 
+#include <filesystem>
+
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 
@@ -53,8 +55,20 @@ bool DocumentCommands::NewFileButton_Click() {
 }
 
 bool DocumentCommands::mnuFileOpen_Click() {
+    return openChosenFile({});
+}
+
+bool DocumentCommands::mnuFileOpenBackup_Click(const std::string& backupFolder) {
+    // Before the first transfer there is no folder yet; the dialog still opens in its place.
+    std::error_code ec;
+    if (!backupFolder.empty()) std::filesystem::create_directories(backupFolder, ec);
+    return openChosenFile(backupFolder);
+}
+
+bool DocumentCommands::openChosenFile(const std::string& startFolder) {
     if (!settleChanges(true)) return false;
-    const std::optional<std::string> path = files_.chooseOpenFile(host_.dialogParent(), filter_);
+    const std::optional<std::string> path =
+        files_.chooseOpenFile(host_.dialogParent(), filter_, startFolder);
     if (!path || path->empty()) return false;
 
     host_.CloseCurAllWindows();

@@ -1,4 +1,4 @@
-// New, Open, Save, Save As and the unsaved-changes question when the main window closes.
+// New, Open, Open backup, Save, Save As and the unsaved-changes question when the main window closes.
 // The commands work on the shared document; what they need of the main window goes through
 // DocumentHost, so the prompt sequences can be driven without a window.
 #pragma once
@@ -51,6 +51,9 @@ public:
     bool NewFileButton_Click();
     // True when a file was opened.
     bool mnuFileOpen_Click();
+    // Open with the dialog in the folder of the backup copies (made when missing), so a radio
+    // can be put back as it was before a read or a write.
+    bool mnuFileOpenBackup_Click(const std::string& backupFolder);
     // True when the document was written.
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
@@ -66,6 +69,8 @@ private:
     // Cancel stops when cancelStops. False when the command stops, also when the save did not
     // happen.
     bool settleChanges(bool cancelStops);
+    // Open: the unsaved-changes question, the dialog (in startFolder when given), the file.
+    bool openChosenFile(const std::string& startFolder);
 
     DocumentState& doc_;
     Prompts& prompts_;

@@ -6,12 +6,14 @@
 namespace k7x {
 
 std::optional<std::string> DialogFileChooser::chooseOpenFile(QWidget* parent,
-                                                             const std::string& filter) {
+                                                             const std::string& filter,
+                                                             const std::string& startFolder) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QString::fromStdString(filter));
-    if (!lastFolder_.empty()) dialog.setDirectory(QString::fromStdString(lastFolder_));
+    const std::string& folder = startFolder.empty() ? lastFolder_ : startFolder;
+    if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(chosen).absolutePath().toStdString();

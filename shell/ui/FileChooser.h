@@ -13,19 +13,20 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
 
-    // filter is the dialog's filter in Qt form, e.g. "Codeplug files (*.dat)".
-    // Both return nullopt when the user cancels.
-    virtual std::optional<std::string> chooseOpenFile(QWidget* parent,
-                                                      const std::string& filter) = 0;
+    // filter is the dialog's filter in Qt form, e.g. "Codeplug files (*.dat)". The open
+    // dialog starts in startFolder when one is given. Both return nullopt when the user cancels.
+    virtual std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& filter,
+                                                      const std::string& startFolder) = 0;
     virtual std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& filter,
                                                       const std::string& presetPath) = 0;
 };
 
 // The desktop implementation with QFileDialog; a name typed without extension gets ".dat".
-// Each dialog starts in the folder the last one ended in.
+// Each dialog starts in the folder the last one ended in, unless it is given one.
 class DialogFileChooser : public FileChooser {
 public:
-    std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& filter,
+                                              const std::string& startFolder) override;
     std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& filter,
                                               const std::string& presetPath) override;
 

@@ -108,6 +108,7 @@ void frmMain::connectCommands() {
     };
     on("mnuFileNew", [this] { commands_->mnuFileNew_Click(); });
     on("mnuFileOpen", [this] { commands_->mnuFileOpen_Click(); });
+    on("mnuFileOpenBackup", [this] { commands_->mnuFileOpenBackup_Click(s_.backupFolder); });
     on("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
     on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
     on("mnuFileExit", [this] { close(); });

@@ -44,6 +44,8 @@ struct MainWindowServices {
     std::function<void()> shutdownDuties;
     // Starts the program version for a data version; true when it runs.
     std::function<bool(const std::string& dataVersion)> launchVersion;
+    // Where the backup copies of the transfers are kept (File > Open backup).
+    std::string backupFolder = {};
 };
 
 class frmMain : public QMainWindow, public DocumentHost {

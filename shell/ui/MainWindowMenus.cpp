@@ -38,6 +38,7 @@ constexpr MenuEntry hiddenEntry(const char* name, int text, const char* shortcut
 
 constexpr MenuEntry kFileMenu[] = {
     entry("mnuFileNew", 10001, "Ctrl+N"), entry("mnuFileOpen", 10002, "Ctrl+O"),
+    entry("mnuFileOpenBackup", 10940),
     hiddenEntry("mnuFileEOpen", 0),       entry("mnuFileSave", 10003),
     entry("mnuFileSaveAs", 10004),        separator(),
     hiddenEntry("mnuFilePrint", 10005),   separator(),

@@ -38,6 +38,7 @@ class StageCopy:
         for name in ("LC_ALL", "LC_MESSAGES", "QT_QPA_PLATFORM"):
             env.pop(name, None)
         env.update(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                   XDG_DATA_HOME=os.path.join(self.home, ".local", "share"),
                    XDG_RUNTIME_DIR=self.root, LANG=lang)
         return env
 

@@ -232,7 +232,7 @@ private slots:
             QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
             dialog->reject();
         });
-        QVERIFY(!chooser.chooseOpenFile(nullptr, "Codeplug files (*.dat)"));
+        QVERIFY(!chooser.chooseOpenFile(nullptr, "Codeplug files (*.dat)", {}));
     }
 
     // ---- language ----

@@ -33,10 +33,12 @@ public:
         bool save;
         std::string filter;
         std::string preset;
+        std::string startFolder = {};  // of an open dialog
     };
 
-    std::optional<std::string> chooseOpenFile(QWidget*, const std::string& filter) override {
-        calls.push_back({false, filter, {}});
+    std::optional<std::string> chooseOpenFile(QWidget*, const std::string& filter,
+                                              const std::string& startFolder) override {
+        calls.push_back({false, filter, {}, startFolder});
         return next();
     }
     std::optional<std::string> chooseSaveFile(QWidget*, const std::string& filter,

@@ -52,13 +52,15 @@ public:
                           "[language]\r\ncomPort=1\r\n[ports]\r\nCOM1=" + link().toUtf8() + "\r\n"));
         rig_.settings.ComPortNo = 1;
 
-        controller_ = std::make_unique<TransferController>(TransferControllerServices{
-            rig_.settings, rig_.doc, rig_.prompts(), {}, {}, {}});
+        TransferControllerServices link{rig_.settings, rig_.doc, rig_.prompts(), {}, {}, {}};
+        link.backups = backups;
+        controller_ = std::make_unique<TransferController>(std::move(link));
         MainWindowServices services{rig_.settings,        rig_.doc,      rig_.prompts(),
                                     rig_.files,           rig_.children, controller_.get(),
                                     &rig_.placementStore, {},            {}};
         services.shutdownDuties = [] {};
         services.launchVersion = [](const std::string&) { return false; };
+        services.backupFolder = backupFolder;
         rig_.window = std::make_unique<frmMain>(std::move(services));
         ConnectTransferController(*controller_, *rig_.window);
         rig_.window->show();
@@ -85,6 +87,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), rig_.path(QStringLiteral("home")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), rig_.path(QStringLiteral("home/.config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), rig_.path(QStringLiteral("home/.local/share")));
         read.setProcessEnvironment(env);
         const QString out = rig_.path(QStringLiteral("after.dat"));
         read.start(stage_ + QStringLiteral("korvan7x-cli"),
@@ -95,6 +98,10 @@ public:
         QCOMPARE(OpenFile(into, out.toStdString(), rig_.settings.Versions, rig_.prompts(), {}),
                  OpenResult::Opened);
     }
+
+    // Set before start(): the backup copies of the main window's transfers and their folder.
+    BackupKeeper* backups = nullptr;
+    std::string backupFolder;
 
 private:
     QString link() const { return rig_.path(QStringLiteral("radio-link")); }

@@ -147,6 +147,20 @@ public:
         }
     };
 
+    // Hands the engine's backup copies to the keeper a test sets; none kept without one.
+    struct Backups : BackupKeeper {
+        BackupKeeper* keeper = nullptr;
+        std::optional<std::string> keepRead(const DocumentState& doc, Int mode) override {
+            return keeper ? keeper->keepRead(doc, mode) : std::nullopt;
+        }
+        std::optional<std::string> keepWrite(const DocumentState& doc) override {
+            return keeper ? keeper->keepWrite(doc) : std::nullopt;
+        }
+        void dropWrite() override {
+            if (keeper) keeper->dropWrite();
+        }
+    };
+
     long now = 0;
     ScriptedRadio radio;
     HookedPrompts prompts;
@@ -165,9 +179,10 @@ public:
     Timers timers{due, now};
     Progress progress;
     Listener listener{now};
+    Backups backups;
     TransferEngine engine{LinkEnvironment{doc, prompts, versions,
                                           [this](const std::string& v) { launched.push_back(v); },
-                                          port, timers, progress, listener}};
+                                          port, timers, progress, listener, &backups}};
 
     // The program's bytes reach the radio at once; echo and answer come back a byte a
     // millisecond.
