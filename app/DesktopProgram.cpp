@@ -51,6 +51,9 @@ void DesktopProgram::start() {
     channelServices_->mainAction = [this](const QString& name) -> QAction* {
         return main_ ? main_->findChild<QAction*>(name) : nullptr;
     };
+    channelServices_->changeMade = [this](const std::string& label) {
+        if (main_) main_->history().record(QString::fromStdString(label));
+    };
     RegisterChannelWindows(children_, *channelServices_);
     settingsServices_ = std::make_unique<SettingsWindowServices>(
         SettingsWindowServices{doc_, *prompts_, settings_});

@@ -9,6 +9,7 @@
 #include "GridTestRig.h"
 #include "channels/GridColumns.h"
 #include "channels/GridCommands.h"
+#include "shell/ui/DocumentHistory.h"
 
 using namespace k7x;
 using namespace k7x::test;
@@ -165,6 +166,26 @@ private slots:
         rig.trigger(command.toLatin1().constData());
         QCOMPARE(rig.prompts().texts().size(), std::size_t{1});
         QVERIFY(rig.prompts().texts().front().starts_with("<" + std::to_string(texts) + ">"));
+    }
+
+    void aCommandIsOneUndoStepAndUndoRedrawsTheGrid() {
+        CommandRig rig(1);
+        rig.main().history().reset();  // the rig's own setting up is no step
+        const DocumentState before = rig.doc;
+        const QString shown = rig.table()->item(1, kColFrequency)->text();
+        rig.select(2, 3);
+        rig.trigger("MnuCHDelete");
+        QCoreApplication::processEvents();
+        const DocumentState after = rig.doc;
+        DocumentHistory& history = rig.main().history();
+        QCOMPARE(history.stack().count(), 1);
+        QCOMPARE(history.stack().text(0).toStdString(), rig.changes.back());
+
+        history.undo();
+        QVERIFY(rig.doc.WorkDoc == before.WorkDoc && rig.doc.ChannelList == before.ChannelList);
+        QCOMPARE(rig.table()->item(1, kColFrequency)->text(), shown);
+        history.redo();
+        QVERIFY(rig.doc.WorkDoc == after.WorkDoc && rig.doc.ChannelList == after.ChannelList);
     }
 
     void moveKeepsTheBlockSelected() {

@@ -28,7 +28,10 @@ public:
         services.mainAction = [this](const QString& name) {
             return window ? window->findChild<QAction*>(name) : nullptr;
         };
-        services.changeMade = [this](const std::string& label) { changes.push_back(label); };
+        services.changeMade = [this](const std::string& label) {
+            changes.push_back(label);
+            if (window) window->history().record(QString::fromStdString(label));
+        };
         RegisterChannelWindows(children, services);
     }
     // The windows use the services while they close, so the main window goes first.
