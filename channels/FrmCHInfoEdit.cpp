@@ -231,7 +231,7 @@ void FrmCHInfoEdit::setTabChain() {
                                            : Combo2[static_cast<std::size_t>(row)]);
     chain.push_back(CommandClose);
     chain.push_back(CommandHelp);
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    SetTabChain(chain);
 }
 
 void FrmCHInfoEdit::applyModeLayout() {

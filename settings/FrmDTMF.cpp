@@ -155,7 +155,7 @@ void FrmDTMF::setTabChain() {
     chain.insert(chain.end(), Text2.begin(), Text2.end());
     chain.push_back(CommandClose);
     chain.push_back(CommandHelp);
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    SetTabChain(chain);
 }
 
 void FrmDTMF::applyTexts() {

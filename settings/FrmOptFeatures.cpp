@@ -247,7 +247,7 @@ void FrmOptFeatures::setTabChain() {
         if (i == kCommonDup) chain.push_back(Text2);
     }
     chain.insert(chain.end(), {CommandClose, CommandHelp});
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    SetTabChain(chain);
 }
 
 void FrmOptFeatures::applyModeLayout() {

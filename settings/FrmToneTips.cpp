@@ -234,7 +234,7 @@ void FrmToneTips::setTabChain() {
     for (QWidget* w : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
                        static_cast<QWidget*>(CommandClose), static_cast<QWidget*>(CommandHelp)})
         chain.push_back(w);
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    SetTabChain(chain);
 }
 
 // ---- showing a tip ----

@@ -80,4 +80,8 @@ QLabel* MakeBuddyLabel(QWidget* parent, const QString& name, QWidget* buddy,
     return label;
 }
 
+void SetTabChain(const std::vector<QWidget*>& chain) {
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 }  // namespace k7x

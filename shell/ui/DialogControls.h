@@ -5,6 +5,7 @@
 #include <QString>
 #include <Qt>
 #include <initializer_list>
+#include <vector>
 
 #include "codeplug/Prompts.h"
 
@@ -35,6 +36,8 @@ CloseHelpButtons AddCloseHelpButtons(QWidget& window, const Prompts& prompts, bo
 
 // A row with the buttons at its right end, in the order given.
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+// Tab moves through the widgets in this order.
+void SetTabChain(const std::vector<QWidget*>& chain);
 
 // Enter pressed in control moves the focus to the next control, as Tab does, and goes no
 // further: a dialog's default button does not see it.
