@@ -1,6 +1,7 @@
 #include "app/DesktopProgram.h"
 
 #include <QAction>
+#include <QTimer>
 
 #include "link/ui/MainWindowLink.h"
 #include "shell/LangTexts.h"
@@ -23,12 +24,14 @@ bool DesktopProgram::launchVersion(const std::string& dataVersion) {
     return LaunchProgramVersion(settings_.Versions, dataVersion, settings_.InstallRoot, *prompts_);
 }
 
-void DesktopProgram::start() {
+void DesktopProgram::start(const std::string& startFile) {
+    startFile_ = startFile;
     QApplication::setWindowIcon(ApplicationIcon());
     prompts_ = std::make_unique<DesktopPrompts>(
         [this](int number) { return GetLangText(settings_, number); });
     RunStartSequence(settings_, doc_, StartEnvironment::fromProcess(), *prompts_);
     placement_ = std::make_unique<WindowPlacementStore>(QString::fromStdString(settings_.AppTitle));
+    recentFiles_ = std::make_unique<RecentFiles>(QString::fromStdString(settings_.AppTitle));
 
     // Copies older than a year go at every start.
     backups_.prune();
@@ -72,6 +75,7 @@ void DesktopProgram::openMainWindow() {
     services.shutdownDuties = [this] { RunShutdownDuties(settings_); };
     services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     services.backupFolder = backups_.folder();
+    services.recentFiles = recentFiles_.get();
     main_ = std::make_unique<frmMain>(std::move(services));
     prompts_->setParentWindow(main_.get());
     ConnectTransferController(*transfers_, *main_);
@@ -79,6 +83,11 @@ void DesktopProgram::openMainWindow() {
     // The first activation rebuilds the texts when the stored language differs from the
     // system's; it runs here too for window systems that do not report the activation.
     main_->Form_Activate();
+    if (!startFile_.empty()) {
+        // After the first document's windows are up, as if the user had chosen the file.
+        QTimer::singleShot(0, main_.get(),
+                           [this] { main_->documentCommands().openFile(startFile_); });
+    }
 }
 
 int DesktopProgram::exec() {

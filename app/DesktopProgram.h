@@ -9,9 +9,10 @@
 #include "codeplug/Backups.h"
 #include "codeplug/DocumentState.h"
 #include "link/BackupKeeper.h"
-#include "settings/SettingsWindows.h"
 #include "link/ui/TransferController.h"
+#include "settings/SettingsWindows.h"
 #include "shell/AppSettings.h"
+#include "shell/RecentFiles.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/DesktopPrompts.h"
@@ -25,8 +26,9 @@ public:
     DesktopProgram();
     ~DesktopProgram();
 
-    // The start routine: settings, language, the first document, the splash window.
-    void start();
+    // The start routine: settings, language, the first document, the splash window. A file
+    // named by startFile opens once the main window shows.
+    void start(const std::string& startFile = {});
     // Runs until the main window has closed; the process exit status.
     int exec();
 
@@ -46,6 +48,8 @@ private:
     std::unique_ptr<ChannelWindowServices> channelServices_;
     std::unique_ptr<SettingsWindowServices> settingsServices_;
     std::unique_ptr<WindowPlacementStore> placement_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    std::string startFile_;
     // The backup copies of the transfers; they outlive the transfer controller.
     BackupStore backups_{BackupFolderOfProcess()};
     StoreBackupKeeper backupKeeper_{backups_};

@@ -21,6 +21,7 @@ bool DocumentCommands::saveTo(const std::string& path) {
     // SaveFile takes the name over only when the file was written, so a failed Save As keeps
     // the name the document had.
     if (!SaveFile(doc_, path, prompts_)) return false;
+    host_.rememberFile(path);
     host_.ShowMainTxt();
     return true;
 }
@@ -70,16 +71,35 @@ bool DocumentCommands::openChosenFile(const std::string& startFolder) {
     const std::optional<std::string> path =
         files_.chooseOpenFile(host_.dialogParent(), filter_, startFolder);
     if (!path || path->empty()) return false;
+    return openPath(*path);
+}
 
+bool DocumentCommands::openFile(const std::string& path) {
+    if (!settleChanges(true)) return false;
+    return openPath(path);
+}
+
+bool DocumentCommands::openRecentFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        prompts_.message("\"" + path + "\"" + prompts_.text(9220), Buttons::Ok, Icon::Warning);
+        host_.forgetFile(path);
+        return false;
+    }
+    return openFile(path);
+}
+
+bool DocumentCommands::openPath(const std::string& path) {
     host_.CloseCurAllWindows();
     bool started = false;
     const OpenResult result = OpenFile(
-        doc_, *path, versions_, prompts_,
+        doc_, path, versions_, prompts_,
         [&](const std::string& dataVersion) { started = launch_ && launch_(dataVersion); });
     switch (result) {
         case OpenResult::Opened:
-            doc_.CurrentFilePath = *path;
+            doc_.CurrentFilePath = path;
             doc_.IsUntitled = false;
+            host_.rememberFile(path);
             host_.documentOpened();
             return true;
         case OpenResult::OtherVersionStarted:

@@ -1,6 +1,6 @@
-// New, Open, Open backup, Save, Save As and the unsaved-changes question when the main window closes.
-// The commands work on the shared document; what they need of the main window goes through
-// DocumentHost, so the prompt sequences can be driven without a window.
+// New, Open, Open backup, the recent files, Save, Save As and the unsaved-changes question when the
+// main window closes. The commands work on the shared document; what they need of the main window
+// goes through DocumentHost, so the prompt sequences can be driven without a window.
 #pragma once
 
 #include <string>
@@ -30,6 +30,10 @@ public:
     virtual void endProgram() = 0;
     // Parent of the file dialogs.
     virtual QWidget* dialogParent() = 0;
+    // A file was opened or saved: it heads the recent files. A recent file that has gone is
+    // forgotten.
+    virtual void rememberFile(const std::string& path) = 0;
+    virtual void forgetFile(const std::string& path) = 0;
 };
 
 class DocumentCommands {
@@ -54,6 +58,11 @@ public:
     // Open with the dialog in the folder of the backup copies (made when missing), so a radio
     // can be put back as it was before a read or a write.
     bool mnuFileOpenBackup_Click(const std::string& backupFolder);
+    // Opens the file at path as Open does once the dialog has chosen it: a dropped file, the
+    // file named on the command line. True when it was opened.
+    bool openFile(const std::string& path);
+    // A recent file: one that no longer exists is reported and forgotten instead.
+    bool openRecentFile(const std::string& path);
     // True when the document was written.
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
@@ -71,6 +80,8 @@ private:
     bool settleChanges(bool cancelStops);
     // Open: the unsaved-changes question, the dialog (in startFolder when given), the file.
     bool openChosenFile(const std::string& startFolder);
+    // Opens path into the document once the changes are settled.
+    bool openPath(const std::string& path);
 
     DocumentState& doc_;
     Prompts& prompts_;

@@ -2,20 +2,25 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <exception>
 
 #include "codeplug/Conversions.h"
 #include "codeplug/Defaults.h"
 #include "shell/Models.h"
+#include "shell/RecentFiles.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/AboutDialog.h"
 #include "shell/ui/Background.h"
@@ -25,9 +30,25 @@
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
 #include "shell/ui/NavigationPane.h"
+#include "shell/ui/RecentFilesMenu.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
+namespace {
+
+// The first local .dat file among the dropped ones; empty when there is none.
+QString DroppedCodeplugFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() &&
+            QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
+            return path;
+    }
+    return {};
+}
+
+}  // namespace
 
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), s_(std::move(services)) {
@@ -63,6 +84,15 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     historyActions_ =
         new HistoryActions(*this, *menus_.value(QStringLiteral("mnuEdit")), *history_, s_.prompts);
     connect(history_.get(), &DocumentHistory::restored, this, &frmMain::documentRestored);
+
+    if (s_.recentFiles) {
+        recentMenu_ = new RecentFilesMenu(*menus_.value(QStringLiteral("mnuFile")),
+                                          action("mnuFileExit"), *s_.recentFiles, this);
+        connect(recentMenu_, &RecentFilesMenu::chosen, this, [this](const QString& path) {
+            runCommand([this, path] { commands_->openRecentFile(path.toStdString()); });
+        });
+    }
+    setAcceptDrops(true);
 }
 
 frmMain::~frmMain() = default;
@@ -317,8 +347,8 @@ void frmMain::NewDocTimer_Timer() {
     arrangeCascade();
     s_.settings.InitialiseSettingsRequest = false;
     if (history_->held())
-        history_->release(ChangeLabel({ChangeSubject::Kind::CountryMode}, s_.doc.CurrentCountryMode,
-                                      s_.prompts));
+        history_->release(
+            ChangeLabel({ChangeSubject::Kind::CountryMode}, s_.doc.CurrentCountryMode, s_.prompts));
     else
         history_->reset();
 }
@@ -340,6 +370,18 @@ void frmMain::documentRestored(bool modeChanged) {
         arrangeCascade();
     }
     ShowMainTxt();
+}
+
+void frmMain::rememberFile(const std::string& path) {
+    if (!s_.recentFiles) return;
+    s_.recentFiles->add(path);
+    recentMenu_->refresh();
+}
+
+void frmMain::forgetFile(const std::string& path) {
+    if (!s_.recentFiles) return;
+    s_.recentFiles->remove(path);
+    recentMenu_->refresh();
 }
 
 void frmMain::documentKept() {
@@ -462,6 +504,26 @@ void frmMain::storePlacement() {
     p.MainWidth = static_cast<float>(PixelsToTwips(width()));
     p.MainHeight = static_cast<float>(PixelsToTwips(height()));
     s_.placement->save(p);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    // No file replaces the document while a transfer works on it.
+    if (!DroppedCodeplugFile(event->mimeData()).isEmpty() && !(s_.radio && s_.radio->busy()))
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedCodeplugFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = DroppedCodeplugFile(event->mimeData());
+    if (path.isEmpty() || (s_.radio && s_.radio->busy())) return;
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end; the questions come after it has.
+    QTimer::singleShot(0, this, [this, path] {
+        runCommand([this, path] { commands_->openFile(path.toStdString()); });
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,8 @@ namespace k7x {
 
 class HistoryActions;
 class NavigationPane;
+class RecentFiles;
+class RecentFilesMenu;
 class WindowPlacementStore;
 
 // Everything the main window works with; the application owns these objects.
@@ -46,6 +48,8 @@ struct MainWindowServices {
     std::function<bool(const std::string& dataVersion)> launchVersion;
     // Where the backup copies of the transfers are kept (File > Open backup).
     std::string backupFolder = {};
+    // The files shown in the File menu; none are shown without a store.
+    RecentFiles* recentFiles = nullptr;
 };
 
 class frmMain : public QMainWindow, public DocumentHost {
@@ -93,10 +97,16 @@ public:
     void documentKept() override;
     void endProgram() override;
     QWidget* dialogParent() override { return this; }
+    void rememberFile(const std::string& path) override;
+    void forgetFile(const std::string& path) override;
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A .dat file dropped onto the window opens as File > Open does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -131,6 +141,7 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<DocumentHistory> history_;
     HistoryActions* historyActions_ = nullptr;
+    RecentFilesMenu* recentMenu_ = nullptr;
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Smoke run of the staged desktop program in a real X server (run under xvfb-run): it starts,
-shows the main window with the right title in English and in Chinese, and closes cleanly when
-its window is closed, leaving mysetup.ini and a four-byte Setting.ini behind."""
+shows the main window with the right title in English and in Chinese, opens a file named on its
+command line, and closes cleanly when its window is closed, leaving mysetup.ini and a four-byte
+Setting.ini behind."""
 
 import argparse
 import os
@@ -32,11 +33,15 @@ def wait_for_window(display, process, title, timeout):
     raise AssertionError(f"no window titled {title!r}; windows seen: {sorted(seen)}")
 
 
-def run_once(copy, display, language_index, failures_dir):
-    process = subprocess.Popen([copy.program], env=copy.environment(),
+def run_once(copy, display, language_index, failures_dir, open_file=None):
+    """Starts the program (with a file to open, as a file manager does) and waits for the main
+    window's title, which names the open file."""
+    arguments = [copy.program] + ([open_file] if open_file else [])
+    process = subprocess.Popen(arguments, env=copy.environment(),
                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     try:
-        title = copy.expected_title(language_index)
+        title = copy.expected_title(language_index,
+                                    os.path.basename(open_file) if open_file else "new.dat")
         try:
             window = wait_for_window(display, process, title, START_TIMEOUT)
         except AssertionError:
@@ -81,6 +86,12 @@ def main():
         copy.write_setup("[language]\nIsFirstRun=0\ncomPort=1\nCurrentLanguage=2\n")
         run_once(copy, display, 2, args.screenshots)
         check_settings_written(copy, 2)
+        # "korvan7x FILE.dat" opens the file once the main window is up.
+        opened = os.path.join(copy.root, "from-file-manager.dat")
+        subprocess.run([os.path.join(copy.program_folder, "korvan7x-cli"), "new", "--mode", "2",
+                        "-o", opened],
+                       env=copy.environment(), check=True, capture_output=True)
+        run_once(copy, display, 2, args.screenshots, opened)
     finally:
         display.close()
         copy.remove()

@@ -18,6 +18,7 @@
 #include "codeplug/Defaults.h"
 #include "shell/AppSettings.h"
 #include "shell/LanguageTextSource.h"
+#include "shell/RecentFiles.h"
 #include "shell/StartUp.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/ChildWindows.h"
@@ -122,6 +123,7 @@ public:
                                         nullptr,  nullptr, {},        {}};
             services.radio = &radio;
             services.placement = &placementStore;
+            services.recentFiles = &recentFiles;
             services.shutdownDuties = [this] { ++shutdowns; };
             services.launchVersion = [this](const std::string& v) {
                 launched.push_back(v);
@@ -153,6 +155,7 @@ public:
     ChildWindowFactory children;
     RadioStub radio;
     WindowPlacementStore placementStore;
+    RecentFiles recentFiles = RecentFiles::inFile(dir.filePath(QStringLiteral("recent.ini")));
     int shutdowns = 0;
     std::vector<std::string> launched;
     bool launchSucceeds = true;

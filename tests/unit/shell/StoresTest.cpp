@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "ShellTestSupport.h"
+#include "shell/RecentFiles.h"
 #include "shell/SettingStore.h"
 #include "shell/SetupFile.h"
 #include "shell/WindowPlacement.h"
@@ -132,6 +133,45 @@ TEST(WindowPlacementStore, ValuesThatAreNotNumbersKeepTheirDefaults) {
     EXPECT_EQ(p.MainTop, 1000.0f);
     EXPECT_EQ(p.MainWidth, 12500.0f);
     EXPECT_EQ(p.MainHeight, 700.0f);
+}
+
+TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndAtMostEight) {
+    TempFolder dir;
+    RecentFiles recent = RecentFiles::inFile(QString::fromStdString(dir.file("r.ini")));
+    const std::string a = dir.file("a.dat"), b = dir.file("b.dat");
+    recent.add(a);
+    recent.add(b);
+    // The same file through another path moves up instead of appearing twice.
+    recent.add(dir.file("x/../a.dat"));
+    EXPECT_EQ(recent.list(), (std::vector<std::string>{a, b}));
+    for (int i = 0; i < 9; ++i) recent.add(dir.file("f" + std::to_string(i) + ".dat"));
+    const std::vector<std::string> list = recent.list();
+    ASSERT_EQ(list.size(), RecentFiles::kMaxFiles);
+    EXPECT_EQ(list.front(), dir.file("f8.dat"));
+    EXPECT_EQ(list.back(), dir.file("f1.dat"));
+    recent.remove(dir.file("f5.dat"));
+    EXPECT_EQ(recent.list().size(), RecentFiles::kMaxFiles - 1);
+    // A relative path is kept absolute, so the entry still works from another folder.
+    recent.add("rel.dat");
+    EXPECT_EQ(recent.list().front(), (fs::current_path() / "rel.dat").string());
+}
+
+TEST(RecentFiles, AnEditedStoreIsReadSafely) {
+    TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("r.ini"));
+    {
+        QSettings raw(path, QSettings::IniFormat);
+        QStringList stored{"", "/x/1.dat", "/x/1.dat"};
+        for (int i = 2; i < 12; ++i) stored << QStringLiteral("/x/%1.dat").arg(i);
+        raw.setValue("RecentFiles/Files", stored);
+    }
+    const std::vector<std::string> list = RecentFiles::inFile(path).list();
+    ASSERT_EQ(list.size(), RecentFiles::kMaxFiles);
+    EXPECT_EQ(list[0], "/x/1.dat");
+    EXPECT_EQ(list[1], "/x/2.dat");
+    // One entry is written as a plain value, not a list.
+    QSettings(path, QSettings::IniFormat).setValue("RecentFiles/Files", "/x/only.dat");
+    EXPECT_EQ(RecentFiles::inFile(path).list(), std::vector<std::string>{"/x/only.dat"});
 }
 
 }  // namespace
