@@ -341,17 +341,26 @@ ChannelCommandResult MoveBlock(DocumentState& doc, int group, int first, int las
 
 ChannelCommandResult PasteRows(DocumentState& doc, Prompts& prompts, int group, int first,
                                const std::vector<PasteRow>& rows) {
+    if (first < 1) first = 1;
+    const std::size_t room =
+        static_cast<std::size_t>(std::max(0, GroupSize(group, doc.CurrentCountryMode) - first + 1));
+    std::vector<PlacedRow> placed;
+    for (std::size_t i = 0; i < rows.size() && i < room; ++i)
+        placed.push_back({first + static_cast<int>(i), rows[i]});
+    ChannelCommandResult result = PasteRowsAt(doc, prompts, group, placed);
+    result.pastEnd = static_cast<int>(rows.size() - placed.size());
+    return result;
+}
+
+ChannelCommandResult PasteRowsAt(DocumentState& doc, Prompts& prompts, int group,
+                                 const std::vector<PlacedRow>& rows) {
     GroupEdit edit(doc, group);
     ChannelCommandResult result;
-    if (first < 1) first = 1;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const PasteRow& row = rows[i];
+        const PasteRow& row = rows[i].row;
         const int rowNumber = static_cast<int>(i) + 1;
-        const int p = first + static_cast<int>(i);
-        if (p > edit.size()) {
-            result.pastEnd = static_cast<int>(rows.size() - i);
-            break;
-        }
+        const int p = rows[i].position;
+        if (p < 1 || p > edit.size()) continue;
         if (!row.problems.empty()) {
             const ChannelRowProblem& problem = row.problems.front();
             result.refused.push_back({rowNumber, PasteRefusal::Unreadable,

@@ -77,4 +77,14 @@ ChannelCommandResult MoveBlock(DocumentState& doc, int group, int first, int las
 ChannelCommandResult PasteRows(DocumentState& doc, Prompts& prompts, int group, int first,
                                const std::vector<PasteRow>& rows);
 
+// A row to paste at a position of its own (1-based).
+struct PlacedRow {
+    int position = 0;
+    PasteRow row;
+};
+// Puts each row into its position, each value checked as typed input is; refusals count the
+// rows from 1 in the order given. Positions outside the group are left out.
+ChannelCommandResult PasteRowsAt(DocumentState& doc, Prompts& prompts, int group,
+                                 const std::vector<PlacedRow>& rows);
+
 }  // namespace k7x

@@ -57,6 +57,8 @@ constexpr std::array<std::string_view, 3> kDuplexTexts = {"", "+", "-"};
 constexpr const char* kUnusedCtcss = "88.5";
 constexpr const char* kUnusedDcs = "023";
 constexpr int kFirstDcsValue = kCtcssCount + 1;
+constexpr long kLowestOffset = 5;  // kHz
+constexpr long kHighestOffset = 1000;
 
 enum class ToneKind { None, Ctcss, Dcs };
 
@@ -227,11 +229,19 @@ std::optional<ChannelRowHeader> ChannelRowHeader::FromRow(const TextRow& header)
     return h;
 }
 
-std::string ChannelRowHeader::field(const TextRow& row, std::string_view column) const {
+int ChannelRowHeader::indexOf(std::string_view column) const {
     const auto c = static_cast<std::size_t>(
         std::find(kChannelRowColumns.begin(), kChannelRowColumns.end(), column) -
         kChannelRowColumns.begin());
-    const int i = index_[c];
+    return c < index_.size() ? index_[c] : -1;
+}
+
+bool ChannelRowHeader::has(std::string_view column) const {
+    return indexOf(column) >= 0;
+}
+
+std::string ChannelRowHeader::field(const TextRow& row, std::string_view column) const {
+    const int i = indexOf(column);
     if (i < 0 || static_cast<std::size_t>(i) >= row.size()) return {};
     return Trimmed(row[static_cast<std::size_t>(i)]);
 }
@@ -240,6 +250,8 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
     ChannelFromRow out;
     out.record = NewChannel(0, "", doc);
     out.record.ChannelNo = 0;
+    // A row carries its own settings: it follows the common ones only when it says so.
+    out.record.Public = 0;
     ChannelRecord& ch = out.record;
     auto get = [&](Column c) { return field(row, kChannelRowColumns[c]); };
     auto problem = [&](Column c) {
@@ -258,11 +270,15 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
     else
         ch.DUP = static_cast<Int>(dup - kDuplexTexts.begin());
 
+    // A simplex row's offset is unused (other programs write 0 there): outside the shifts the
+    // radio makes it leaves the new channel's offset; with a duplex it is a value not taken.
     if (const std::string offset = get(kOffset); !offset.empty()) {
         const std::optional<double> mhz = ParseNumber(offset);
-        if (mhz && std::isfinite(*mhz) && std::fabs(*mhz) < 1e6)
-            SetChannelField(ch, kColOffset, std::to_string(std::lround(*mhz * 1000.0)), doc);
-        else
+        const long kHz =
+            mhz && std::isfinite(*mhz) && std::fabs(*mhz) < 1e6 ? std::lround(*mhz * 1000.0) : -1;
+        if (kHz >= kLowestOffset && kHz <= kHighestOffset)
+            SetChannelField(ch, kColOffset, std::to_string(kHz), doc);
+        else if (!mhz || ch.DUP != 0)
             problem(kOffset);
     }
 
@@ -308,8 +324,8 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
     ch.RDCT = side(rxPart, tone == "Cross" ? kRxDtcsCode : kDtcsCode, 1);
 
     const std::string skip = get(kSkip);
-    if (skip.empty() || skip == "S" || skip == "P")
-        ch.Scan = skip.empty() ? 1 : 0;
+    if (skip.empty() || skip == "S" || skip == "P")  // "P": scanned first, so scanned
+        ch.Scan = skip == "S" ? 0 : 1;
     else
         problem(kSkip);
 

@@ -57,9 +57,13 @@ public:
     // nullopt when the row names no Frequency column: it is data, not a header.
     static std::optional<ChannelRowHeader> FromRow(const TextRow& header);
     ChannelFromRow read(const TextRow& row, const DocumentState& doc) const;
+    // Whether the header names a column (one of kChannelRowColumns).
+    bool has(std::string_view column) const;
+    // A row's value in a column, blanks around it removed; "" when the column is missing.
+    std::string field(const TextRow& row, std::string_view column) const;
 
 private:
-    std::string field(const TextRow& row, std::string_view column) const;
+    int indexOf(std::string_view column) const;
     std::array<int, kChannelRowColumns.size()> index_{};
 };
 

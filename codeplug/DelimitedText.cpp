@@ -27,7 +27,7 @@ bool IsBlankRow(const TextRow& row) {
 
 }  // namespace
 
-std::vector<TextRow> ReadDelimitedText(std::string_view text) {
+std::vector<TextRow> ReadDelimitedText(std::string_view text, std::vector<int>* rowLines) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     const char delimiter = DetectDelimiter(text);
     std::vector<TextRow> rows;
@@ -36,10 +36,15 @@ std::vector<TextRow> ReadDelimitedText(std::string_view text) {
     bool quoted = false;
     bool rowStart = true;
     bool comment = false;
+    int line = 1;
+    int rowLine = 1;
     auto endRow = [&] {
         row.push_back(std::move(field));
         field.clear();
-        if (!comment && !IsBlankRow(row)) rows.push_back(std::move(row));
+        if (!comment && !IsBlankRow(row)) {
+            rows.push_back(std::move(row));
+            if (rowLines) rowLines->push_back(rowLine);
+        }
         row.clear();
         rowStart = true;
         comment = false;
@@ -49,9 +54,12 @@ std::vector<TextRow> ReadDelimitedText(std::string_view text) {
         if (rowStart) {
             rowStart = false;
             comment = c == '#';
+            rowLine = line;
         }
         if (quoted) {
             if (c != '"') {
+                if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+                    ++line;
                 field += c;
             } else if (i + 1 < text.size() && text[i + 1] == '"') {
                 field += '"';
@@ -66,6 +74,7 @@ std::vector<TextRow> ReadDelimitedText(std::string_view text) {
             field.clear();
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++line;
             endRow();
         } else {
             field += c;
