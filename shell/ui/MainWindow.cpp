@@ -26,6 +26,8 @@
 #include "shell/ui/Background.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/ChangeLabels.h"
+#include "shell/ui/ChannelCsvCommands.h"
+#include "shell/ui/CsvImportDialogs.h"
 #include "shell/ui/HistoryActions.h"
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
@@ -84,6 +86,10 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     historyActions_ =
         new HistoryActions(*this, *menus_.value(QStringLiteral("mnuEdit")), *history_, s_.prompts);
     connect(history_.get(), &DocumentHistory::restored, this, &frmMain::documentRestored);
+    if (!s_.csvChoices) csvDialogs_ = std::make_unique<DialogCsvImportChoices>(s_.prompts);
+    csv_ = std::make_unique<ChannelCsvCommands>(
+        s_.doc, s_.prompts, s_.files, s_.csvChoices ? *s_.csvChoices : *csvDialogs_,
+        [this] { return this; }, [this](const QString& label) { history_->record(label); });
 
     if (s_.recentFiles) {
         recentMenu_ = new RecentFilesMenu(*menus_.value(QStringLiteral("mnuFile")),
@@ -141,6 +147,8 @@ void frmMain::connectCommands() {
     on("mnuFileOpenBackup", [this] { commands_->mnuFileOpenBackup_Click(s_.backupFolder); });
     on("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
     on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
+    on("mnuFileImportCsv", [this] { csv_->importChannels(); });
+    on("mnuFileExportCsv", [this] { csv_->exportChannels(); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { mnuModelInfo_Click(); });
     on("mnuChannelInfo", [this] { ShowChildWindow(kChannelGridWindow); });

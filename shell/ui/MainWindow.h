@@ -27,6 +27,8 @@ class QToolBar;
 
 namespace k7x {
 
+class ChannelCsvCommands;
+class CsvImportChoices;
 class HistoryActions;
 class NavigationPane;
 class RecentFiles;
@@ -50,6 +52,8 @@ struct MainWindowServices {
     std::string backupFolder = {};
     // The files shown in the File menu; none are shown without a store.
     RecentFiles* recentFiles = nullptr;
+    // The questions of File > Import channels; the dialogs when none is given.
+    CsvImportChoices* csvChoices = nullptr;
 };
 
 class frmMain : public QMainWindow, public DocumentHost {
@@ -140,6 +144,8 @@ private:
     MainWindowServices s_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<DocumentHistory> history_;
+    std::unique_ptr<CsvImportChoices> csvDialogs_;
+    std::unique_ptr<ChannelCsvCommands> csv_;
     HistoryActions* historyActions_ = nullptr;
     RecentFilesMenu* recentMenu_ = nullptr;
 

@@ -40,7 +40,9 @@ constexpr MenuEntry kFileMenu[] = {
     entry("mnuFileNew", 10001, "Ctrl+N"), entry("mnuFileOpen", 10002, "Ctrl+O"),
     entry("mnuFileOpenBackup", 10940),
     hiddenEntry("mnuFileEOpen", 0),       entry("mnuFileSave", 10003),
-    entry("mnuFileSaveAs", 10004),        separator(),
+    entry("mnuFileSaveAs", 10004),
+    entry("mnuFileImportCsv", 10941),     entry("mnuFileExportCsv", 10942),
+    separator(),
     hiddenEntry("mnuFilePrint", 10005),   separator(),
     entry("mnuFileExit", 10006),
 };

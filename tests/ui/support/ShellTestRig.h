@@ -21,6 +21,7 @@
 #include "shell/RecentFiles.h"
 #include "shell/StartUp.h"
 #include "shell/WindowPlacement.h"
+#include "shell/ui/ChannelCsvCommands.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/FileChooser.h"
 #include "shell/ui/MainWindow.h"
@@ -124,6 +125,7 @@ public:
             services.radio = &radio;
             services.placement = &placementStore;
             services.recentFiles = &recentFiles;
+            services.csvChoices = csvChoices;
             services.shutdownDuties = [this] { ++shutdowns; };
             services.launchVersion = [this](const std::string& v) {
                 launched.push_back(v);
@@ -159,6 +161,7 @@ public:
     int shutdowns = 0;
     std::vector<std::string> launched;
     bool launchSucceeds = true;
+    CsvImportChoices* csvChoices = nullptr;  // File > Import channels: the dialogs when null
     std::unique_ptr<frmMain> window;
 };
 

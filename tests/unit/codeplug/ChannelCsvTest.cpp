@@ -89,19 +89,6 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameDocument) {
     }
 }
 
-TEST(ChannelCsv, ExportWritesTheHeaderAndOneRowPerChannelByNumber) {
-    DocumentState doc = NewDocument(1);
-    AddChannel(doc, 52, "28.12500");
-    RecordingPrompts prompts;
-    const std::string csv = ExportChannelsCsv(doc, prompts);
-    EXPECT_TRUE(csv.starts_with(std::string(kHeader) + "\r\n1,A-1,27.860000,,0.100000,"));
-    const std::vector<TextRow> rows = ReadDelimitedText(csv);
-    std::vector<std::string> names;
-    for (std::size_t r = 1; r < rows.size(); ++r) names.push_back(rows[r][1]);
-    EXPECT_EQ(names, (std::vector<std::string>{"A-1", "B-12", "VFO", "MEM-1", "MEM-2", "MEM-3",
-                                               "MEM-4", "MEM-5", "MEM-6", "MEM-7", "MEM-8"}));
-}
-
 // A 10 m file as another program writes it: byte order mark, CRLF, a comment line, quotes,
 // a column of its own, and the tone modes each way.
 TEST(ChannelCsv, AFileOfAnotherProgramGivesItsChannels) {

@@ -64,29 +64,26 @@ public:
                 c.Frequency =
                     doc.ChannelList[static_cast<std::size_t>(FindChannel(doc, range(1, 360)))]
                         .Frequency;
-            c.Scan = static_cast<Int>(range(0, 1));
-            c.OffSetFre = static_cast<Int>(5 * range(1, 200));
-            c.RDCT = static_cast<Int>(range(0, kToneValueCount - 1));
-            c.TDCT = static_cast<Int>(range(0, kToneValueCount - 1));
-            c.DUP = static_cast<Int>(range(0, 3));
-            c.HI_CUT = static_cast<Int>(range(0, 1));
-            c.BUSY = static_cast<Int>(range(0, 1));
-            c.NB = static_cast<Int>(range(0, 1));
-            c.Add_Sub_5K = static_cast<Int>(range(0, 1));
             const bool fmOnly =
                 IsFmOnlyPosition(group, c.ChannelNo - GroupStart(group, mode), mode);
-            c.AM_FM = static_cast<Int>(fmOnly ? 0 : range(0, 1));
-            c.Tx_Power = static_cast<Int>(range(0, c.AM_FM == 1 ? 1 : 2));
-            c.Public = static_cast<Int>(range(0, 1));
+            for (const auto& [column, highest] : kFields)
+                SetChannelField(c, column, std::to_string(range(0, highest)), doc);
+            // After the power, which AM lowers.
+            SetChannelField(c, kColAmFm, fmOnly ? "0" : std::to_string(range(0, 1)), doc);
+            c.OffSetFre = static_cast<Int>(5 * range(1, 200));
             c.RBTone = static_cast<Int>(CheckToneTipReference(doc.WorkDoc, range(0, 8)));
-            c.DTMF_BOT = static_cast<Int>(range(0, 16));
-            c.DTMF_EOT = static_cast<Int>(range(0, 16));
-            c.DTMF_Call = static_cast<Int>(range(0, 16));
-            c.TSQ = static_cast<Int>(range(0, 1));
         }
     }
 
 private:
+    // The fields set through the grid's setter, with their highest values.
+    // clang-format off
+    static constexpr std::pair<int, int> kFields[] = {
+        {kColScan, 1}, {kColRdct, kToneValueCount - 1}, {kColTdct, kToneValueCount - 1},
+        {kColDup, 3}, {kColHiCut, 1}, {kColBusy, 1}, {kColNb, 1}, {kColAddSub5K, 1},
+        {kColTxPower, 2}, {kColPublic, 1}, {kColDtmfBot, 16}, {kColDtmfEot, 16},
+        {kColDtmfCall, 16}, {kColTsq, 1}};
+    // clang-format on
     std::mt19937 rng_;
 };
 

@@ -1,0 +1,76 @@
+// The commands that carry channels between a codeplug file and a CSV channel table.
+#include <ostream>
+
+#include "cli/CliCommand.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandFiles.h"
+#include "codeplug/ChannelCsv.h"
+#include "codeplug/ChannelCsvTexts.h"
+#include "codeplug/FileIo.h"
+
+namespace k7x::cli {
+namespace {
+
+constexpr int kTextNothingWritten = 9317;  // count of rows not taken
+constexpr int kTextRowsLeftOut = 9318;     // channels taken, rows left out
+
+int RunExportCsv(const Arguments& args, CliContext& ctx) {
+    std::string output;
+    if (!ReadOutput(args, ctx, output)) return kExitUsage;
+    DocumentState doc;
+    if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
+    const std::string csv = ExportChannelsCsv(doc, ctx.prompts);
+    const std::span bytes(reinterpret_cast<const Byte*>(csv.data()), csv.size());
+    if (WriteFileAtomically(output, bytes))
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    return kExitOk;
+}
+
+int RunImportCsv(const Arguments& args, CliContext& ctx) {
+    std::string output;
+    if (!ReadOutput(args, ctx, output)) return kExitUsage;
+    DocumentState doc;
+    if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
+
+    const std::string& table = args.positional[1];
+    // One byte past the limit is enough to tell a file that is too large.
+    const auto bytes = ReadFileBytes(table, kMostCsvBytes + 1);
+    if (!bytes) return Failure(ctx, Text(ctx.prompts, kTextCannotRead, {table}));
+    const std::string text(bytes->begin(), bytes->end());
+    const CsvImport import = ImportChannelsCsv(text, doc, ctx.prompts);
+    if (import.damage) return Failure(ctx, CsvDamageText(*import.damage, table, ctx.prompts));
+
+    if (!import.refused.empty()) {
+        ctx.err << Text(ctx.prompts, kTextCsvRowsRefused, {table}) << '\n';
+        for (const std::string& line : CsvRefusalLines(import, doc, ctx.prompts))
+            ctx.err << "  " << line << '\n';
+        if (!args.has("--partial"))
+            return Failure(ctx, Text(ctx.prompts, kTextNothingWritten,
+                                     {std::to_string(import.refused.size())}));
+    }
+    if (import.taken == 0) return Failure(ctx, ctx.prompts.text(kTextCsvNoneTaken));
+    TakeImport(doc, import);
+    if (!SaveFile(doc, output, ctx.prompts))
+        return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
+    if (!import.refused.empty())
+        ctx.err << Text(ctx.prompts, kTextRowsLeftOut,
+                        {std::to_string(import.taken), std::to_string(import.refused.size())})
+                << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> CsvCommands() {
+    return {
+        {"export-csv", "FILE.dat", 1, 9300, {{"-o", "CHANNELS.csv", 9302}}, RunExportCsv},
+        {"import-csv",
+         "FILE.dat CHANNELS.csv",
+         2,
+         9301,
+         {{"-o", "OUT.dat", 9141}, {"--partial", "", 9303}},
+         RunImportCsv},
+    };
+}
+
+}  // namespace k7x::cli
