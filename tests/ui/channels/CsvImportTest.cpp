@@ -2,10 +2,16 @@
 // not taken lets the user cancel with the document as it was, and an import taken is one
 // named undo step that the grid follows both ways.
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "ChannelTestRig.h"
+#include "shell/ui/CsvImportDialogs.h"
 #include "shell/ui/DocumentHistory.h"
 
 using namespace k7x;
@@ -104,6 +110,30 @@ private slots:
         rig.main().history().redo();
         QCOMPARE(rig.gridFrequency(3), QStringLiteral("28.50000"));
         QCOMPARE(FindChannel(rig.doc, 4), -1);
+    }
+
+    // The placement dialog, worked from the keyboard: the group and position follow the choice.
+    void thePlacementDialogGivesTheChosenGroupAndPosition() {
+        ImportRig rig;
+        DialogCsvImportChoices dialogs(rig.prompts());
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* group = dialog->findChild<QComboBox*>(QStringLiteral("ComboGroup"));
+            QVERIFY(!group->isEnabled());
+            QTest::keyClick(dialog->findChild<QRadioButton*>(QStringLiteral("OptionGroup")),
+                            Qt::Key_Space);
+            QVERIFY(group->isEnabled());
+            group->setCurrentIndex(10);  // "VFO": one position only
+            QCOMPARE(dialog->findChild<QSpinBox*>(QStringLiteral("TextPosition"))->maximum(), 1);
+            group->setCurrentIndex(1);
+            dialog->findChild<QSpinBox*>(QStringLiteral("TextPosition"))->setValue(7);
+            dialog->findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
+        });
+        const std::optional<CsvPlacement> placement = dialogs.choosePlacement(&rig.main(), rig.doc);
+        QVERIFY(placement && !placement->byLocation);
+        QCOMPARE(placement->group, 1);
+        QCOMPARE(placement->first, 7);
     }
 };
 
