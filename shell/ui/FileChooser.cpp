@@ -5,6 +5,21 @@
 
 namespace k7x {
 
+namespace {
+
+// The extension of the filter's first pattern ("dat" for "Files (*.dat)"), given to a name
+// typed without one.
+QString SuffixOfFilter(const std::string& filter) {
+    const QString text = QString::fromStdString(filter);
+    const qsizetype star = text.indexOf(QLatin1String("*."));
+    if (star < 0) return QStringLiteral("dat");
+    qsizetype end = star + 2;
+    while (end < text.size() && text.at(end).isLetterOrNumber()) ++end;
+    return text.mid(star + 2, end - star - 2);
+}
+
+}  // namespace
+
 std::optional<std::string> DialogFileChooser::chooseOpenFile(QWidget* parent,
                                                              const std::string& filter,
                                                              const std::string& startFolder) {
@@ -27,7 +42,7 @@ std::optional<std::string> DialogFileChooser::chooseSaveFile(QWidget* parent,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QString::fromStdString(filter));
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(SuffixOfFilter(filter));
     const QFileInfo preset(QString::fromStdString(presetPath));
     if (preset.isAbsolute())
         dialog.setDirectory(preset.absolutePath());

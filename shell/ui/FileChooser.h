@@ -21,7 +21,8 @@ public:
                                                       const std::string& presetPath) = 0;
 };
 
-// The desktop implementation with QFileDialog; a name typed without extension gets ".dat".
+// The desktop implementation with QFileDialog; a name typed without extension gets the
+// extension of the filter (".dat" for the codeplug files).
 // Each dialog starts in the folder the last one ended in, unless it is given one.
 class DialogFileChooser : public FileChooser {
 public:

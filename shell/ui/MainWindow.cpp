@@ -30,6 +30,7 @@
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
 #include "shell/ui/NavigationPane.h"
+#include "shell/ui/PrintCommands.h"
 #include "shell/ui/RecentFilesMenu.h"
 #include "shell/ui/Twips.h"
 
@@ -58,6 +59,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
         [this](const std::string& dataVersion) {
             return s_.launchVersion && s_.launchVersion(dataVersion);
         });
+    print_ = std::make_unique<PrintCommands>(s_.doc, s_.prompts, s_.files, s_.printSections);
 
     buildMenus();
     buildToolBar();
@@ -141,6 +143,8 @@ void frmMain::connectCommands() {
     on("mnuFileOpenBackup", [this] { commands_->mnuFileOpenBackup_Click(s_.backupFolder); });
     on("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
     on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
+    on("mnuFilePrint", [this] { print_->mnuFilePrint_Click(this); });
+    on("mnuFileExportPdf", [this] { print_->mnuFileExportPdf_Click(this); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { mnuModelInfo_Click(); });
     on("mnuChannelInfo", [this] { ShowChildWindow(kChannelGridWindow); });
@@ -199,6 +203,8 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
             commands_->mnuFileOpen_Click();
         else if (key == QLatin1String("SaveFile"))
             commands_->mnuFileSave_Click();
+        else if (key == QLatin1String("Print"))
+            action("mnuFilePrint")->trigger();
         else if (key == QLatin1String("ReadRadio"))
             action("mnuReadFromRadio")->trigger();
         else if (key == QLatin1String("CommSet"))

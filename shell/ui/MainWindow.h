@@ -12,6 +12,7 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 #include "shell/AppSettings.h"
+#include "shell/PrintSections.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/DocumentCommands.h"
 #include "shell/ui/DocumentHistory.h"
@@ -29,6 +30,7 @@ namespace k7x {
 
 class HistoryActions;
 class NavigationPane;
+class PrintCommands;
 class RecentFiles;
 class RecentFilesMenu;
 class WindowPlacementStore;
@@ -50,6 +52,8 @@ struct MainWindowServices {
     std::string backupFolder = {};
     // The files shown in the File menu; none are shown without a store.
     RecentFiles* recentFiles = nullptr;
+    // The parts of the document File > Print and File > Export PDF put on the pages.
+    PrintSectionSource printSections = {};
 };
 
 class frmMain : public QMainWindow, public DocumentHost {
@@ -85,6 +89,7 @@ public:
     void setTransferRunning(bool running);
 
     DocumentCommands& documentCommands() { return *commands_; }
+    PrintCommands& printCommands() { return *print_; }
     DocumentHistory& history() { return *history_; }
     NavigationPane& navigationPane() { return *Picture1; }
     QMdiArea& mdiArea() { return *mdi_; }
@@ -140,6 +145,7 @@ private:
     MainWindowServices s_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<DocumentHistory> history_;
+    std::unique_ptr<PrintCommands> print_;
     HistoryActions* historyActions_ = nullptr;
     RecentFilesMenu* recentMenu_ = nullptr;
 
