@@ -252,13 +252,11 @@ void FrmOptFeatures::applyModeLayout() {
         Label3[static_cast<std::size_t>(list)]->hide();
         Combo2[static_cast<std::size_t>(list)]->hide();
     };
-    // The 5 kHz shift is not offered in any mode.
-    hideRow(kCommonAddSub5K);
+    for (int i = kCommonDup; i <= kCommonListLast; ++i)
+        if (IsCommonList(i) && !IsCommonListShown(i, mode_)) hideRow(i);
     const bool countryMode = mode_ == 0;
-    if (countryMode) {
-        // CB channels have neither a repeater shift nor a choice of power.
-        hideRow(kCommonTxPower);
-        hideRow(kCommonDup);
+    // CB channels have neither a repeater shift nor a choice of power.
+    if (!IsCommonListShown(kCommonDup, mode_)) {
         Label2->hide();
         Text2->hide();
     }

@@ -56,7 +56,7 @@ PrintTable CommonChannel(const DocumentState& doc, const Prompts& prompts) {
     const QStringList rogerBeeps = RogerBeepEntries(doc.WorkDoc, prompts);
     const QStringList dtmfCodes = DtmfEntries(doc.WorkDoc, prompts);
     for (int i = kCommonDup; i <= kCommonListLast; ++i) {
-        if (!IsCommonList(i)) continue;
+        if (!IsCommonList(i) || !IsCommonListShown(i, doc.CurrentCountryMode)) continue;
         const int stored = CommonField(common, i);
         QString value;
         if (i == kCommonTxPower)

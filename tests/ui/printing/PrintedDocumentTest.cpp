@@ -159,6 +159,9 @@ private slots:
         for (const char* needle : {"DTMF settings", "123ABC", "Key functions", "Key mode 3",
                                    "Tone tips", "Note 14", "Common settings"})
             QVERIFY2(settings.contains(QLatin1String(needle)), needle);
+        // CB channels have no repeater shift and no choice of power, in no table.
+        for (const char* absent : {"TX power", "Duplex", "5 kHz shift"})
+            QVERIFY2(!pages.join(QLatin1Char('\n')).contains(QLatin1String(absent)), absent);
     }
 
     // Modes 1 and 2 show the duplex, offset and power columns; the VFO group has no scan flag.
