@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QTimer>
 
+#include "channels/ChannelPrintSections.h"
 #include "link/ui/MainWindowLink.h"
+#include "settings/SettingsPrintSections.h"
 #include "shell/LangTexts.h"
 #include "shell/StartUp.h"
 #include "shell/VersionLoader.h"
@@ -76,6 +78,9 @@ void DesktopProgram::openMainWindow() {
     services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     services.backupFolder = backups_.folder();
     services.recentFiles = recentFiles_.get();
+    services.printSections = [](const DocumentState& doc, Prompts& prompts) {
+        return ChannelPrintSections(doc, prompts) + SettingsPrintSections(doc, prompts);
+    };
     main_ = std::make_unique<frmMain>(std::move(services));
     prompts_->setParentWindow(main_.get());
     ConnectTransferController(*transfers_, *main_);

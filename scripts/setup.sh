@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth socat python3
+    xvfb xauth socat python3 poppler-utils
     fonts-wqy-microhei
 )
 

@@ -10,6 +10,12 @@
 
 namespace k7x {
 
+QString ShownCode(const DtmfCode& code) {
+    const int length =
+        code.CodeLength >= 0 && code.CodeLength <= kDtmfCodeDigits ? code.CodeLength : 0;
+    return QString::fromLatin1(code.Digits.raw().substr(0, static_cast<std::size_t>(length)));
+}
+
 namespace {
 
 // Admits texts of DTMF characters only; a-d become capitals on the way in.

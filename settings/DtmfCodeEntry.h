@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "codeplug/Records.h"
+
 class QKeyEvent;
 class QLineEdit;
 
@@ -12,6 +14,8 @@ namespace k7x {
 
 inline constexpr int kDtmfCodeDigits = 16;
 
+// The characters of a code a box shows; a length beyond the field shows nothing.
+QString ShownCode(const DtmfCode& code);
 // True for a character a DTMF code may hold, lower-case a-d included.
 bool IsDtmfCharacter(QChar ch);
 // True when a key press may reach a code box: editing and moving keys, DTMF characters.

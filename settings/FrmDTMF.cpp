@@ -14,6 +14,7 @@
 
 #include "codeplug/ChannelList.h"
 #include "settings/DtmfCodeEntry.h"
+#include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
@@ -22,12 +23,12 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = 18000;
+constexpr int kTextCaption = kTextDtmfCaption;
 constexpr int kTextTabSettings = 18002;
 constexpr int kTextTabOther = 18003;
-constexpr int kTextTabCodes = 18004;
-constexpr int kTextFirstListLabel = 18005;
-constexpr int kTextCheck = 18030;
+constexpr int kTextTabCodes = kTextDtmfCodesTab;
+constexpr int kTextFirstListLabel = kTextDtmfListLabel;
+constexpr int kTextCheck = kTextDtmfCheck;
 
 constexpr int kTabSettings = 0;
 constexpr int kTabOther = 1;  // holds nothing and stays hidden
@@ -38,13 +39,6 @@ constexpr int kCodeRows = 8;  // the codes stand in two columns of eight
 constexpr int kListLabelGapTwips = 100;
 constexpr int kCodeLabelGapTwips = 20;
 constexpr int kCodeColumnGapTwips = 300;
-
-// The characters of a code the box shows; a length beyond the field shows nothing.
-QString ShownCode(const DtmfCode& code) {
-    const int length =
-        code.CodeLength >= 0 && code.CodeLength <= kDtmfCodeDigits ? code.CodeLength : 0;
-    return QString::fromLatin1(code.Digits.raw().substr(0, static_cast<std::size_t>(length)));
-}
 
 }  // namespace
 

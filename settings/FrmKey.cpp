@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
@@ -17,18 +18,12 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = 25000;
-constexpr int kTextKeyModes = 25007;
-constexpr int kTextKeyMode = 25008;  // followed by a blank and the mode number
+constexpr int kTextCaption = kTextKeyCaption;
+constexpr int kTextKeyModes = kTextKeyModesLabel;
+constexpr int kTextKeyMode = kTextKeyModeTitle;
 
 constexpr int kLabelGapTwips = 100;  // between Label1's right edge and the key-mode list
 constexpr int kListWidthTwips = 1215;
-
-const QStringList& KeyModeNames() {
-    static const QStringList names = {QStringLiteral("1&2"), QStringLiteral("2&3"),
-                                      QStringLiteral("1&3"), QStringLiteral("1&2&3")};
-    return names;
-}
 
 // A stored position shown in list: outside the list the first entry is shown.
 void ShowPosition(QComboBox& list, int position) {
@@ -45,6 +40,12 @@ QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& ent
 }
 
 }  // namespace
+
+const QStringList& FrmKey::KeyModeNames() {
+    static const QStringList names = {QStringLiteral("1&2"), QStringLiteral("2&3"),
+                                      QStringLiteral("1&3"), QStringLiteral("1&2&3")};
+    return names;
+}
 
 const QStringList& FrmKey::KeyFunctionNames() {
     static const QStringList names = {

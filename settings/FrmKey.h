@@ -25,6 +25,8 @@ public:
 
     void DocumentRestored() override;
 
+    // The key modes, in the order of their list (stored as the position).
+    static const QStringList& KeyModeNames();
     // The functions a key can have, in the order of the lists (stored as position + 1).
     static const QStringList& KeyFunctionNames();
 

@@ -17,6 +17,7 @@
 
 #include "codeplug/Conversions.h"
 #include "settings/OptFeatureRatio.h"
+#include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/CommittingField.h"
 #include "shell/ui/CountrySelectors.h"
@@ -27,13 +28,9 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = 16000;
-constexpr int kTextSettingLabel = 16001;  // + list number
-constexpr int kTextCommonLabel = 15005;   // + list number; the frame's title without one
-constexpr int kTextOffset = 15100;
-
-// The check box and the field of the ratio limit have no language text.
-constexpr const char* kRatioCaption = "Max. SWR";
+constexpr int kTextCaption = kTextOptCaption;
+constexpr int kTextSettingLabel = kTextOptSettingLabel;
+constexpr int kTextOffset = kTextOffsetLabel;
 
 constexpr int kIdCommon = 100;
 constexpr int kIdOffset = 200;
@@ -255,13 +252,11 @@ void FrmOptFeatures::applyModeLayout() {
         Label3[static_cast<std::size_t>(list)]->hide();
         Combo2[static_cast<std::size_t>(list)]->hide();
     };
-    // The 5 kHz shift is not offered in any mode.
-    hideRow(kCommonAddSub5K);
+    for (int i = kCommonDup; i <= kCommonListLast; ++i)
+        if (IsCommonList(i) && !IsCommonListShown(i, mode_)) hideRow(i);
     const bool countryMode = mode_ == 0;
-    if (countryMode) {
-        // CB channels have neither a repeater shift nor a choice of power.
-        hideRow(kCommonTxPower);
-        hideRow(kCommonDup);
+    // CB channels have neither a repeater shift nor a choice of power.
+    if (!IsCommonListShown(kCommonDup, mode_)) {
         Label2->hide();
         Text2->hide();
     }
@@ -403,8 +398,7 @@ void FrmOptFeatures::Text1_LostFocus() {
 }
 
 QString FrmOptFeatures::storedRatioText() const {
-    // A stored value outside 7.0 .. 20.0 shows as it is, not limited.
-    return QString::number(s_.doc.WorkDoc.Options.Setting[kSetMaxSwr] / 10.0, 'f', 1);
+    return RatioText(s_.doc.WorkDoc.Options.Setting[kSetMaxSwr]);
 }
 
 void FrmOptFeatures::Text2_LostFocus() {

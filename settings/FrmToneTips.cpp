@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 
 #include "codeplug/ChannelList.h"
+#include "settings/SettingTexts.h"
 #include "settings/ToneChart.h"
 #include "settings/TonePlayer.h"
+#include "settings/ToneTipLists.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
@@ -22,37 +24,18 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = 29000;
-constexpr int kTextTab = 29001;
-constexpr int kTextRepeatCount = 29002;
-constexpr int kTextRepeatGap = 29003;
-constexpr int kTextPitch = 29004;
-constexpr int kTextDuration = 29005;
+constexpr int kTextCaption = kTextToneTipsCaption;
+constexpr int kTextTab = kTextToneTipTab;
 constexpr int kTextPlay = 29006;
 constexpr int kTextStop = 29007;
-constexpr int kTextFirstStep = 29100;
-constexpr int kTextOff = 29200;
-constexpr int kTextRest = 29201;
 
 constexpr int kTipCount = 8;
-constexpr int kMaxRepeatCount = 10;
-constexpr int kLowestPitch = 40;  // the pitch lists start at 400 Hz
-constexpr int kHighestValue = 255;
-constexpr int kValueUnit = 10;  // hertz and milliseconds per stored unit
 constexpr int kStepsPerColumn = kToneStepCount / 2;
 
 constexpr int kLabelGapTwips = 100;
 constexpr int kListWidthTwips = 1095;
 constexpr int kListTextLength = 4;
 constexpr int kColumnGapTwips = 600;
-
-// The texts first, then value * 10 for every value of the range.
-QStringList ValueEntries(const QStringList& first, int from, int to) {
-    QStringList entries = first;
-    entries.reserve(entries.size() + to - from + 1);
-    for (int v = from; v <= to; ++v) entries.append(QString::number(v * kValueUnit));
-    return entries;
-}
 
 void ShowByIndex(QComboBox& list, int index) {
     list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
@@ -184,15 +167,13 @@ QGridLayout* FrmToneTips::buildSteps() {
 }
 
 void FrmToneTips::fillLists() {
-    const QString rest = LangText(s_.prompts, kTextRest);
-    QStringList counts{LangText(s_.prompts, kTextOff)};
-    for (int n = 1; n <= kMaxRepeatCount; ++n) counts.append(QString::number(n));
-    Combo1->addItems(counts);
-    Combo5->addItems(ValueEntries({rest}, 1, kHighestValue));
+    Combo1->addItems(RepeatCountEntries(s_.prompts));
+    Combo5->addItems(
+        ToneTipValueEntries({LangText(s_.prompts, kTextToneRest)}, 1, kToneTipHighestValue));
 
     // The step lists share their entries: one model each for the pitches and the lengths.
-    pitches_ = new QStringListModel(ValueEntries({rest}, kLowestPitch, kHighestValue), this);
-    milliseconds_ = new QStringListModel(ValueEntries({}, 0, kHighestValue), this);
+    pitches_ = new QStringListModel(PitchEntries(s_.prompts), this);
+    milliseconds_ = new QStringListModel(LengthEntries(), this);
     Combo2->setModel(milliseconds_);
     for (std::size_t i = 0; i < kToneStepCount; ++i) {
         Combo3[i]->setModel(pitches_);

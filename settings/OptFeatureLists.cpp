@@ -91,6 +91,11 @@ bool IsCommonList(int list) {
     return list >= kCommonDup && list <= kCommonListLast && list != 3;
 }
 
+bool IsCommonListShown(int list, int mode) {
+    if (list == kCommonAddSub5K) return false;
+    return mode != 0 || (list != kCommonTxPower && list != kCommonDup);
+}
+
 QStringList CommonFixedEntries(int list) {
     switch (list) {
         case kCommonDup:

@@ -46,6 +46,9 @@ inline constexpr int kCommonListLast = kCommonDtmfCall;
 
 // True for the control numbers 1..13 that have a list.
 bool IsCommonList(int list);
+// Whether the window shows list i (and, for the DUP list, the offset) in a country mode: the
+// 5 kHz shift in none, the repeater shift and the power not in mode 0.
+bool IsCommonListShown(int list, int mode);
 // The entries of the lists whose content never changes (DUP to AM_FM); empty for the others.
 QStringList CommonFixedEntries(int list);
 // The roger-beep and DTMF lists store the number their entry reads.

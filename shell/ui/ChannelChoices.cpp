@@ -6,6 +6,15 @@
 
 namespace k7x {
 
+QString EntryAt(const QStringList& entries, int index) {
+    if (entries.isEmpty()) return {};
+    return index >= 0 && index < entries.size() ? entries.at(index) : entries.front();
+}
+
+QString EntryReading(const QStringList& entries, int number) {
+    return EntryAt(entries, static_cast<int>(entries.indexOf(QString::number(number))));
+}
+
 QStringList ToneEntries() {
     QStringList entries;
     entries.reserve(kToneValueCount);
@@ -18,6 +27,13 @@ QStringList TxPowerEntries(const Prompts& prompts, bool fm) {
     QStringList entries = {LangText(prompts, kTextPowerLow), LangText(prompts, kTextPowerLow + 1)};
     if (fm) entries.append(LangText(prompts, kTextPowerLow + 2));
     return entries;
+}
+
+QString TxPowerText(const Prompts& prompts, bool fm, int stored) {
+    const QStringList entries = TxPowerEntries(prompts, fm);
+    return EntryAt(entries, !fm && stored >= static_cast<int>(entries.size())
+                                ? static_cast<int>(entries.size()) - 1
+                                : stored);
 }
 
 QStringList RogerBeepEntries(const CodeplugDocument& doc, const Prompts& prompts) {

@@ -14,10 +14,17 @@ inline constexpr int kTextPowerLow = 15044;  // 15045 middle, 15046 high
 inline constexpr int kTextRogerBeepOff = 15030;
 inline constexpr int kTextNoDtmfCode = 14013;
 
+// The entry at a stored index; the first entry when the index lies outside the list.
+QString EntryAt(const QStringList& entries, int index);
+// The entry that reads a stored number; the first entry when none does.
+QString EntryReading(const QStringList& entries, int number);
+
 // "Off" and every CTCSS and DCS tone, index = stored tone value.
 QStringList ToneEntries();
 // The transmit power levels; the highest exists for FM only.
 QStringList TxPowerEntries(const Prompts& prompts, bool fm);
+// The power level a channel shows: an AM channel shows at most the middle level.
+QString TxPowerText(const Prompts& prompts, bool fm, int stored);
 // The "off" entry, then the numbers of the tone tips that may be referenced.
 QStringList RogerBeepEntries(const CodeplugDocument& doc, const Prompts& prompts);
 // The "none" entry, then the numbers of the DTMF codes in use.

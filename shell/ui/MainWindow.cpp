@@ -32,6 +32,7 @@
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
 #include "shell/ui/NavigationPane.h"
+#include "shell/ui/PrintCommands.h"
 #include "shell/ui/RecentFilesMenu.h"
 #include "shell/ui/Twips.h"
 
@@ -60,6 +61,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
         [this](const std::string& dataVersion) {
             return s_.launchVersion && s_.launchVersion(dataVersion);
         });
+    print_ = std::make_unique<PrintCommands>(s_.doc, s_.prompts, s_.files, s_.printSections);
 
     buildMenus();
     buildToolBar();
@@ -149,6 +151,8 @@ void frmMain::connectCommands() {
     on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
     on("mnuFileImportCsv", [this] { csv_->importChannels(); });
     on("mnuFileExportCsv", [this] { csv_->exportChannels(); });
+    on("mnuFilePrint", [this] { print_->mnuFilePrint_Click(this); });
+    on("mnuFileExportPdf", [this] { print_->mnuFileExportPdf_Click(this); });
     on("mnuFileExit", [this] { close(); });
     on("mnuModelInfo", [this] { mnuModelInfo_Click(); });
     on("mnuChannelInfo", [this] { ShowChildWindow(kChannelGridWindow); });
@@ -207,6 +211,8 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
             commands_->mnuFileOpen_Click();
         else if (key == QLatin1String("SaveFile"))
             commands_->mnuFileSave_Click();
+        else if (key == QLatin1String("Print"))
+            action("mnuFilePrint")->trigger();
         else if (key == QLatin1String("ReadRadio"))
             action("mnuReadFromRadio")->trigger();
         else if (key == QLatin1String("CommSet"))

@@ -12,6 +12,7 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 #include "shell/AppSettings.h"
+#include "shell/PrintSections.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/DocumentCommands.h"
 #include "shell/ui/DocumentHistory.h"
@@ -31,6 +32,7 @@ class ChannelCsvCommands;
 class CsvImportChoices;
 class HistoryActions;
 class NavigationPane;
+class PrintCommands;
 class RecentFiles;
 class RecentFilesMenu;
 class WindowPlacementStore;
@@ -54,6 +56,8 @@ struct MainWindowServices {
     RecentFiles* recentFiles = nullptr;
     // The questions of File > Import channels; the dialogs when none is given.
     CsvImportChoices* csvChoices = nullptr;
+    // The parts of the document File > Print and File > Export PDF put on the pages.
+    PrintSectionSource printSections = {};
 };
 
 class frmMain : public QMainWindow, public DocumentHost {
@@ -89,6 +93,7 @@ public:
     void setTransferRunning(bool running);
 
     DocumentCommands& documentCommands() { return *commands_; }
+    PrintCommands& printCommands() { return *print_; }
     DocumentHistory& history() { return *history_; }
     NavigationPane& navigationPane() { return *Picture1; }
     QMdiArea& mdiArea() { return *mdi_; }
@@ -146,6 +151,7 @@ private:
     std::unique_ptr<DocumentHistory> history_;
     std::unique_ptr<CsvImportChoices> csvDialogs_;
     std::unique_ptr<ChannelCsvCommands> csv_;
+    std::unique_ptr<PrintCommands> print_;
     HistoryActions* historyActions_ = nullptr;
     RecentFilesMenu* recentMenu_ = nullptr;
 

@@ -10,8 +10,8 @@
 
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
-#include "shell/ui/MainWindow.h"
 #include "shell/ui/HistoryActions.h"
+#include "shell/ui/MainWindow.h"
 
 namespace k7x {
 
@@ -37,13 +37,19 @@ constexpr MenuEntry hiddenEntry(const char* name, int text, const char* shortcut
 }
 
 constexpr MenuEntry kFileMenu[] = {
-    entry("mnuFileNew", 10001, "Ctrl+N"), entry("mnuFileOpen", 10002, "Ctrl+O"),
+    entry("mnuFileNew", 10001, "Ctrl+N"),
+    entry("mnuFileOpen", 10002, "Ctrl+O"),
     entry("mnuFileOpenBackup", 10940),
-    hiddenEntry("mnuFileEOpen", 0),       entry("mnuFileSave", 10003),
+    hiddenEntry("mnuFileEOpen", 0),
+    entry("mnuFileSave", 10003),
     entry("mnuFileSaveAs", 10004),
-    entry("mnuFileImportCsv", 10941),     entry("mnuFileExportCsv", 10942),
     separator(),
-    hiddenEntry("mnuFilePrint", 10005),   separator(),
+    entry("mnuFileImportCsv", 10941),
+    entry("mnuFileExportCsv", 10942),
+    separator(),
+    entry("mnuFilePrint", 10005),
+    entry("mnuFileExportPdf", 10943),
+    separator(),
     entry("mnuFileExit", 10006),
 };
 constexpr MenuEntry kModelMenu[] = {

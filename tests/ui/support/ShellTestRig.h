@@ -126,6 +126,7 @@ public:
             services.placement = &placementStore;
             services.recentFiles = &recentFiles;
             services.csvChoices = csvChoices;
+            services.printSections = printSections;
             services.shutdownDuties = [this] { ++shutdowns; };
             services.launchVersion = [this](const std::string& v) {
                 launched.push_back(v);
@@ -158,6 +159,7 @@ public:
     RadioStub radio;
     WindowPlacementStore placementStore;
     RecentFiles recentFiles = RecentFiles::inFile(dir.filePath(QStringLiteral("recent.ini")));
+    PrintSectionSource printSections;  // what File > Print puts on the pages
     int shutdowns = 0;
     std::vector<std::string> launched;
     bool launchSucceeds = true;

@@ -1,0 +1,48 @@
+// File > Print and File > Export PDF: the document's printed pages in a print preview, or
+// written to a PDF file.
+#pragma once
+
+#include <string>
+
+#include "codeplug/DocumentState.h"
+#include "codeplug/Prompts.h"
+#include "shell/PrintSections.h"
+#include "shell/ui/FileChooser.h"
+#include "shell/ui/PrintedDocument.h"
+
+class QWidget;
+
+namespace k7x {
+
+// Language texts of the printed pages and the PDF export.
+inline constexpr int kTextPdfFiles = 9350;
+inline constexpr int kTextPdfNotWritten = 9351;
+inline constexpr int kTextCountryMode = 9352;
+inline constexpr int kTextFileName = 9353;
+inline constexpr int kTextPrintDate = 9354;
+inline constexpr int kTextPageNumber = 9355;  // "%1" the page, "%2" the number of pages
+inline constexpr int kTextPrintMenu = 10005;
+
+class PrintCommands {
+public:
+    PrintCommands(const DocumentState& doc, Prompts& prompts, FileChooser& files,
+                  PrintSectionSource sections);
+
+    // The pages as they stand now, dated today.
+    PrintedDocument document() const;
+    // Shows the print preview, from which the pages are printed; modal.
+    void mnuFilePrint_Click(QWidget* parent);
+    // Asks for a file name, then writes the PDF there; false when cancelled or not written.
+    bool mnuFileExportPdf_Click(QWidget* parent);
+    // Writes the PDF; a file that cannot be written gets a message and any earlier file of
+    // that name stays as it was.
+    bool writePdf(const std::string& path);
+
+private:
+    const DocumentState& doc_;
+    Prompts& prompts_;
+    FileChooser& files_;
+    PrintSectionSource sections_;
+};
+
+}  // namespace k7x
