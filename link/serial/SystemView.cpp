@@ -82,6 +82,7 @@ std::string UserName(uid_t uid) {
 
 bool MemberByGroupFile(const std::vector<GroupEntry>& groups, const UserIdentity& user, gid_t gid) {
     if (user.gid == gid) return true;
+    if (user.name.empty()) return false;  // a user without a name is listed nowhere
     return std::ranges::any_of(groups, [&](const GroupEntry& g) {
         return g.gid == gid && std::ranges::find(g.members, user.name) != g.members.end();
     });

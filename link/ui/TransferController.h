@@ -38,7 +38,7 @@ struct TransferControllerServices {
     // The port numbers the port dialog offers. Empty: the setup file and the system.
     PortScan portScan;
     // What the port dialog's check finds about a device. Empty: the real system.
-    PortChecker portCheck;
+    PortChecker portCheck = {};
     // Keeps the backup copies of reads and writes; none: no copies.
     BackupKeeper* backups = nullptr;
 };
