@@ -16,6 +16,8 @@
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
 #include "link/BackupKeeper.h"
+#include "link/serial/PortCheck.h"
+#include "link/serial/PortOpenFailure.h"
 #include "shell/Models.h"
 
 namespace k7x::cli {
@@ -29,6 +31,11 @@ const OptionSpec kPasswordFileOption{"--password-file", "FILE", 9145};
 const OptionSpec kPasswordOption{"--password", "TEXT", 9146};
 const OptionSpec kRetriesOption{"--retries", "N", 9147};
 const OptionSpec kNoBackupOption{"--no-backup", "", kTextNoBackupOption};
+const OptionSpec kCheckOption{"--check", "", kTextCheckOption};
+const OptionSpec kCheckedPortOption{"--port", "P", kTextCheckedPortOption};
+
+// How far the findings of a port stand in from the line that names it.
+constexpr const char* kFindingIndent = "    ";
 
 std::vector<OptionSpec> TransferOptions() {
     return {kPortOption, kTraceOption, kPasswordFileOption, kPasswordOption, kRetriesOption};
@@ -113,8 +120,8 @@ public:
     // older than a year. A transfer that kept none leaves the folder alone.
     void finish(CliContext& ctx) const {
         if (!keeper_ || keeper_->lastKept().empty()) return;
-        ctx.err << kProgramName << ": "
-                << Text(ctx.prompts, kTextBackupKept, {keeper_->lastKept()}) << '\n';
+        ctx.err << kProgramName << ": " << Text(ctx.prompts, kTextBackupKept, {keeper_->lastKept()})
+                << '\n';
         store_->prune();
     }
 
@@ -253,14 +260,58 @@ int RunInfo(const Arguments& args, CliContext& ctx) {
     return kExitOk;
 }
 
-int RunPorts(const Arguments& /*args*/, CliContext& ctx) {
+TextLookup TextsOf(const CliContext& ctx) {
+    return [&prompts = ctx.prompts](int number) { return prompts.text(number); };
+}
+
+// Prints the findings of a port check below the line that names the port.
+void PrintFindings(CliContext& ctx, const std::vector<Finding>& findings, const char* indent) {
+    const TextLookup text = TextsOf(ctx);
+    for (const std::string& line : FormatFindings(text, findings))
+        ctx.out << indent << line << '\n';
+}
+
+// ports --check --port P: the one port given, by number or path.
+int CheckOnePort(const Arguments& args, CliContext& ctx, const PortMap& map,
+                 const SystemView& view) {
+    const std::string port = *args.value("--port");
+    std::string problem;
+    const std::optional<PortChoice> choice = ParsePortChoice(port, problem);
+    if (!choice) return UsageProblem(ctx, Text(ctx.prompts, kTextBadPort, {port}));
+    std::string path = choice->path;
+    if (choice->number != 0) {
+        const std::optional<PortMap::Entry> entry = map.entry(choice->number);
+        if (!entry) {
+            ctx.out << DescribeMissingPort(TextsOf(ctx), choice->number) << '\n';
+            return kExitFailed;
+        }
+        path = entry->path;
+        ctx.out << PortDisplayName(TextsOf(ctx), choice->number, path) << '\n';
+    } else {
+        ctx.out << Text(ctx.prompts, kTextDevice, {path}) << '\n';
+    }
+    const std::vector<Finding> findings = CheckPort(path, view);
+    PrintFindings(ctx, findings, kFindingIndent);
+    const std::vector<Finding> services = CheckServices(view);
+    PrintFindings(ctx, services, "");
+    return HasProblem(findings) || HasProblem(services) ? kExitFailed : kExitOk;
+}
+
+int RunPorts(const Arguments& args, CliContext& ctx) {
     EventLoopApplication();
+    const bool check = args.has("--check");
+    if (args.has("--port") && !check)
+        return UsageProblem(ctx, Text(ctx.prompts, kTextOptionGoesWith, {"--port", "--check"}));
     const PortSetup setup = ReadPortSetup(ctx.programFolder);
     const PortMap map(setup.configured, PresentSerialDevices());
+    const SystemView view = ThisSystem();
+    if (check && args.has("--port")) return CheckOnePort(args, ctx, map, view);
+
+    bool problem = false;
     if (map.entries().empty()) {
         ctx.out << ctx.prompts.text(kTextNoSerialPorts) << ' '
                 << ctx.prompts.text(kTextDevicePathHint) << '\n';
-        return kExitOk;
+        problem = check;
     }
     for (const PortMap::Entry& e : map.entries()) {
         ctx.out << (e.number < 10 ? " " : "") << e.number << "  " << e.path;
@@ -269,8 +320,16 @@ int RunPorts(const Arguments& /*args*/, CliContext& ctx) {
         if (!e.present) ctx.out << "  (not present)";
         if (e.number == setup.comPort) ctx.out << "  (default)";
         ctx.out << '\n';
+        if (check) {
+            const std::vector<Finding> findings = CheckPort(e.path, view);
+            PrintFindings(ctx, findings, kFindingIndent);
+            problem = problem || HasProblem(findings);
+        }
     }
-    return kExitOk;
+    if (!check) return kExitOk;
+    const std::vector<Finding> services = CheckServices(view);
+    PrintFindings(ctx, services, "");
+    return problem || HasProblem(services) ? kExitFailed : kExitOk;
 }
 
 }  // namespace
@@ -285,7 +344,7 @@ std::vector<Command> RadioCommands() {
         {"read", "", 0, 9134, readOptions, &RunRead},
         {"write", "FILE.dat", 1, 9135, writeOptions, &RunWrite},
         {"info", "", 0, 9136, TransferOptions(), &RunInfo},
-        {"ports", "", 0, 9137, {}, &RunPorts},
+        {"ports", "", 0, 9137, {kCheckOption, kCheckedPortOption}, &RunPorts},
     };
 }
 

@@ -2,7 +2,10 @@
 
 namespace k7x {
 
-std::string FillText(std::string_view form, std::initializer_list<std::string_view> args) {
+namespace {
+
+template <typename Args>
+std::string fill(std::string_view form, const Args& args) {
     std::string text;
     text.reserve(form.size());
     for (std::size_t i = 0; i < form.size(); ++i) {
@@ -18,6 +21,16 @@ std::string FillText(std::string_view form, std::initializer_list<std::string_vi
         text += c;
     }
     return text;
+}
+
+}  // namespace
+
+std::string FillText(std::string_view form, std::initializer_list<std::string_view> args) {
+    return fill(form, args);
+}
+
+std::string FillTextList(std::string_view form, const std::vector<std::string>& args) {
+    return fill(form, args);
 }
 
 }  // namespace k7x

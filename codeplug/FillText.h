@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace k7x {
 
@@ -16,5 +17,7 @@ using TextLookup = std::function<std::string(int number)>;
 // itself holds "%2" (a file name, say) is taken as it stands. A placeholder without an argument,
 // and a "%" followed by anything else, stay as written.
 std::string FillText(std::string_view form, std::initializer_list<std::string_view> args);
+// The same with arguments gathered at run time.
+std::string FillTextList(std::string_view form, const std::vector<std::string>& args);
 
 }  // namespace k7x

@@ -1,9 +1,9 @@
 #include "link/serial/PortOpenFailure.h"
 
-#include <grp.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "link/serial/SystemView.h"
 
 namespace k7x {
 
@@ -18,16 +18,6 @@ constexpr int kMissingPortText = 9104;
 constexpr int kNotOpenedText = 9105;
 constexpr int kPortNameText = 9108;
 
-std::string userName(uid_t uid) {
-    if (const passwd* pw = ::getpwuid(uid)) return pw->pw_name;
-    return std::to_string(uid);
-}
-
-std::string groupName(gid_t gid) {
-    if (const group* gr = ::getgrgid(gid)) return gr->gr_name;
-    return std::to_string(gid);
-}
-
 }  // namespace
 
 DeviceFacts InspectDevice(const std::string& path) {
@@ -36,8 +26,8 @@ DeviceFacts InspectDevice(const std::string& path) {
     if (::stat(path.c_str(), &st) != 0) return facts;
     facts.exists = true;
     facts.readWritable = ::access(path.c_str(), R_OK | W_OK) == 0;
-    facts.owner = userName(st.st_uid);
-    facts.group = groupName(st.st_gid);
+    facts.owner = UserName(st.st_uid);
+    facts.group = GroupName({}, st.st_gid);
     return facts;
 }
 

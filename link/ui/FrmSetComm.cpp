@@ -2,10 +2,14 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "link/serial/PortOpenFailure.h"
 #include "shell/SetupFile.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
@@ -34,8 +38,12 @@ QString missingTip(const Prompts& prompts, int number) {
 }  // namespace
 
 FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan scan,
-                       QWidget* parent)
-    : QDialog(parent), settings_(settings), prompts_(prompts), scan_(std::move(scan)) {
+                       PortChecker check, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      prompts_(prompts),
+      scan_(std::move(scan)),
+      check_(check ? std::move(check) : SystemPortChecker()) {
     setObjectName(QStringLiteral("FrmSetComm"));
     setWindowTitle(LangText(prompts, kTextPortCaption));
 
@@ -52,12 +60,31 @@ FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan s
 
     Scan();
 
+    CommandCheck = new QPushButton(LangText(prompts, kTextCheckPort), this);
+    CommandCheck->setObjectName(QStringLiteral("CommandCheck"));
+    TextFindings = new QPlainTextEdit(this);
+    TextFindings->setObjectName(QStringLiteral("TextFindings"));
+    TextFindings->setReadOnly(true);
+    // Tab leaves the findings as it leaves any read-only view.
+    TextFindings->setTabChangesFocus(true);
+    TextFindings->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    LabelFindings = MakeBuddyLabel(this, QStringLiteral("LabelFindings"), TextFindings,
+                                   Qt::AlignLeft | Qt::AlignVCenter);
+    LabelFindings->setText(LangText(prompts, kTextFindings));
+
     const OkCancelButtons buttons = AddOkCancelButtons(*this, prompts);
     CommandOK = buttons.ok;
     CommandCancel = buttons.cancel;
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(CommandCheck);
+    checkRow->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
+    layout->addLayout(checkRow);
+    layout->addWidget(LabelFindings);
+    layout->addWidget(TextFindings, 1);
     layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
+    connect(CommandCheck, &QPushButton::clicked, this, &FrmSetComm::CommandCheck_Click);
     connect(CommandOK, &QPushButton::clicked, this, &FrmSetComm::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmSetComm::CommandCancel_Click);
 
@@ -97,6 +124,27 @@ void FrmSetComm::ReCommTimer_Timer() {
     const int selected = selectedIndex();
     Scan();
     if (selected >= 0) Option1[static_cast<std::size_t>(selected)]->setChecked(true);
+}
+
+void FrmSetComm::CommandCheck_Click() {
+    const TextLookup text = [this](int number) { return prompts_.text(number); };
+    std::vector<std::string> lines;
+    std::string path;
+    const int selected = selectedIndex();
+    if (selected >= 0) {
+        const PortMap map = scan_ ? scan_() : PortMap({}, {});
+        if (const std::optional<PortMap::Entry> entry = map.entry(selected + 1)) {
+            path = entry->path;
+            lines.push_back(PortDisplayName(text, selected + 1, path));
+        } else {
+            lines.push_back(DescribeMissingPort(text, selected + 1));
+        }
+    }
+    // Without a device the programs that take adapters away are still worth knowing about.
+    for (const std::string& line : FormatFindings(text, check_(path))) lines.push_back(line);
+    QStringList shown;
+    for (const std::string& line : lines) shown << QString::fromStdString(line);
+    TextFindings->setPlainText(shown.join(u'\n'));
 }
 
 void FrmSetComm::CommandOK_Click() {

@@ -1,6 +1,8 @@
 // The port dialog: sixteen port choices, enabled while a device is there for them (rescanned
 // every second while the dialog is open, so a cable plugged in shows at once), each naming its
-// device in a tooltip. OK stores the choice for the transfers and in the setup file.
+// device in a tooltip. "Check port" shows what stands between the user and the chosen port's
+// device (permissions, a program that holds it, ...) and how to fix it. OK stores the choice
+// for the transfers and in the setup file.
 #pragma once
 
 #include <QDialog>
@@ -8,10 +10,13 @@
 #include <array>
 
 #include "codeplug/Prompts.h"
+#include "link/serial/PortCheck.h"
 #include "link/ui/PortScan.h"
 #include "shell/AppSettings.h"
 
 class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -26,18 +31,23 @@ inline constexpr int kTextPortPrefix = 22002;
 inline constexpr int kTextNoSerialPorts = 9106;
 inline constexpr int kTextMissingPort = 9104;
 inline constexpr int kTextPortDevice = 9107;
+inline constexpr int kTextCheckPort = 22003;
+inline constexpr int kTextFindings = 22004;
 
 class FrmSetComm : public QDialog {
     Q_OBJECT
 public:
-    // scan tells which numbers have a device now; the settings receive the choice.
-    FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan scan,
+    // scan tells which numbers have a device now; check looks at a device (empty: the real
+    // system); the settings receive the choice.
+    FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan scan, PortChecker check = {},
                QWidget* parent = nullptr);
 
     // Enables the choices that have a device, and names the device of each.
     void Scan();
     // Every second while open: scan again and keep the choice the user has made.
     void ReCommTimer_Timer();
+    // Shows in TextFindings what the check finds for the selected port's device.
+    void CommandCheck_Click();
     void CommandOK_Click();
     void CommandCancel_Click();
 
@@ -51,8 +61,12 @@ private:
     AppSettings& settings_;
     const Prompts& prompts_;
     PortScan scan_;
+    PortChecker check_;
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, kPortChoices> Option1{};
+    QPushButton* CommandCheck = nullptr;
+    QLabel* LabelFindings = nullptr;
+    QPlainTextEdit* TextFindings = nullptr;
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
     QTimer ReCommTimer;

@@ -16,6 +16,7 @@ TransferController::TransferController(TransferControllerServices services, QObj
     const TextLookup texts = [&prompts = s_.prompts](int number) { return prompts.text(number); };
     if (!s_.resolver) s_.resolver = DesktopPortResolver(s_.settings, texts);
     if (!s_.portScan) s_.portScan = SystemPortScan(s_.settings);
+    if (!s_.portCheck) s_.portCheck = SystemPortChecker();
     if (!s_.launchVersion) {
         s_.launchVersion = [this](const std::string& dataVersion) {
             return LaunchProgramVersion(s_.settings.Versions, dataVersion, s_.settings.InstallRoot,
@@ -77,7 +78,7 @@ bool TransferController::startInfo() {
 }
 
 void TransferController::choosePort(QWidget* parent) {
-    FrmSetComm dialog(s_.settings, s_.prompts, s_.portScan, parent);
+    FrmSetComm dialog(s_.settings, s_.prompts, s_.portScan, s_.portCheck, parent);
     dialog.exec();
 }
 

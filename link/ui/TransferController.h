@@ -13,6 +13,7 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 #include "link/TransferEngine.h"
+#include "link/serial/PortCheck.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
 #include "link/ui/FrmProgress.h"
@@ -36,6 +37,8 @@ struct TransferControllerServices {
     DeviceResolver resolver;
     // The port numbers the port dialog offers. Empty: the setup file and the system.
     PortScan portScan;
+    // What the port dialog's check finds about a device. Empty: the real system.
+    PortChecker portCheck = {};
     // Keeps the backup copies of reads and writes; none: no copies.
     BackupKeeper* backups = nullptr;
 };

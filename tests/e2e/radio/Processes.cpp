@@ -38,8 +38,7 @@ std::vector<std::string> environmentFor(const fs::path& dir) {
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
         if (entry.starts_with("XDG_CONFIG_HOME=") || entry.starts_with("XDG_DATA_HOME=") ||
-            entry.starts_with("LANG=") ||
-            entry.starts_with("LC_ALL=")) {
+            entry.starts_with("LANG=") || entry.starts_with("LC_ALL=")) {
             continue;
         }
         env.push_back(entry);
@@ -91,17 +90,35 @@ pid_t StartCli(const std::vector<std::string>& args, const fs::path& dir) {
                  (dir / "background.err").string());
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const fs::path& dir) {
+namespace {
+
+CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const fs::path& dir) {
     const fs::path out = dir / "cli.out";
     const fs::path err = dir / "cli.err";
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = spawn(K7X_CLI_PATH, args, dir, out.string(), err.string());
+    const pid_t pid = spawn(program, args, dir, out.string(), err.string());
     CliRun run;
     run.exitCode = WaitFor(pid);
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.out = ReadAll(out);
     run.err = ReadAll(err);
     return run;
+}
+
+}  // namespace
+
+CliRun RunCli(const std::vector<std::string>& args, const fs::path& dir) {
+    return runProgram(K7X_CLI_PATH, args, dir);
+}
+
+CliRun RunCliThrough(std::vector<std::string> wrapper, const std::vector<std::string>& args,
+                     const fs::path& dir) {
+    const std::string program = wrapper.front();
+    wrapper.erase(wrapper.begin());
+    wrapper.push_back(K7X_CLI_PATH);
+    wrapper.insert(wrapper.end(), args.begin(), args.end());
+    return runProgram(program, wrapper, dir);
 }
 
 SimulatedRadio::SimulatedRadio(const fs::path& dir, std::vector<std::string> options)

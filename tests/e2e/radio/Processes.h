@@ -20,6 +20,11 @@ struct CliRun {
 // configuration folder inside `dir`; waits for it.
 CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& dir);
 
+// The same through a program that runs it as another user (setpriv ...): the wrapper's words
+// come first (the program's path first of all), then korvan7x-cli and its arguments.
+CliRun RunCliThrough(std::vector<std::string> wrapper, const std::vector<std::string>& args,
+                     const std::filesystem::path& dir);
+
 // Starts korvan7x-cli without waiting; its output goes to files in `dir`.
 pid_t StartCli(const std::vector<std::string>& args, const std::filesystem::path& dir);
 // Waits for a started program; its exit code, or -1 if it did not end normally.

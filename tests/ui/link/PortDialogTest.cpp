@@ -2,6 +2,8 @@
 // store.
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -172,6 +174,43 @@ private slots:
         QCOMPARE(d->result(), int(QDialog::Rejected));
         QCOMPARE(settings_.ComPortNo, Int(1));
         QCOMPARE(setupText(), before);
+    }
+
+    void checkPortShowsTheFindingsForTheChosenPortsDevice() {
+        ports_.configured = {{3, "/dev/ttyUSB1"}};
+        settings_.ComPortNo = 3;
+        std::vector<std::string> checked;
+        const PortChecker check = [&checked](const std::string& path) {
+            checked.push_back(path);
+            return std::vector<Finding>{
+                {FindingKind::Holder, Severity::Problem, kTextCheckHolder, {"7", "x"}, "kill 7"},
+                {FindingKind::NoneOfThoseRunning,
+                 Severity::Fine,
+                 kTextCheckNoneOfThoseRunning,
+                 {},
+                 {}}};
+        };
+        FrmSetComm d(settings_, prompts_, ports_.scan(), check);
+        auto* button = d.findChild<QPushButton*>(QStringLiteral("CommandCheck"));
+        auto* findings = d.findChild<QPlainTextEdit*>(QStringLiteral("TextFindings"));
+        auto* label = d.findChild<QLabel*>(QStringLiteral("LabelFindings"));
+        QVERIFY(button && findings && label);
+        QCOMPARE(button->text(), QStringLiteral("<22003>"));
+        QCOMPARE(label->buddy(), findings);
+        QVERIFY(findings->isReadOnly());
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+
+        // From the keyboard: the focused button takes the space bar.
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(checked, std::vector<std::string>{"/dev/ttyUSB1"});
+        QCOMPARE(findings->toPlainText(), QStringLiteral("<9108>\n<9411>\n  <9420>\n<9421>"));
+
+        // A port without a device says so, and the programs that take adapters still show.
+        option(d, 5)->setChecked(true);
+        button->click();
+        QCOMPARE(checked.back(), std::string());
+        QCOMPARE(findings->toPlainText(), QStringLiteral("<9104>\n<9411>\n  <9420>\n<9421>"));
     }
 };
 

@@ -1,0 +1,86 @@
+// What a port check found, as plain data: which finding, its language text and the values that
+// fill it, and the command that fixes it. The command line and the port dialog word the same
+// findings through FormatFindings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "codeplug/FillText.h"
+
+namespace k7x {
+
+enum class Severity {
+    Fine,     // all is well in this respect
+    Note,     // worth knowing; may get in the way
+    Problem,  // the radio link will not work until it is fixed
+};
+
+enum class FindingKind {
+    LinkTarget,            // the path is a link; the device it leads to
+    NoDevice,              // nothing there
+    UsbAdapter,            // vendor and product of the USB adapter
+    SerialNumber,          // of the USB adapter
+    Driver,                // the kernel driver behind the device
+    MayOpen,               // this user may read and write it
+    MayNotOpen,            // who it belongs to and its mode
+    OwnerModeShutsOut,     // the user owns it, yet its mode forbids the owner
+    NotInGroup,            // the device's group would let the user in
+    GroupNotInLogin,       // joined the group, but this login began before
+    RootGroup,             // the device belongs to the group root, which nobody should join
+    ModeShutsOut,          // neither its group nor others may open it
+    Holder,                // a process has it open
+    NoHolder,              // no process has it open
+    HoldersHidden,         // processes of other users could not be looked at
+    Busy,                  // opening it was refused as busy
+    ModemManagerRunning,   // probes USB serial adapters
+    BrlttyRunning,         // takes USB serial adapters for braille displays
+    NoneOfThoseRunning,    // neither of the two runs
+    LowLatencyNone,        // the device has no such setting
+    LowLatencyOn,          // already on
+    LowLatencySwitchable,  // off, and can be switched on
+    LowLatencyUnknown,     // the device could not be opened to ask
+};
+
+struct Finding {
+    FindingKind kind;
+    Severity severity = Severity::Fine;
+    int text = 0;                   // the language text
+    std::vector<std::string> args;  // what fills its %1, %2, ...
+    std::string fix;                // the command that fixes it; empty when none is needed
+};
+
+// The language texts of the findings.
+inline constexpr int kTextCheckLinkTarget = 9100;  // "Device: %1"
+inline constexpr int kTextCheckNoDevice = 9101;
+inline constexpr int kTextCheckBusy = 9103;
+inline constexpr int kTextCheckUsbAdapter = 9401;       // vendor id, product id, maker and product
+inline constexpr int kTextCheckSerialNumber = 9402;     // serial number
+inline constexpr int kTextCheckDriver = 9403;           // driver
+inline constexpr int kTextCheckMayOpen = 9404;          // user
+inline constexpr int kTextCheckMayNotOpen = 9405;       // user, owner, group, mode
+inline constexpr int kTextCheckOwnerMode = 9406;        // mode
+inline constexpr int kTextCheckNotInGroup = 9407;       // group
+inline constexpr int kTextCheckGroupNotInLogin = 9408;  // group
+inline constexpr int kTextCheckRootGroup = 9409;
+inline constexpr int kTextCheckModeShutsOut = 9410;  // mode
+inline constexpr int kTextCheckHolder = 9411;        // process id, program name
+inline constexpr int kTextCheckNoHolder = 9412;
+inline constexpr int kTextCheckHoldersHidden = 9413;
+inline constexpr int kTextCheckModemManager = 9414;  // process id
+inline constexpr int kTextCheckBrltty = 9415;        // process id
+inline constexpr int kTextCheckLowLatencyNone = 9416;
+inline constexpr int kTextCheckLowLatencyOn = 9417;
+inline constexpr int kTextCheckLowLatencySwitchable = 9418;
+inline constexpr int kTextCheckLowLatencyUnknown = 9419;
+inline constexpr int kTextCheckFix = 9420;  // the command
+inline constexpr int kTextCheckNoneOfThoseRunning = 9421;
+
+// One line for each finding, in the language of `text`; a fix on a line of its own below it,
+// indented.
+std::vector<std::string> FormatFindings(const TextLookup& text,
+                                        const std::vector<Finding>& findings);
+
+bool HasProblem(const std::vector<Finding>& findings);
+
+}  // namespace k7x
