@@ -70,5 +70,6 @@ std::optional<Arguments> ParseArguments(const Command& command,
 
 std::vector<Command> FileCommands();
 std::vector<Command> RadioCommands();
+std::vector<Command> ScriptCommands();
 
 }  // namespace k7x::cli

@@ -1,9 +1,11 @@
-// The commands that work on files only: new, show, pack, unpack.
+// The commands that work on files only: new, show (as a table or JSON), pack, unpack.
 #include <ostream>
 
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
+#include "cli/DocumentJson.h"
 #include "cli/DocumentTable.h"
+#include "cli/OpenDocument.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
@@ -35,40 +37,6 @@ bool ReadOutput(const Arguments& args, CliContext& ctx, std::string& path) {
     return true;
 }
 
-// What is wrong with a file's content, in the user's language.
-std::string DamageText(const Prompts& texts, const FileDamageDetail& damage) {
-    const std::string entry = std::to_string(damage.entry);
-    const std::string value = std::to_string(damage.value);
-    const std::string capacity = std::to_string(kChannelCapacity);
-    switch (damage.kind) {
-        case FileDamageDetail::Kind::ShortFile:
-            return Text(texts, kTextShortFile, {value, std::to_string(kFileSize)});
-        case FileDamageDetail::Kind::ChannelCount:
-            return Text(texts, kTextBadChannelCount, {value, capacity});
-        case FileDamageDetail::Kind::ChannelNumber:
-            return Text(texts, kTextBadChannelNumber, {entry, value, capacity});
-        case FileDamageDetail::Kind::RepeatedChannel:
-            return Text(texts, kTextRepeatedChannel, {entry, value});
-    }
-    return {};
-}
-
-// Opens a .dat file as the desktop program's Open command does; on refusal the messages
-// have been shown and the reason, when the file is unreadable or damaged, is added.
-bool OpenDocument(DocumentState& doc, const std::string& path, CliContext& ctx) {
-    const OpenResult result = OpenFile(doc, path, ctx.versions, ctx.prompts, ctx.launch);
-    if (result == OpenResult::Opened) return true;
-    std::string reason = Text(ctx.prompts, kTextNotOpened, {path});
-    if (const auto bytes = ReadFileBytes(path, kFileSize); !bytes) {
-        reason =
-            Text(ctx.prompts, kTextNotOpenedBecause, {path, ctx.prompts.text(kTextUnreadable)});
-    } else if (const auto damage = FindFileDamageDetail(*bytes)) {
-        reason = Text(ctx.prompts, kTextNotOpenedBecause, {path, DamageText(ctx.prompts, *damage)});
-    }
-    Failure(ctx, reason);
-    return false;
-}
-
 int RunNew(const Arguments& args, CliContext& ctx) {
     Int mode = 0;
     std::string output;
@@ -86,7 +54,10 @@ int RunNew(const Arguments& args, CliContext& ctx) {
 int RunShow(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
-    WriteDocument(ctx.out, doc, ctx.prompts);
+    if (args.has("--json"))
+        WriteDocumentJson(ctx.out, doc);
+    else
+        WriteDocument(ctx.out, doc, ctx.prompts);
     return kExitOk;
 }
 
@@ -136,7 +107,7 @@ std::vector<Command> FileCommands() {
     const OptionSpec datOutput{"-o", "FILE.dat", 9141};
     return {
         {"new", "", 0, 9130, {kModeOption, datOutput}, RunNew},
-        {"show", "FILE.dat", 1, 9131, {}, RunShow},
+        {"show", "FILE.dat", 1, 9131, {{"--json", "", 9471}}, RunShow},
         {"pack", "FILE.dat", 1, 9132, {{"-o", "IMAGE.bin", 9142}}, RunPack},
         {"unpack", "IMAGE.bin", 1, 9133, {kModeOption, datOutput}, RunUnpack},
     };

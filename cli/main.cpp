@@ -18,6 +18,7 @@ namespace {
 std::vector<Command> AllCommands() {
     std::vector<Command> all = FileCommands();
     for (Command& c : RadioCommands()) all.push_back(std::move(c));
+    for (Command& c : ScriptCommands()) all.push_back(std::move(c));
     return all;
 }
 
