@@ -71,5 +71,6 @@ std::optional<Arguments> ParseArguments(const Command& command,
 std::vector<Command> FileCommands();
 std::vector<Command> RadioCommands();
 std::vector<Command> CsvCommands();
+std::vector<Command> ScriptCommands();
 
 }  // namespace k7x::cli

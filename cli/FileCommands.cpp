@@ -1,9 +1,10 @@
-// The commands that work on files only: new, show, pack, unpack.
+// The commands that work on files only: new, show (as a table or JSON), pack, unpack.
 #include <ostream>
 
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandFiles.h"
+#include "cli/DocumentJson.h"
 #include "cli/DocumentTable.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Defaults.h"
@@ -43,7 +44,10 @@ int RunNew(const Arguments& args, CliContext& ctx) {
 int RunShow(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
-    WriteDocument(ctx.out, doc, ctx.prompts);
+    if (args.has("--json"))
+        WriteDocumentJson(ctx.out, doc);
+    else
+        WriteDocument(ctx.out, doc, ctx.prompts);
     return kExitOk;
 }
 
@@ -93,7 +97,7 @@ std::vector<Command> FileCommands() {
     const OptionSpec datOutput{"-o", "FILE.dat", 9141};
     return {
         {"new", "", 0, 9130, {kModeOption, datOutput}, RunNew},
-        {"show", "FILE.dat", 1, 9131, {}, RunShow},
+        {"show", "FILE.dat", 1, 9131, {{"--json", "", 9471}}, RunShow},
         {"pack", "FILE.dat", 1, 9132, {{"-o", "IMAGE.bin", 9142}}, RunPack},
         {"unpack", "IMAGE.bin", 1, 9133, {kModeOption, datOutput}, RunUnpack},
     };

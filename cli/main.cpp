@@ -19,6 +19,7 @@ std::vector<Command> AllCommands() {
     std::vector<Command> all = FileCommands();
     for (Command& c : RadioCommands()) all.push_back(std::move(c));
     for (Command& c : CsvCommands()) all.push_back(std::move(c));
+    for (Command& c : ScriptCommands()) all.push_back(std::move(c));
     return all;
 }
 

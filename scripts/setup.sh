@@ -13,6 +13,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     xvfb xauth socat python3 poppler-utils
     fonts-wqy-microhei
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
