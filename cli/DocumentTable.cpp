@@ -5,6 +5,7 @@
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Conversions.h"
+#include "codeplug/DocumentFields.h"
 #include "codeplug/Groups.h"
 
 namespace k7x::cli {
@@ -151,15 +152,8 @@ void WriteSettings(std::ostream& out, const DocumentState& doc) {
 
 void WriteChannels(std::ostream& out, const DocumentState& doc, Prompts& prompts) {
     const int mode = doc.CurrentCountryMode;
-    const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
-    std::vector<const ChannelRecord*> channels;
-    for (int i = 0; i < count; ++i) channels.push_back(&doc.ChannelList[i]);
-    std::stable_sort(
-        channels.begin(), channels.end(),
-        [](const ChannelRecord* a, const ChannelRecord* b) { return a->ChannelNo < b->ChannelNo; });
-
     TextTable table(kChannelColumns);
-    for (const ChannelRecord* c : channels) {
+    for (const ChannelRecord* c : ChannelsByNumber(doc)) {
         const int group = DisplayGroup(c->ChannelNo, mode);
         const bool vfo = c->ChannelNo == kVfoChannel;
         std::vector<std::string> row{

@@ -3,20 +3,10 @@
 # Usage: cli_csv_commands.sh PATH/TO/korvan7x-cli
 set -u
 cli=$1
+source "$(dirname "${BASH_SOURCE[0]}")/cli_checks.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/k7x-cli-csv.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# Runs the CLI and checks its exit status; stdout and stderr land in out.txt and err.txt.
-expect_exit() {
-    local want=$1; shift
-    "$cli" "$@" >out.txt 2>err.txt
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "korvan7x-cli $* exited $got, expected $want ($(head -c 300 err.txt))"
-}
 
 header='Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE'
 

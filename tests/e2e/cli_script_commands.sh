@@ -4,19 +4,10 @@
 # Usage: cli_script_commands.sh PATH/TO/korvan7x-cli
 set -u
 cli=$(realpath "$1")
+source "$(dirname "${BASH_SOURCE[0]}")/cli_checks.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/k7x-cli-script.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-expect_exit() {
-    local want=$1; shift
-    "$cli" "$@" >out.txt 2>err.txt
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "korvan7x-cli $* exited $got, expected $want ($(head -c 300 err.txt))"
-}
 
 # Writes bytes (Python bytes literal) into a file at an offset.
 patch_file() {
