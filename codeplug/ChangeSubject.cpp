@@ -61,7 +61,7 @@ ChangeSubject DescribeChannels(const ContentSnapshot& before, const DocumentStat
 }
 
 bool SameGroupBookkeeping(const OptionRecord& a, const OptionRecord& b) {
-    return a.CurrentGroup == b.CurrentGroup && a.CurrentMem == b.CurrentMem &&
+    return a.CurrentMem == b.CurrentMem &&
            a.GroupEnabled == b.GroupEnabled && a.GroupCurrent == b.GroupCurrent &&
            a.GroupPair == b.GroupPair && a.GroupBytes == b.GroupBytes;
 }

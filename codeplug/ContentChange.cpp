@@ -16,6 +16,11 @@ bool SameBesideHeader(CodeplugDocument a, const CodeplugDocument& b) {
     return a == b;
 }
 
+bool SameMode(ModeState a, const ModeState& b) {
+    a.InfoCountryMode = b.InfoCountryMode;
+    return a == b;
+}
+
 }  // namespace
 
 std::size_t ContentChange::bytes() const {
@@ -26,6 +31,11 @@ std::size_t ContentChange::bytes() const {
 
 ContentSnapshot TakeSnapshot(const DocumentState& doc) {
     return {doc.WorkDoc, doc.ChannelList, ModeOf(doc)};
+}
+
+void FollowViewState(ContentSnapshot& seen, const DocumentState& now) {
+    seen.doc.Options.CurrentGroup = now.WorkDoc.Options.CurrentGroup;
+    if (SameMode(seen.mode, ModeOf(now))) seen.mode.InfoCountryMode = now.RadioInfo.InfoCountryMode;
 }
 
 ContentChange ChangeSince(const ContentSnapshot& before, const DocumentState& now) {
@@ -48,8 +58,10 @@ void ApplyChange(DocumentState& doc, const ContentChange& change, bool forward) 
     const std::size_t side = forward ? 1 : 0;
     if (change.document) {
         const DocumentHeader header = doc.WorkDoc.Header;
+        const Int shownGroup = doc.WorkDoc.Options.CurrentGroup;
         doc.WorkDoc = (*change.document)[side];
         doc.WorkDoc.Header = header;
+        doc.WorkDoc.Options.CurrentGroup = shownGroup;
     }
     for (const ContentChange::Channel& c : change.channels)
         doc.ChannelList[static_cast<std::size_t>(c.index)] = forward ? c.after : c.before;

@@ -25,7 +25,9 @@ struct ModeState {
 };
 
 // The document as the history last saw it. The file header is not part of it: a save
-// rewrites the header, and that is no edit.
+// rewrites the header, and that is no edit. Neither is what the user merely looks at or
+// reads: the group the grid shows (CurrentGroup, kept in files but changed by browsing) and
+// the country mode an information read of the radio reports.
 struct ContentSnapshot {
     CodeplugDocument doc;
     ChannelArray channels{};
@@ -48,10 +50,14 @@ struct ContentChange {
 };
 
 ContentSnapshot TakeSnapshot(const DocumentState& doc);
+// Takes the shown group and the reported country mode into the snapshot, so that browsing
+// and information reads never become part of a step.
+void FollowViewState(ContentSnapshot& seen, const DocumentState& now);
 // What differs between a snapshot and the document now.
 ContentChange ChangeSince(const ContentSnapshot& before, const DocumentState& now);
 // Puts the document back to the change's before (undo) or forward to its after (redo). The
-// file header stays as it is, apart from the country mode a mode change carries.
+// file header and the shown group stay as they are, apart from the country mode a mode change
+// carries.
 void ApplyChange(DocumentState& doc, const ContentChange& change, bool forward);
 // One change doing first, then second.
 ContentChange Merged(const ContentChange& first, const ContentChange& second);

@@ -92,6 +92,7 @@ void DocumentHistory::recordPending() {
 
 void DocumentHistory::record(const QString& label) {
     if (held_) return;
+    FollowViewState(seen_, doc_);
     ContentChange change = ChangeSince(seen_, doc_);
     if (change.empty()) return;
     QString name = label;
