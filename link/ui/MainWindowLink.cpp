@@ -1,13 +1,12 @@
 #include "link/ui/MainWindowLink.h"
 
-#include <QApplication>
-#include <QMetaObject>
 #include <QStringList>
 #include <QWidget>
 
 #include "link/ui/FrmRadioInfo.h"
 #include "link/ui/TransferController.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/PendingEdits.h"
 
 namespace k7x {
 
@@ -22,16 +21,6 @@ QStringList WindowsCommittingBefore(bool write) {
     if (!write) return {kChannelGridWindow};
     return {kChannelGridWindow, kChannelEditWindow, kOptionalFeaturesWindow, kDtmfWindow,
             kRadioInfoWindow};
-}
-
-void CommitOpenEdit(QWidget& window) {
-    if (window.metaObject()->indexOfMethod("ValidateControls()") >= 0) {
-        QMetaObject::invokeMethod(&window, "ValidateControls", Qt::DirectConnection);
-        return;
-    }
-    // Line edits finish their edit and item views commit their open editor on losing focus.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && window.isAncestorOf(focus)) focus->clearFocus();
 }
 
 void ConnectTransferController(TransferController& controller, frmMain& main) {

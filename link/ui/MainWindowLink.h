@@ -24,9 +24,6 @@ void RegisterRadioInfoWindow(ChildWindowFactory& children, DocumentState& doc, P
 
 // The editing windows that commit their open edits before a read (the grid) or a write.
 QStringList WindowsCommittingBefore(bool write);
-// Commits an edit still open in the named window: its ValidateControls when it has one,
-// otherwise by taking the focus away from the control that holds the edit.
-void CommitOpenEdit(QWidget& window);
 
 void ConnectTransferController(TransferController& controller, frmMain& main);
 

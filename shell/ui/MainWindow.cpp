@@ -32,6 +32,7 @@
 #include "shell/ui/LanguageDialog.h"
 #include "shell/ui/ModelInfoDialog.h"
 #include "shell/ui/NavigationPane.h"
+#include "shell/ui/PendingEdits.h"
 #include "shell/ui/PrintCommands.h"
 #include "shell/ui/RecentFilesMenu.h"
 #include "shell/ui/Twips.h"
@@ -81,7 +82,10 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     SetCaptions();
     LoadTree();
     LoadNewDoc2();
-    ShowCHInfo(false);
+    // The grid opened above is the active window: its commands are there from the start.
+    const QMdiSubWindow* current = mdi_->currentSubWindow();
+    ShowCHInfo(current && current->widget() &&
+               current->widget()->objectName() == kChannelGridWindow);
 
     history_ = std::make_unique<DocumentHistory>(s_.doc, s_.prompts);
     history_->watchInput();
@@ -97,7 +101,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
         recentMenu_ = new RecentFilesMenu(*menus_.value(QStringLiteral("mnuFile")),
                                           action("mnuFileExit"), *s_.recentFiles, this);
         connect(recentMenu_, &RecentFilesMenu::chosen, this, [this](const QString& path) {
-            runCommand([this, path] { commands_->openRecentFile(path.toStdString()); });
+            runDocumentCommand([this, path] { commands_->openRecentFile(path.toStdString()); });
         });
     }
     setAcceptDrops(true);
@@ -144,17 +148,23 @@ void frmMain::connectCommands() {
         connect(action(name), &QAction::triggered, this,
                 [this, command = std::move(command)] { runCommand(command); });
     };
-    on("mnuFileNew", [this] { commands_->mnuFileNew_Click(); });
-    on("mnuFileOpen", [this] { commands_->mnuFileOpen_Click(); });
-    on("mnuFileOpenBackup", [this] { commands_->mnuFileOpenBackup_Click(s_.backupFolder); });
-    on("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
-    on("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
-    on("mnuFileImportCsv", [this] { csv_->importChannels(); });
-    on("mnuFileExportCsv", [this] { csv_->exportChannels(); });
-    on("mnuFilePrint", [this] { print_->mnuFilePrint_Click(this); });
-    on("mnuFileExportPdf", [this] { print_->mnuFileExportPdf_Click(this); });
+    // A command that saves, prints, exports or replaces the document.
+    auto onDocument = [this](const char* name, std::function<void()> command) {
+        connect(action(name), &QAction::triggered, this,
+                [this, command = std::move(command)] { runDocumentCommand(command); });
+    };
+    onDocument("mnuFileNew", [this] { commands_->mnuFileNew_Click(); });
+    onDocument("mnuFileOpen", [this] { commands_->mnuFileOpen_Click(); });
+    onDocument("mnuFileOpenBackup",
+               [this] { commands_->mnuFileOpenBackup_Click(s_.backupFolder); });
+    onDocument("mnuFileSave", [this] { commands_->mnuFileSave_Click(); });
+    onDocument("mnuFileSaveAs", [this] { commands_->mnuFileSaveAs_Click(); });
+    onDocument("mnuFileImportCsv", [this] { csv_->importChannels(); });
+    onDocument("mnuFileExportCsv", [this] { csv_->exportChannels(); });
+    onDocument("mnuFilePrint", [this] { print_->mnuFilePrint_Click(this); });
+    onDocument("mnuFileExportPdf", [this] { print_->mnuFileExportPdf_Click(this); });
     on("mnuFileExit", [this] { close(); });
-    on("mnuModelInfo", [this] { mnuModelInfo_Click(); });
+    onDocument("mnuModelInfo", [this] { mnuModelInfo_Click(); });
     on("mnuChannelInfo", [this] { ShowChildWindow(kChannelGridWindow); });
     on("mnuOptFeature", [this] { ShowChildWindow(kOptionalFeaturesWindow); });
     on("mnuToneTips", [this] { ShowChildWindow(kToneTipsWindow); });
@@ -176,7 +186,7 @@ void frmMain::connectCommands() {
         panels_[2]->setText(LangText(s_.prompts, 12008) + QString::number(s_.settings.ComPortNo));
     });
     on("mnuLanguage", [this] { mnuLanguage_Click(); });
-    on("MnuInit", [this] { mnuInit_Click(); });
+    onDocument("MnuInit", [this] { mnuInit_Click(); });
     on("mnuTreeView", [this] { mnuTreeView_Click(); });
     on("mnuViewToolbar", [this] {
         const bool show = action("mnuViewToolbar")->isChecked();
@@ -189,9 +199,25 @@ void frmMain::connectCommands() {
     on("mnuCloseAll", [this] { CloseCurAllWindows(); });
     on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
 
+    // The grid's row commands act on the document as the user sees it, typed values included.
+    // Connected before the grid connects its own handlers, so this runs first.
+    for (QAction* a : menus_.value(QStringLiteral("MnuCHEdit"))->actions() + channelEditButtons_)
+        if (!a->isSeparator()) connect(a, &QAction::triggered, this, &frmMain::commitOpenEdits);
+
     connect(Picture1, &NavigationPane::nodeClicked, this,
             [this](const QString& key) { runCommand([this, key] { TreeView1_NodeClick(key); }); });
     connect(Picture1, &NavigationPane::closeClicked, this, &frmMain::hideNavigationPane);
+}
+
+void frmMain::commitOpenEdits() {
+    CommitOpenEdits(childWindows());
+}
+
+void frmMain::runDocumentCommand(const std::function<void()>& command) {
+    // What the user typed and has not yet confirmed is part of the document the command
+    // saves, prints or exports, or asks about before replacing it.
+    commitOpenEdits();
+    runCommand(command);
 }
 
 void frmMain::runCommand(const std::function<void()>& command) {
@@ -204,6 +230,10 @@ void frmMain::runCommand(const std::function<void()>& command) {
 
 void frmMain::tbToolBar_ButtonClick(QAction* button) {
     const QString key = button->objectName();
+    // Print, Read and Write go through their menu entries, which commit as they need.
+    if (key == QLatin1String("NewFile") || key == QLatin1String("OpenFile") ||
+        key == QLatin1String("SaveFile"))
+        commitOpenEdits();
     runCommand([this, &key] {
         if (key == QLatin1String("NewFile"))
             commands_->NewFileButton_Click();
@@ -536,7 +566,7 @@ void frmMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // The file manager waits for the drop to end; the questions come after it has.
     QTimer::singleShot(0, this, [this, path] {
-        runCommand([this, path] { commands_->openFile(path.toStdString()); });
+        runDocumentCommand([this, path] { commands_->openFile(path.toStdString()); });
     });
 }
 
@@ -544,7 +574,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         storePlacement();
         bool mayClose = false;
-        runCommand([this, &mayClose] { mayClose = commands_->QueryUnload(); });
+        runDocumentCommand([this, &mayClose] { mayClose = commands_->QueryUnload(); });
         if (!mayClose) {
             event->ignore();
             return;

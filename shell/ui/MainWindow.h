@@ -84,6 +84,8 @@ public:
     // The open editing window of that name, or nullptr.
     QWidget* childWindow(const QString& name) const;
     QList<QWidget*> childWindows() const;
+    // Commits the edits still open in the editing windows into the document.
+    void commitOpenEdits();
 
     // ---- events ----
     // Rebuilds the texts when the language changed since they were built.
@@ -145,6 +147,8 @@ private:
     void documentRestored(bool modeChanged);
     // Runs a command and ends it quietly should it fail.
     void runCommand(const std::function<void()>& command);
+    // Commits the open edits first.
+    void runDocumentCommand(const std::function<void()>& command);
 
     MainWindowServices s_;
     std::unique_ptr<DocumentCommands> commands_;
