@@ -33,7 +33,8 @@ void DesktopProgram::start(const std::string& startFile) {
         [this](int number) { return GetLangText(settings_, number); });
     RunStartSequence(settings_, doc_, StartEnvironment::fromProcess(), *prompts_);
     placement_ = std::make_unique<WindowPlacementStore>(QString::fromStdString(settings_.AppTitle));
-    recentFiles_ = std::make_unique<RecentFiles>(QString::fromStdString(settings_.AppTitle));
+    recentFiles_ = std::make_unique<RecentFiles>(
+        RecentFiles::forUser(QString::fromStdString(settings_.AppTitle)));
 
     // Copies older than a year go at every start.
     backups_.prune();

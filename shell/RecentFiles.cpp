@@ -9,11 +9,17 @@ namespace k7x {
 namespace {
 
 constexpr auto kKey = "RecentFiles/Files";
+constexpr auto kStoreName = "korvan7x";
 
-QString storeName(const QString& appTitle) {
-    QString name = appTitle.trimmed();
+std::unique_ptr<QSettings> NativeStore(const QString& name) {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+// The name earlier versions gave their store: the program's title, "/" made "_".
+QString FormerStoreName(const QString& title) {
+    QString name = title.trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return name.isEmpty() ? QStringLiteral("korvan7x") : name;
+    return name;
 }
 
 }  // namespace
@@ -25,9 +31,16 @@ std::string RecentFileKey(const std::string& path) {
     return (ec ? std::filesystem::path(path) : absolute).lexically_normal().string();
 }
 
-RecentFiles::RecentFiles(const QString& appTitle)
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            storeName(appTitle), storeName(appTitle))) {}
+RecentFiles RecentFiles::forUser(const QString& formerTitle) {
+    RecentFiles files(NativeStore(QLatin1String(kStoreName)));
+    const QString former = FormerStoreName(formerTitle);
+    if (files.list().empty() && !former.isEmpty() && former != QLatin1String(kStoreName)) {
+        const RecentFiles earlier(NativeStore(former));
+        if (const std::vector<std::string> paths = earlier.list(); !paths.empty())
+            files.store(paths);
+    }
+    return files;
+}
 
 RecentFiles::RecentFiles(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 

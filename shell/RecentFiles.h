@@ -1,5 +1,5 @@
 // The files the user opened or saved last, most recent first, kept in the user's settings
-// store next to the window placement (group "RecentFiles").
+// store of the program (group "RecentFiles").
 #pragma once
 
 #include <QString>
@@ -15,8 +15,10 @@ class RecentFiles {
 public:
     static constexpr std::size_t kMaxFiles = 8;
 
-    // The user's native store for the application title (an empty title uses "korvan7x").
-    explicit RecentFiles(const QString& appTitle);
+    // The user's native store of the program, named "korvan7x" whatever the language. Earlier
+    // versions kept the list in the store named after the program's title in the language then
+    // in force (formerTitle); such a list is taken over while the program's own is empty.
+    static RecentFiles forUser(const QString& formerTitle);
     // A store kept in the INI file at iniPath instead.
     static RecentFiles inFile(const QString& iniPath);
 
