@@ -145,6 +145,30 @@ private slots:
         QVERIFY(!rig.undo()->isEnabled());
     }
 
+    void lookingAtAnotherGroupOrReadingTheRadiosInformationIsNoStep() {
+        HistoryRig rig;
+        auto* groups = rig.in<QComboBox>(kChannelGridWindow, QStringLiteral("Combo7"));
+        rig.stepDown(rig.in<QComboBox>(kChannelEditWindow, QStringLiteral("Combo2_2")));
+        rig.undo()->trigger();
+        QVERIFY(rig.redo()->isEnabled());
+
+        rig.stepDown(groups);  // group B
+        QCOMPARE(rig.doc.WorkDoc.Options.CurrentGroup, Int(1));
+        rig.doc.RadioInfo.InfoCountryMode = 2;  // what an information read reports
+        rig.history().record();
+        QCOMPARE(rig.history().stack().count(), 1);
+        QVERIFY(rig.redo()->isEnabled());
+
+        // Redo changes the channel back, not the group on show: list, caption and rows agree.
+        rig.redo()->trigger();
+        QCOMPARE(rig.doc.WorkDoc.Options.CurrentGroup, Int(1));
+        QCOMPARE(groups->currentText(), QStringLiteral("B"));
+        QVERIFY(rig.grid()->windowTitle().contains(QStringLiteral(" B ")));
+        rig.undo()->trigger();
+        QCOMPARE(groups->currentText(), QStringLiteral("B"));
+        QVERIFY(rig.grid()->windowTitle().contains(QStringLiteral(" B ")));
+    }
+
     void aHeldChangeIsOneStepAndUndoingAModeChangeReopensTheGrid() {
         HistoryRig rig;
         QWidget* grid = rig.grid();

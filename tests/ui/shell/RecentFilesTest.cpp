@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMimeData>
+#include <QSettings>
 #include <QUrl>
 #include <QtTest>
 
@@ -64,6 +65,25 @@ class RecentFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theListSurvivesALanguageChange() {
+        // The user's own store, in a folder of the test's; set before any store is opened.
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        {
+            // An earlier version kept the list under the program's English title.
+            QSettings earlier(QSettings::NativeFormat, QSettings::UserScope,
+                              QStringLiteral("KORVAN 7X"), QStringLiteral("KORVAN 7X"));
+            earlier.setValue(QStringLiteral("RecentFiles/Files"), QStringList{"/a.dat"});
+        }
+        RecentFiles english = RecentFiles::forUser(QStringLiteral("KORVAN 7X"));
+        QCOMPARE(english.list(), std::vector<std::string>{"/a.dat"});
+        english.add("/b.dat");
+        // The same list under the title of another language.
+        const std::vector<std::string> both{"/b.dat", "/a.dat"};
+        QCOMPARE(RecentFiles::forUser(QStringLiteral("KORVAN 7X \u7f16\u7a0b")).list(), both);
+        QCOMPARE(RecentFiles::forUser(QStringLiteral("KORVAN 7X")).list(), both);
+    }
+
     void openedAndSavedFilesHeadTheListAndReopen() {
         ShellTestRig rig;
         rig.main().show();
