@@ -13,6 +13,7 @@
 
 #include "channels/Frm_Mem_Freq.h"
 #include "channels/GroupLists.h"
+#include "channels/ShownFrequency.h"
 #include "channels/frmCommChInfo.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
@@ -368,7 +369,7 @@ void FrmCHInfoEdit::showRecord(ChannelRecord ch, int group, int position) {
         return;
     }
     Text1->setText(QString::fromStdString(
-        DisplayForGroup(ch.Frequency.raw(), group, mode_, s_.doc, s_.prompts)));
+        ShownFrequency(ch.Frequency.raw(), group, mode_, s_.doc, s_.prompts)));
     Text1->setEnabled(mode_ != 0);
     Text2->setText(QString::number(ch.OffSetFre));
 

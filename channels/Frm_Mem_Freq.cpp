@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "channels/ShownFrequency.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
@@ -81,7 +82,7 @@ Frm_Mem_Freq::Frm_Mem_Freq(const DocumentState& doc, Prompts& prompts, const QSt
 
     const std::string typed = frequency.trimmed().toStdString();
     if (const std::optional<double> mhz = ParseNumber(typed)) {
-        const int nearest = NearestCountryChannel(*mhz, doc_, prompts_);
+        const int nearest = NearestCountryChannel(*mhz, doc_);
         if (nearest >= 0) {
             const int channelNo = doc_.ChannelList[static_cast<std::size_t>(nearest)].ChannelNo;
             const int group = GroupOfChannel(channelNo, kCountryMode);
@@ -124,8 +125,8 @@ void Frm_Mem_Freq::showChosenChannel() {
     // A country channel that is not in the list leaves the frequency as it was.
     if (index < 0) return;
     Text1->setText(QString::fromStdString(
-        DisplayForGroup(doc_.ChannelList[static_cast<std::size_t>(index)].Frequency.raw(), group,
-                        kCountryMode, doc_, prompts_)));
+        ShownFrequency(doc_.ChannelList[static_cast<std::size_t>(index)].Frequency.raw(), group,
+                       kCountryMode, doc_, prompts_)));
 }
 
 void Frm_Mem_Freq::countryChanged() {

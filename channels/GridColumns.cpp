@@ -1,6 +1,6 @@
 #include "channels/GridColumns.h"
 
-#include "codeplug/Conversions.h"
+#include "channels/ShownFrequency.h"
 #include "codeplug/Groups.h"
 
 namespace k7x {
@@ -50,7 +50,7 @@ QString GridEntryText(int column, int value) {
 GridRowTexts ChannelRowTexts(const ChannelRecord& record, int group, const DocumentState& doc,
                              Prompts& prompts) {
     const std::string frequency =
-        DisplayForGroup(record.Frequency.str(), group, doc.CurrentCountryMode, doc, prompts);
+        ShownFrequency(record.Frequency.str(), group, doc.CurrentCountryMode, doc, prompts);
     return {QString::fromStdString(frequency),  GridEntryText(kColPublic, record.Public),
             GridEntryText(kColDup, record.DUP), QString::number(record.OffSetFre),
             GridEntryText(kColTsq, record.TSQ), GridEntryText(kColScan, record.Scan)};

@@ -136,7 +136,7 @@ void GridCommands::copy() {
     std::vector<TextRow> rows = {ChannelRowHeaderNames()};
     for (std::size_t i = 0; i < copied.size(); ++i) {
         const int channelNo = GroupStart(group, s_.doc.CurrentCountryMode) + positions[i];
-        rows.push_back(copied[i] ? ChannelToRow(*copied[i], s_.doc, s_.prompts)
+        rows.push_back(copied[i] ? ChannelToRow(*copied[i], s_.doc)
                                  : EmptyPositionRow(channelNo, s_.doc));
     }
     auto* mime = new QMimeData;
@@ -152,7 +152,7 @@ void GridCommands::paste() {
     if (mime && mime->hasFormat(QString::fromLatin1(kClipboardFormat))) {
         const std::optional<std::vector<ChannelSlot>> copied =
             TextToChannelSlots(mime->data(QString::fromLatin1(kClipboardFormat)).toStdString());
-        if (copied) rows = PasteRowsFromSlots(*copied, s_.doc, s_.prompts);
+        if (copied) rows = PasteRowsFromSlots(*copied);
     }
     if (!rows && mime && mime->hasText())
         rows = PasteRowsFromText(mime->text().toStdString(), s_.doc);
@@ -233,7 +233,7 @@ void GridCommands::reportKept(const ChannelCommandResult& result) {
     if (result.keptFrequency.empty()) return;
     QStringList names;
     for (int channelNo : result.keptFrequency)
-        names << QString::fromStdString(ChannelPositionName(channelNo, s_.doc.CurrentCountryMode));
+        names << QString::fromStdString(PlaceOfChannel(channelNo, s_.doc.CurrentCountryMode).name);
     warn(text(kTextKept).arg(names.join(QStringLiteral(", "))));
 }
 

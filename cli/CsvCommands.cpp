@@ -6,6 +6,7 @@
 #include "cli/CommandFiles.h"
 #include "codeplug/ChannelCsv.h"
 #include "codeplug/ChannelCsvTexts.h"
+#include "codeplug/DamagedFrequency.h"
 #include "codeplug/FileIo.h"
 
 namespace k7x::cli {
@@ -19,7 +20,8 @@ int RunExportCsv(const Arguments& args, CliContext& ctx) {
     if (!ReadOutput(args, ctx, output)) return kExitUsage;
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
-    const std::string csv = ExportChannelsCsv(doc, ctx.prompts);
+    if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
+    const std::string csv = ExportChannelsCsv(doc);
     const std::span bytes(reinterpret_cast<const Byte*>(csv.data()), csv.size());
     if (WriteFileAtomically(output, bytes))
         return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));

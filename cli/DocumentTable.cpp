@@ -5,6 +5,7 @@
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Conversions.h"
+#include "codeplug/DamagedFrequency.h"
 #include "codeplug/DocumentFields.h"
 #include "codeplug/Groups.h"
 
@@ -35,14 +36,6 @@ std::string Joined(const Range& values) {
     std::string s;
     for (const auto& v : values) s += (s.empty() ? "" : " ") + Num(v);
     return s;
-}
-
-// The group a channel is shown in; the "MEM" channels form their own group in every mode.
-// Mode 0 has no "VFO" group, although a new document holds channel 401 in every mode: -1.
-int DisplayGroup(int channelNo, int mode) {
-    if (channelNo >= kFirstMemChannel && channelNo <= kLastMemChannel) return mode == 0 ? 8 : 11;
-    if (channelNo == kVfoChannel) return mode == 0 ? -1 : 10;
-    return GroupOfChannel(channelNo, mode);
 }
 
 const std::vector<TextTable::Column> kChannelColumns{
@@ -76,6 +69,13 @@ std::vector<std::string> ChannelSettingCells(const ChannelRecord& c) {
             Flag(c.Add_Sub_5K), Modulation(c.AM_FM), Num(c.Tx_Power),  Num(c.RBTone),
             Num(c.DTMF_BOT),    Num(c.DTMF_EOT),     Num(c.DTMF_Call), ToneText(c.RDCT),
             ToneText(c.TDCT)};
+}
+
+// The frequency as the channel's group shows it, or the stored text marked as no frequency.
+std::string FrequencyCell(const ChannelRecord& c, int group, int mode, const Prompts& prompts) {
+    if (std::optional<std::string> shown = DisplayForGroup(c.Frequency.str(), group, mode))
+        return std::move(*shown);
+    return NotAFrequencyText(c.Frequency.str(), prompts);
 }
 
 void WriteHeader(std::ostream& out, const DocumentState& doc) {
@@ -154,12 +154,12 @@ void WriteChannels(std::ostream& out, const DocumentState& doc, Prompts& prompts
     const int mode = doc.CurrentCountryMode;
     TextTable table(kChannelColumns);
     for (const ChannelRecord* c : ChannelsByNumber(doc)) {
-        const int group = DisplayGroup(c->ChannelNo, mode);
-        const bool vfo = c->ChannelNo == kVfoChannel;
-        std::vector<std::string> row{
-            Num(c->ChannelNo), vfo ? "VFO" : GroupName(group, mode),
-            vfo ? "1" : Num(c->ChannelNo - GroupStart(group, mode)),
-            DisplayForGroup(c->Frequency.str(), group, mode, doc, prompts)};
+        // Mode 0 has no "VFO" group, although a new document holds channel 401 in every mode.
+        const ChannelPlace place = PlaceOfChannel(c->ChannelNo, mode);
+        const bool placed = place.group >= 0;
+        std::vector<std::string> row{Num(c->ChannelNo), placed ? GroupName(place.group, mode) : "-",
+                                     placed ? Num(place.position) : "-",
+                                     FrequencyCell(*c, place.group, mode, prompts)};
         for (std::string& cell : ChannelSettingCells(*c)) row.push_back(std::move(cell));
         table.addRow(std::move(row));
     }

@@ -7,6 +7,7 @@
 #include "cli/DocumentJson.h"
 #include "cli/DocumentTable.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/DamagedFrequency.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
 #include "codeplug/MemoryImage.h"
@@ -44,10 +45,13 @@ int RunNew(const Arguments& args, CliContext& ctx) {
 int RunShow(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
-    if (args.has("--json"))
+    if (args.has("--json")) {
+        // JSON is read by programs, which cannot see a mark on a damaged frequency.
+        if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
         WriteDocumentJson(ctx.out, doc);
-    else
+    } else {
         WriteDocument(ctx.out, doc, ctx.prompts);
+    }
     return kExitOk;
 }
 
@@ -57,6 +61,7 @@ int RunPack(const Arguments& args, CliContext& ctx) {
 
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
+    if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
     PackImage(doc);
     if (WriteFileAtomically(output, doc.MemImage)) {
         return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));

@@ -13,6 +13,7 @@
 #include "cli/RadioSession.h"
 #include "codeplug/Backups.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/DamagedFrequency.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
 #include "link/BackupKeeper.h"
@@ -213,6 +214,7 @@ int RunWrite(const Arguments& args, CliContext& ctx) {
     if (OpenFile(doc, input, ctx.versions, ctx.prompts, ctx.launch) != OpenResult::Opened) {
         return Failure(ctx, Text(ctx.prompts, kTextNotOpenedNotWritten, {input}));
     }
+    if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
     EventLoopApplication();
     CliBackups backups(args);
     settings.backups = backups.keeper();

@@ -207,13 +207,15 @@ std::vector<int> ValidPositions(std::vector<int> positions, int size) {
 
 }  // namespace
 
-std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& copied,
-                                         const DocumentState& doc, Prompts& prompts) {
+std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& copied) {
     std::vector<PasteRow> rows;
     rows.reserve(copied.size());
     for (const ChannelSlot& slot : copied) {
         PasteRow row{slot, {}, {}};
-        if (slot) row.frequency = StoredToDisplay(slot->Frequency.raw(), doc, prompts);
+        // A copied text that is no frequency is pasted as it is, and judged as typed text.
+        if (slot)
+            row.frequency =
+                StoredToDisplay(slot->Frequency.raw()).value_or(TrimField(slot->Frequency.raw()));
         rows.push_back(std::move(row));
     }
     return rows;

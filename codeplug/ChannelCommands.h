@@ -48,8 +48,7 @@ struct ChannelCommandResult {
 };
 
 // The rows of channels copied by this program: every field as it was.
-std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& copied,
-                                         const DocumentState& doc, Prompts& prompts);
+std::vector<PasteRow> PasteRowsFromSlots(const std::vector<ChannelSlot>& copied);
 // The rows of a table with a header row in the channel table's column names (any order, comma-
 // or tab-separated); nullopt when the text has no such header. Rows before the header are
 // left out.

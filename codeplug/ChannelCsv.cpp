@@ -35,18 +35,18 @@ bool SameFrequency(std::string_view a, std::string_view b) {
     return x && y && std::lround(*x * 1e5) == std::lround(*y * 1e5);
 }
 
-// The frequency a channel shows in its group.
-std::string ShownFrequency(const ChannelRecord& ch, const DocumentState& doc, Prompts& prompts) {
+// The frequency a channel shows in its group; "" when its stored text is no frequency.
+std::string ShownFrequency(const ChannelRecord& ch, const DocumentState& doc) {
     const int mode = doc.CurrentCountryMode;
-    return DisplayForGroup(ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode, doc,
-                           prompts);
+    return DisplayForGroup(ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode)
+        .value_or(std::string());
 }
 
-bool NearCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts) {
-    const int index = NearestCountryChannel(mhz, doc, prompts);
+bool NearCountryChannel(double mhz, const DocumentState& doc) {
+    const int index = NearestCountryChannel(mhz, doc);
     if (index < 0) return false;
     const std::optional<double> shown =
-        ParseNumber(ShownFrequency(doc.ChannelList[static_cast<std::size_t>(index)], doc, prompts));
+        ParseNumber(ShownFrequency(doc.ChannelList[static_cast<std::size_t>(index)], doc));
     return shown && std::fabs(*shown - mhz) <= kNearestChannelReach + 1e-9;
 }
 
@@ -158,13 +158,13 @@ private:
                 return false;
             }
             const std::string fixed =
-                ShownFrequency(doc_.ChannelList[static_cast<std::size_t>(index)], doc_, prompts_);
+                ShownFrequency(doc_.ChannelList[static_cast<std::size_t>(index)], doc_);
             if (SameFrequency(frequency, fixed)) return true;
             refuse(t.channelNo, CsvRefusal::FixedFrequency, fixed);
             return false;
         }
         const std::optional<double> mhz = ParseNumber(frequency);
-        if (mhz && NearCountryChannel(*mhz, doc_, prompts_)) return true;
+        if (mhz && NearCountryChannel(*mhz, doc_)) return true;
         refuse(t.channelNo, CsvRefusal::OutOfBand, frequency);
         return false;
     }
@@ -186,7 +186,7 @@ private:
 
 }  // namespace
 
-std::string ExportChannelsCsv(const DocumentState& doc, Prompts& prompts) {
+std::string ExportChannelsCsv(const DocumentState& doc) {
     const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
     std::vector<const ChannelRecord*> used;
     for (int i = 0; i < count; ++i) {
@@ -198,7 +198,7 @@ std::string ExportChannelsCsv(const DocumentState& doc, Prompts& prompts) {
     });
     std::vector<TextRow> rows = {ChannelRowHeaderNames()};
     for (const ChannelRecord* ch : used) {
-        TextRow row = ChannelToRow(*ch, doc, prompts);
+        TextRow row = ChannelToRow(*ch, doc);
         if (!row[kFrequencyColumn].empty()) rows.push_back(std::move(row));
     }
     return WriteDelimitedText(rows, ',');

@@ -18,7 +18,7 @@ namespace k7x {
 inline constexpr std::size_t kMostCsvBytes = 1024 * 1024;
 
 // The header and one row per channel in use, by channel number; CRLF line ends.
-std::string ExportChannelsCsv(const DocumentState& doc, Prompts& prompts);
+std::string ExportChannelsCsv(const DocumentState& doc);
 
 // Where the rows go: each to the channel of its Location, or one after the other into the
 // positions of a group from a first position on.

@@ -1,7 +1,7 @@
 #include "codeplug/ChannelCsvTexts.h"
 
-#include "codeplug/ChannelRows.h"
 #include "codeplug/FillText.h"
+#include "codeplug/Groups.h"
 
 namespace k7x {
 
@@ -55,7 +55,7 @@ std::vector<std::string> CsvRefusalLines(const CsvImport& import, const Document
     std::vector<std::string> lines;
     for (const CsvRowRefused& r : import.refused) {
         const std::string line = std::to_string(r.line);
-        const std::string channel = ChannelPositionName(r.channelNo, doc.CurrentCountryMode);
+        const std::string channel = PlaceOfChannel(r.channelNo, doc.CurrentCountryMode).name;
         const std::string form = prompts.text(RefusalTextNumber(r.why));
         switch (r.why) {
             case CsvRefusal::OutOfBand:

@@ -45,7 +45,7 @@ void EditChannelCell(DocumentState& doc, Prompts& prompts, int group, int positi
         if (MayRemoveChannel(doc, group, channelNo)) DeleteChannel(doc, index);
     } else {
         ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(index)];
-        if (!isFrequency || text != StoredToDisplay(ch.Frequency.raw(), doc, prompts))
+        if (!isFrequency || StoredToDisplay(ch.Frequency.raw()) != text)
             SetChannelField(ch, column, text, doc);
     }
     if (bookGroup) UpdateGroupBookkeeping(doc, group);

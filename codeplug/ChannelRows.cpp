@@ -168,33 +168,20 @@ TextRow ChannelRowHeaderNames() {
     return TextRow(kChannelRowColumns.begin(), kChannelRowColumns.end());
 }
 
-int GroupHoldingChannel(int channelNo, int mode) {
-    for (int g = 0; g < GroupCount(mode); ++g) {
-        const int position = channelNo - GroupStart(g, mode);
-        if (position >= 1 && position <= GroupSize(g, mode)) return g;
-    }
-    return -1;
-}
-
-std::string ChannelPositionName(int channelNo, int mode) {
-    const int group = GroupHoldingChannel(channelNo, mode);
-    if (group < 0) return {};
-    if (GroupSize(group, mode) == 1) return GroupName(group, mode);
-    return GroupName(group, mode) + "-" + std::to_string(channelNo - GroupStart(group, mode));
-}
-
 TextRow EmptyPositionRow(int channelNo, const DocumentState& doc) {
     TextRow row(kChannelRowColumns.size());
     row[kLocation] = std::to_string(channelNo);
-    row[kName] = ChannelPositionName(channelNo, doc.CurrentCountryMode);
+    row[kName] = PlaceOfChannel(channelNo, doc.CurrentCountryMode).name;
     return row;
 }
 
-TextRow ChannelToRow(const ChannelRecord& ch, const DocumentState& doc, Prompts& prompts) {
+TextRow ChannelToRow(const ChannelRecord& ch, const DocumentState& doc) {
     const int mode = doc.CurrentCountryMode;
     TextRow row = EmptyPositionRow(ch.ChannelNo, doc);
-    std::string frequency = DisplayForGroup(
-        ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode, doc, prompts);
+    // The commands that write a table refuse a document with a damaged frequency beforehand.
+    std::string frequency =
+        DisplayForGroup(ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode)
+            .value_or(std::string());
     if (!frequency.empty()) frequency += '0';  // five decimals shown, six in the table
     row[kFrequency] = frequency;
     row[kDuplex] = ch.DUP >= 0 && ch.DUP < static_cast<int>(kDuplexTexts.size())

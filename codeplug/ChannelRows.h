@@ -24,13 +24,8 @@ inline constexpr std::array<std::string_view, 21> kChannelRowColumns = {
 // The header row: the column names in their order.
 TextRow ChannelRowHeaderNames();
 
-// The group (of the document's mode) that holds a channel number; -1 when none does.
-int GroupHoldingChannel(int channelNo, int mode);
-// "A-12", "EU-5", "MEM-3", "VFO": the group and the position of a channel number.
-std::string ChannelPositionName(int channelNo, int mode);
-
 // The row of a listed channel; frequencies as shown in its group, in MHz with six decimals.
-TextRow ChannelToRow(const ChannelRecord& channel, const DocumentState& doc, Prompts& prompts);
+TextRow ChannelToRow(const ChannelRecord& channel, const DocumentState& doc);
 // The row of a position that holds no channel: Location and Name only.
 TextRow EmptyPositionRow(int channelNo, const DocumentState& doc);
 

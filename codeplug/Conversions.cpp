@@ -21,7 +21,6 @@ constexpr std::string_view kEmptyFrequency = "FFFFFFFF";
 constexpr int kStoredDigits = 8;
 constexpr int kFrequencyDecimals = 5;
 constexpr int kOutOfBandMessage = 9021;
-constexpr const char* kNotNumericMessage = "Not IsNumeric";
 
 std::string_view TrimBlanks(std::string_view text) {
     std::size_t first = text.find_first_not_of(kBlanks);
@@ -200,30 +199,29 @@ std::string FormatFrequency(double mhz) {
     return FormatFixed(mhz, kFrequencyDecimals);
 }
 
-std::string StoredToDisplay(std::string_view stored, const DocumentState& doc, Prompts& prompts) {
+std::optional<std::string> StoredToDisplay(std::string_view stored) {
     std::string t = TrimField(stored);
-    if (TrimBlanks(t).empty() || t == kEmptyFrequency) return {};
-    // The digits are 10 Hz units with three integer digits of MHz in front.
-    std::optional<double> value;
-    if (IsNumeric(t)) value = ParseNumber(t.substr(0, 3) + "." + (t.size() > 3 ? t.substr(3) : ""));
-    if (!value) {
-        prompts.message(kNotNumericMessage, Buttons::Ok, Icon::Warning);
-        return FormatFrequency(doc.FreqMin);
-    }
+    if (TrimBlanks(t).empty() || t == kEmptyFrequency) return std::string();
+    // The digits are 10 Hz units with three integer digits of MHz in front; a sign, a point or
+    // any other character means the text was never written as a frequency.
+    if (!std::all_of(t.begin(), t.end(), IsDigit)) return std::nullopt;
+    std::optional<double> value =
+        ParseNumber(t.substr(0, 3) + "." + (t.size() > 3 ? t.substr(3) : ""));
+    if (!value) return std::nullopt;
     return FormatFrequency(*value);
 }
 
-std::string DisplayForGroup(std::string_view stored, int group, int mode, const DocumentState& doc,
-                            Prompts& prompts) {
-    std::string text = StoredToDisplay(stored, doc, prompts);
-    if (mode != 0 || text.size() < 3) return text;
+std::optional<std::string> DisplayForGroup(std::string_view stored, int group, int mode) {
+    std::optional<std::string> shown = StoredToDisplay(stored);
+    if (!shown || mode != 0 || shown->size() < 3) return shown;
+    std::string& text = *shown;
     // The UK channels and the MEM channels above the CB band sit on a 12.5 kHz raster
     // that the stored 10 Hz digits cannot hold; the display shows the true frequency.
     constexpr double kTopOfCbBand = 27.405;
     const bool ukGroup = group == 3;
     const bool highMem = group == 8 && ParseNumber(text).value_or(0.0) > kTopOfCbBand;
     if (ukGroup || highMem) text.replace(text.size() - 3, 3, "125");
-    return text;
+    return shown;
 }
 
 std::string DisplayToStored(std::string_view text, const DocumentState& doc) {
@@ -295,17 +293,18 @@ double CheckFrequency(double mhz, const DocumentState& doc, Prompts& prompts) {
 
 namespace {
 
-// The frequency a channel shows in its group, as a number; nullopt for an empty channel.
-std::optional<double> ShownFrequency(const ChannelRecord& ch, const DocumentState& doc,
-                                     Prompts& prompts) {
+// The frequency a channel shows in its group, as a number; nullopt for an empty channel and
+// for one whose stored text is no frequency.
+std::optional<double> ShownFrequency(const ChannelRecord& ch, const DocumentState& doc) {
     const int mode = doc.CurrentCountryMode;
-    return ParseNumber(DisplayForGroup(ch.Frequency.raw(), GroupOfChannel(ch.ChannelNo, mode), mode,
-                                       doc, prompts));
+    const std::optional<std::string> shown =
+        DisplayForGroup(ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode);
+    return shown ? ParseNumber(*shown) : std::nullopt;
 }
 
 }  // namespace
 
-int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts) {
+int NearestCountryChannel(double mhz, const DocumentState& doc) {
     constexpr int kLastCountryChannel = 360;
     const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
     int best = -1;
@@ -313,8 +312,8 @@ int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts
     for (int i = 0; i < count; ++i) {
         const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(i)];
         if (ch.ChannelNo < 1 || ch.ChannelNo > kLastCountryChannel) continue;
-        const std::optional<double> value = ShownFrequency(ch, doc, prompts);
-        if (!value) continue;  // an empty channel has no frequency to compare
+        const std::optional<double> value = ShownFrequency(ch, doc);
+        if (!value) continue;  // an empty or damaged channel has no frequency to compare
         const double distance = std::fabs(*value - mhz);
         if (best < 0 || distance < bestDistance) {
             bestDistance = distance;
@@ -327,18 +326,19 @@ int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts
 double NearestChannelFrequency(double mhz, const DocumentState& doc, Prompts& prompts) {
     const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
     // A nearest channel farther away than mhz itself is not taken: the first listed one is.
-    int best = NearestCountryChannel(mhz, doc, prompts);
+    int best = NearestCountryChannel(mhz, doc);
     if (best >= 0) {
         const std::optional<double> value =
-            ShownFrequency(doc.ChannelList[static_cast<std::size_t>(best)], doc, prompts);
+            ShownFrequency(doc.ChannelList[static_cast<std::size_t>(best)], doc);
         if (!value || std::fabs(*value - mhz) >= mhz) best = 0;
     } else {
         best = 0;
     }
     // Without a usable channel there is nothing to take over: the value is only kept in band.
     if (count == 0) return CheckFrequency(mhz, doc, prompts);
-    std::optional<double> result = ParseNumber(StoredToDisplay(
-        doc.ChannelList[static_cast<std::size_t>(best)].Frequency.raw(), doc, prompts));
+    const std::optional<std::string> shown =
+        StoredToDisplay(doc.ChannelList[static_cast<std::size_t>(best)].Frequency.raw());
+    const std::optional<double> result = shown ? ParseNumber(*shown) : std::nullopt;
     return result ? *result : CheckFrequency(mhz, doc, prompts);
 }
 

@@ -33,12 +33,11 @@ std::optional<Byte> HexTextToByte(std::string_view text);
 
 // A number in MHz as "#0.00000".
 std::string FormatFrequency(double mhz);
-// Stored digits (10 Hz units) to display text; blank or "FFFFFFFF" gives "".
-// A text that is not numeric shows "Not IsNumeric" and yields FreqMin as text.
-std::string StoredToDisplay(std::string_view stored, const DocumentState& doc, Prompts& prompts);
+// Stored digits (10 Hz units) to display text; blank or "FFFFFFFF" gives "". A stored text
+// that is not a number (a damaged or foreign file) is no frequency: nullopt.
+std::optional<std::string> StoredToDisplay(std::string_view stored);
 // StoredToDisplay, with the 12.5 kHz display of the "UK" and high "MEM" channels in mode 0.
-std::string DisplayForGroup(std::string_view stored, int group, int mode, const DocumentState& doc,
-                            Prompts& prompts);
+std::optional<std::string> DisplayForGroup(std::string_view stored, int group, int mode);
 // Display text to the 8-digit stored form; blank stays blank.
 std::string DisplayToStored(std::string_view text, const DocumentState& doc);
 // Sets FreqMin and FreqMax from a band text such as "26.965 - 27.405 MHz".
@@ -49,7 +48,7 @@ double SnapToRaster(double mhz, const DocumentState& doc);
 double CheckFrequency(double mhz, const DocumentState& doc, Prompts& prompts);
 // The list index of the country channel (numbers 1..360) whose shown frequency lies nearest to
 // mhz, the first of equals; -1 when no such channel has a frequency.
-int NearestCountryChannel(double mhz, const DocumentState& doc, Prompts& prompts);
+int NearestCountryChannel(double mhz, const DocumentState& doc);
 // Mode 0 "MEM" channels: the frequency of the nearest country channel (numbers <= 360).
 double NearestChannelFrequency(double mhz, const DocumentState& doc, Prompts& prompts);
 // A typed frequency for a channel of the group, checked and formatted "#0.00000".

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "codeplug/ChannelRows.h"
+#include "codeplug/Groups.h"
 
 namespace k7x {
 namespace {
@@ -120,7 +120,7 @@ std::vector<const ChannelRecord*> ChannelsByNumber(const DocumentState& doc) {
 }
 
 std::string ChannelName(int channelNo, int mode) {
-    std::string name = ChannelPositionName(channelNo, mode);
+    std::string name = PlaceOfChannel(channelNo, mode).name;
     return name.empty() ? std::to_string(channelNo) : name;
 }
 

@@ -98,6 +98,17 @@ int GroupOfChannel(int channelNo, int mode) {
     return -1;
 }
 
+ChannelPlace PlaceOfChannel(int channelNo, int mode) {
+    for (int g = 0; g < GroupCount(mode); ++g) {
+        const int position = channelNo - GroupStart(g, mode);
+        if (position < 1 || position > GroupSize(g, mode)) continue;
+        std::string name = GroupName(g, mode);
+        if (GroupSize(g, mode) > 1) name += "-" + std::to_string(position);
+        return {g, position, std::move(name)};
+    }
+    return {};
+}
+
 bool IsMemGroup(int group, int mode) {
     return (IsCountryMode(mode) && group == kCbMemGroup) ||
            (IsBandMode(mode) && group == kBandMemGroup);

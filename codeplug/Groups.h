@@ -15,6 +15,20 @@ int GroupSize(int group, int mode);
 std::string GroupName(int group, int mode);
 // Group index of a channel number; -1 for a mode outside 0..2.
 int GroupOfChannel(int channelNo, int mode);
+
+// Where a channel sits in a country mode: the group that holds it, its position there (1 on)
+// and the name the user knows it by ("A-12", "EU-5", "MEM-3", "VFO"). A channel that no group
+// of the mode holds (401 in mode 0) has group -1, position 0 and an empty name.
+struct ChannelPlace {
+    int group = -1;
+    int position = 0;
+    std::string name;
+};
+ChannelPlace PlaceOfChannel(int channelNo, int mode);
+// The group of PlaceOfChannel alone.
+inline int GroupHoldingChannel(int channelNo, int mode) {
+    return PlaceOfChannel(channelNo, mode).group;
+}
 bool IsMemGroup(int group, int mode);
 // The positions whose channel may only be FM: in mode 0 all of "CE" and "UK", and "DE" from
 // position 41 on.

@@ -1,7 +1,7 @@
 #include "shell/ui/ChangeLabels.h"
 
 #include "codeplug/ChannelList.h"
-#include "codeplug/Groups.h"
+#include "codeplug/DocumentFields.h"
 #include "shell/ui/Captions.h"
 
 namespace k7x {
@@ -36,12 +36,10 @@ QString FillIn(const QString& pattern, const QStringList& values) {
     return out;
 }
 
+// The undo menu separates group and position by a blank, as the grid's caption does.
 QString ChannelPlaceName(int channelNo, int mode) {
-    const int group = GroupOfChannel(channelNo, mode);
-    if (group < 0) return QString::number(channelNo);
-    const QString name = QString::fromStdString(GroupName(group, mode));
-    if (GroupSize(group, mode) <= 1) return name;
-    return name + QLatin1Char(' ') + QString::number(channelNo - GroupStart(group, mode));
+    return QString::fromStdString(ChannelName(channelNo, mode))
+        .replace(QLatin1Char('-'), QLatin1Char(' '));
 }
 
 QString ChangeLabel(const ChangeSubject& s, int mode, const Prompts& prompts) {

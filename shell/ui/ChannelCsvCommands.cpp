@@ -4,6 +4,7 @@
 
 #include "codeplug/ChannelCsvTexts.h"
 #include "codeplug/Conversions.h"
+#include "codeplug/DamagedFrequency.h"
 #include "codeplug/FileIo.h"
 #include "codeplug/FillText.h"
 
@@ -77,10 +78,14 @@ bool ChannelCsvCommands::importChannels() {
 }
 
 bool ChannelCsvCommands::exportChannels() {
+    if (const std::optional<std::string> refusal = DamagedFrequencyRefusal(doc_, prompts_)) {
+        warn(*refusal);
+        return false;
+    }
     const std::optional<std::string> path =
         files_.chooseSaveFile(parent_(), filter(), TablePathFor(doc_));
     if (!path) return false;
-    const std::string csv = ExportChannelsCsv(doc_, prompts_);
+    const std::string csv = ExportChannelsCsv(doc_);
     const std::span bytes(reinterpret_cast<const Byte*>(csv.data()), csv.size());
     if (const std::optional<std::string> failure = WriteFileAtomically(*path, bytes)) {
         prompts_.message(FillText(prompts_.text(kTextCsvCannotWrite), {*path, *failure}),

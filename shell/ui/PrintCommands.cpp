@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "codeplug/Conversions.h"
+#include "codeplug/DamagedFrequency.h"
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
 
@@ -82,7 +83,14 @@ PrintedDocument PrintCommands::document() const {
                            sections_ ? sections_(doc_, prompts_) : QList<PrintTable>{});
 }
 
+bool PrintCommands::refuseDamaged() const {
+    const std::optional<std::string> refusal = DamagedFrequencyRefusal(doc_, prompts_);
+    if (refusal) prompts_.message(*refusal, Buttons::Ok, Icon::Warning);
+    return refusal.has_value();
+}
+
 void PrintCommands::mnuFilePrint_Click(QWidget* parent) {
+    if (refuseDamaged()) return;
     QPrinter printer(QPrinter::HighResolution);
     PrintedDocument::usePageLayout(printer);
     printer.setDocName(QString::fromStdString(FileNameOfPath(doc_.CurrentFilePath)));
@@ -99,6 +107,7 @@ void PrintCommands::mnuFilePrint_Click(QWidget* parent) {
 }
 
 bool PrintCommands::mnuFileExportPdf_Click(QWidget* parent) {
+    if (refuseDamaged()) return false;
     const std::string filter = LangText(prompts_, kTextPdfFiles).toStdString() + " (*.pdf)";
     const std::optional<std::string> path =
         files_.chooseSaveFile(parent, filter, PresetPdfPath(doc_.CurrentFilePath));

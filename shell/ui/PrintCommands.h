@@ -39,6 +39,9 @@ public:
     bool writePdf(const std::string& path);
 
 private:
+    // Tells the user when a channel's frequency is damaged, which no page may show as valid.
+    bool refuseDamaged() const;
+
     const DocumentState& doc_;
     Prompts& prompts_;
     FileChooser& files_;

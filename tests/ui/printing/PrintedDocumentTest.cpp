@@ -103,10 +103,12 @@ private slots:
         first.RDCT = 1;
         const int de60 = GroupStart(6, 0) + 60;
         QVERIFY(AddChannel(rig.doc, de60, "26.96500"));
-        const std::string de60Shown = DisplayForGroup(
-            rig.doc.ChannelList[static_cast<std::size_t>(FindChannel(rig.doc, de60))]
-                .Frequency.str(),
-            6, 0, rig.doc, rig.prompts());
+        const std::string de60Shown =
+            DisplayForGroup(
+                rig.doc.ChannelList[static_cast<std::size_t>(FindChannel(rig.doc, de60))]
+                    .Frequency.str(),
+                6, 0)
+                .value();
         rig.doc.WorkDoc.Dtmf.Codes[2] = {6, FixedText<16>("123ABC")};
         const QStringList pages = rig.exportPages(QStringLiteral("cb.pdf"));
 
@@ -140,8 +142,7 @@ private slots:
 
         // The first EU channel with its frequency and receive tone; positions 41-80 of DE
         // on the second DE page, under repeated column headers.
-        const std::string shown =
-            DisplayForGroup(first.Frequency.str(), 0, 0, rig.doc, rig.prompts());
+        const std::string shown = DisplayForGroup(first.Frequency.str(), 0, 0).value();
         QVERIFY(shown.size() == 8);
         QVERIFY(pages[0].contains(QString::fromStdString(shown)));
         QVERIFY(pages[0].contains(QLatin1String("C_001(67.0Hz)")));

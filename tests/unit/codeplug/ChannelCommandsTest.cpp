@@ -265,7 +265,7 @@ TEST(ChannelCommands, PasteChecksEveryRowAndStopsAtTheGroupsEnd) {
 TEST(ChannelCommands, PasteInModeZeroTakesAttributesOnly) {
     Fixture f(0, kGroupEU, "ab");
     const std::string frequency = f.channel(1).Frequency.raw();
-    const std::vector<PasteRow> rows = PasteRowsFromSlots({f.channel(2)}, f.doc, f.prompts);
+    const std::vector<PasteRow> rows = PasteRowsFromSlots({f.channel(2)});
     const ChannelCommandResult result = PasteRows(f.doc, f.prompts, kGroupEU, 1, rows);
     EXPECT_EQ(result.count, 1);
     EXPECT_EQ(f.layout(2), "bb");

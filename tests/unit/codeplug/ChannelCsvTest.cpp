@@ -62,7 +62,7 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameDocument) {
             test::CsvDocGenerator gen(seed * 3 + static_cast<unsigned>(mode));
             const DocumentState original = gen.document(mode);
             RecordingPrompts prompts;
-            const std::string csv = ExportChannelsCsv(original, prompts);
+            const std::string csv = ExportChannelsCsv(original);
 
             // Into the same document with every value changed, and in modes 1 and 2 with
             // a few channels gone, which the import must bring back.

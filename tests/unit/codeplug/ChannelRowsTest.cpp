@@ -44,7 +44,6 @@ TEST(ChannelRows, ToneColumnsNameBothSidesAndReadBack) {
         const char* cross;
     };
     DocumentState doc = ModeOne();
-    RecordingPrompts prompts;
     for (const Case& c :
          {Case{0, 0, "", "Tone->Tone"}, Case{12, 0, "Tone", "Tone->Tone"},
           Case{12, 12, "TSQL", "Tone->Tone"}, Case{kDcs023, kDcs023, "DTCS", "Tone->Tone"},
@@ -55,7 +54,7 @@ TEST(ChannelRows, ToneColumnsNameBothSidesAndReadBack) {
         ChannelRecord ch = NewChannel(1, "28.00000", doc);
         ch.TDCT = static_cast<Int>(c.tx);
         ch.RDCT = static_cast<Int>(c.rx);
-        const TextRow row = ChannelToRow(ch, doc, prompts);
+        const TextRow row = ChannelToRow(ch, doc);
         EXPECT_EQ(row[5], c.tone) << c.tx << "/" << c.rx;
         EXPECT_EQ(row[11], c.cross) << c.tx << "/" << c.rx;
         const ChannelFromRow back =
@@ -68,8 +67,7 @@ TEST(ChannelRows, ToneColumnsNameBothSidesAndReadBack) {
 
 TEST(ChannelRows, AChannelReadsAsTheTableShowsIt) {
     DocumentState doc = ModeOne();
-    RecordingPrompts prompts;
-    const TextRow row = ChannelToRow(Unusual(doc, 52, 0), doc, prompts);
+    const TextRow row = ChannelToRow(Unusual(doc, 52, 0), doc);
     EXPECT_EQ(row, (TextRow{"52",
                             "B-12",
                             "28.125000",
@@ -142,11 +140,10 @@ TEST(ChannelRows, EveryFieldSurvivesCopyAndPaste) {
             std::vector<PasteRow> rows;
             const std::vector<ChannelSlot> copied = CopyPositions(doc, 0, {1, 2});
             if (privateFormat) {
-                rows = PasteRowsFromSlots(*TextToChannelSlots(ChannelSlotsToText(copied)), doc,
-                                          prompts);
+                rows = PasteRowsFromSlots(*TextToChannelSlots(ChannelSlotsToText(copied)));
             } else {
                 std::vector<TextRow> table = {ChannelRowHeaderNames(),
-                                              ChannelToRow(*copied[0], doc, prompts),
+                                              ChannelToRow(*copied[0], doc),
                                               EmptyPositionRow(2, doc)};
                 rows = *PasteRowsFromText(WriteDelimitedText(table, '\t', "\n"), doc);
             }
