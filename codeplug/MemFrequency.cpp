@@ -43,9 +43,11 @@ bool SameFrequency(std::string_view a, std::string_view b) {
 
 std::optional<std::string> OfferedMemFrequency(const DocumentState& doc, Prompts& prompts,
                                                int group, int position) {
-    if (group < 0 || group >= kMemSourceGroupCount) return std::nullopt;
+    if (group < 0 || group >= kMemSourceGroupCount || position < 1 ||
+        position > GroupSize(group, kCountryMode))
+        return std::nullopt;
     const int index = FindChannel(doc, GroupStart(group, kCountryMode) + position);
-    if (position < 1 || index < 0) return std::nullopt;
+    if (index < 0) return std::nullopt;
     return ShownInGroup(doc.ChannelList[static_cast<std::size_t>(index)], group, doc, prompts);
 }
 
