@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/ShownFrequency.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
+#include "codeplug/MemFrequency.h"
 #include "shell/ui/DialogControls.h"
 #include "shell/ui/Twips.h"
 
@@ -19,7 +19,6 @@ namespace k7x {
 namespace {
 
 constexpr int kCountryMode = 0;
-constexpr int kCountryGroupCount = 8;  // "EU" .. "IN"; "MEM" is not offered
 constexpr int kLabelGapTwips = 100;
 constexpr int kFieldWidthTwips = 1815;
 
@@ -77,7 +76,7 @@ Frm_Mem_Freq::Frm_Mem_Freq(const DocumentState& doc, Prompts& prompts, const QSt
     setTabOrder(CommandOK, CommandCancel);
 
     Combo1[0]->addItem(QStringLiteral("Off"));
-    for (int g = 0; g < kCountryGroupCount; ++g)
+    for (int g = 0; g < kMemSourceGroupCount; ++g)
         Combo1[0]->addItem(QString::fromStdString(GroupName(g, kCountryMode)));
 
     const std::string typed = frequency.trimmed().toStdString();
@@ -120,13 +119,10 @@ void Frm_Mem_Freq::showChosenChannel() {
         Text1->clear();
         return;
     }
-    const int group = memGroupIndex_ - 1;
-    const int index = FindChannel(doc_, GroupStart(group, kCountryMode) + memPositionIndex_ + 1);
     // A country channel that is not in the list leaves the frequency as it was.
-    if (index < 0) return;
-    Text1->setText(QString::fromStdString(
-        ShownFrequency(doc_.ChannelList[static_cast<std::size_t>(index)].Frequency.raw(), group,
-                       kCountryMode, doc_, prompts_)));
+    if (const std::optional<std::string> offered =
+            OfferedMemFrequency(doc_, memGroupIndex_ - 1, memPositionIndex_ + 1))
+        Text1->setText(QString::fromStdString(*offered));
 }
 
 void Frm_Mem_Freq::countryChanged() {

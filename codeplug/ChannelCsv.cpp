@@ -1,7 +1,6 @@
 #include "codeplug/ChannelCsv.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 #include "codeplug/ChannelCommands.h"
@@ -10,15 +9,13 @@
 #include "codeplug/Conversions.h"
 #include "codeplug/DelimitedText.h"
 #include "codeplug/Groups.h"
+#include "codeplug/MemFrequency.h"
 
 namespace k7x {
 
 namespace {
 
 constexpr std::size_t kFrequencyColumn = 2;
-// A "MEM" channel of mode 0 takes the nearest country channel's frequency, as typed input
-// does; one farther away than half the channel spacing lies outside the band.
-constexpr double kNearestChannelReach = 0.005;  // MHz
 
 // Text files hold tabs and line ends among the control bytes, nothing else.
 bool HoldsControlBytes(std::string_view text) {
@@ -28,26 +25,11 @@ bool HoldsControlBytes(std::string_view text) {
     });
 }
 
-// Frequencies in MHz compared to the 10 Hz the records hold.
-bool SameFrequency(std::string_view a, std::string_view b) {
-    const std::optional<double> x = ParseNumber(a);
-    const std::optional<double> y = ParseNumber(b);
-    return x && y && std::lround(*x * 1e5) == std::lround(*y * 1e5);
-}
-
 // The frequency a channel shows in its group; "" when its stored text is no frequency.
 std::string ShownFrequency(const ChannelRecord& ch, const DocumentState& doc) {
     const int mode = doc.CurrentCountryMode;
     return DisplayForGroup(ch.Frequency.raw(), GroupHoldingChannel(ch.ChannelNo, mode), mode)
         .value_or(std::string());
-}
-
-bool NearCountryChannel(double mhz, const DocumentState& doc) {
-    const int index = NearestCountryChannel(mhz, doc);
-    if (index < 0) return false;
-    const std::optional<double> shown =
-        ParseNumber(ShownFrequency(doc.ChannelList[static_cast<std::size_t>(index)], doc));
-    return shown && std::fabs(*shown - mhz) <= kNearestChannelReach + 1e-9;
 }
 
 // Where a row goes, or why it cannot go anywhere.
@@ -103,6 +85,7 @@ public:
             for (const RefusedRow& r : result.refused) {
                 const auto i = static_cast<std::size_t>(r.row - 1);
                 line_ = pending.lines[i];
+                memFrequency_.erase(pending.channels[i]);
                 refuse(pending.channels[i],
                        r.why == PasteRefusal::OutOfBand   ? CsvRefusal::OutOfBand
                        : r.why == PasteRefusal::NoChannel ? CsvRefusal::NoChannel
@@ -110,6 +93,11 @@ public:
                        r.detail);
             }
             out_.taken += static_cast<int>(pending.rows.size() - result.refused.size());
+        }
+        // Taken as typed input, a "MEM" channel would move to the nearest country channel.
+        for (const auto& [channelNo, stored] : memFrequency_) {
+            const int index = FindChannel(doc_, channelNo);
+            if (index >= 0) doc_.ChannelList[static_cast<std::size_t>(index)].Frequency.set(stored);
         }
         std::stable_sort(
             out_.refused.begin(), out_.refused.end(),
@@ -146,27 +134,32 @@ private:
         return t;
     }
 
-    // Mode 0: a country channel's frequency belongs to its position, and a "MEM" channel takes
-    // a country channel's. The band of the other modes is checked as typed input is.
+    // Mode 0: a country channel's frequency belongs to its position, and a "MEM" channel keeps
+    // its own or takes a country channel's. The band of the other modes is checked as typed
+    // input is.
     bool fitsMode(const Target& t, const std::string& frequency) {
         const int mode = doc_.CurrentCountryMode;
         if (mode != 0) return true;
+        const int index = FindChannel(doc_, t.channelNo);
+        const ChannelRecord* own =
+            index < 0 ? nullptr : &doc_.ChannelList[static_cast<std::size_t>(index)];
         if (AttributesOnly(t.group, mode)) {
-            const int index = FindChannel(doc_, t.channelNo);
-            if (index < 0) {
+            if (!own) {
                 refuse(t.channelNo, CsvRefusal::NoChannel, {});
                 return false;
             }
-            const std::string fixed =
-                ShownFrequency(doc_.ChannelList[static_cast<std::size_t>(index)], doc_);
+            const std::string fixed = ShownFrequency(*own, doc_);
             if (SameFrequency(frequency, fixed)) return true;
             refuse(t.channelNo, CsvRefusal::FixedFrequency, fixed);
             return false;
         }
-        const std::optional<double> mhz = ParseNumber(frequency);
-        if (mhz && NearCountryChannel(*mhz, doc_)) return true;
-        refuse(t.channelNo, CsvRefusal::OutOfBand, frequency);
-        return false;
+        const std::optional<std::string> stored = MemFrequencyFor(frequency, own, doc_);
+        if (!stored) {
+            refuse(t.channelNo, CsvRefusal::NotOffered, frequency);
+            return false;
+        }
+        memFrequency_[t.channelNo] = *stored;
+        return true;
     }
 
     void refuse(int channelNo, CsvRefusal why, std::string detail) {
@@ -182,6 +175,7 @@ private:
     int line_ = 0;
     std::map<int, int> lineOf_;       // channel number -> the line of the row that goes there
     std::map<int, Pending> pending_;  // by group
+    std::map<int, std::string> memFrequency_;  // mode 0 "MEM" channel -> its stored frequency
 };
 
 }  // namespace

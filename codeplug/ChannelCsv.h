@@ -45,6 +45,8 @@ enum class CsvRefusal {
     FixedFrequency,    // mode 0: a country channel keeps its frequency (detail: the fixed one)
     NoChannel,         // mode 0: the position holds no channel to take the settings
     PastEnd,           // the group has no position left for the row
+    NotOffered,        // mode 0: a "MEM" channel neither keeps its frequency nor takes a
+                       // country channel's (detail: the frequency)
 };
 
 struct CsvRowRefused {

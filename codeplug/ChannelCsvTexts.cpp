@@ -39,6 +39,8 @@ int RefusalTextNumber(CsvRefusal why) {
             return 9310;
         case CsvRefusal::PastEnd:
             return 9311;
+        case CsvRefusal::NotOffered:
+            return 9331;
     }
     return 9304;
 }
@@ -63,6 +65,7 @@ std::vector<std::string> CsvRefusalLines(const CsvImport& import, const Document
                 break;
             case CsvRefusal::RepeatedLocation:
             case CsvRefusal::FixedFrequency:
+            case CsvRefusal::NotOffered:
                 lines.push_back(FillText(form, {line, channel, r.detail}));
                 break;
             case CsvRefusal::NoChannel:

@@ -89,6 +89,71 @@ TEST(ChannelCsv, ExportThenImportGivesTheSameDocument) {
     }
 }
 
+// What a user exports is what comes back: new documents of every mode, and a mode-0 document
+// with "UK" channels whose 12.5 kHz frequencies the "MEM" channels took.
+TEST(ChannelCsv, TheProgramsOwnExportImportsBackIntoTheSameDocument) {
+    DocumentState withUk = NewDocument(0);
+    AddChannel(withUk, 124, "27.601");
+    AddChannel(withUk, 160, "27.991");
+    for (auto [mem, from] : {std::pair{402, 124}, {403, 160}, {404, 1}})
+        withUk.ChannelList[static_cast<std::size_t>(FindChannel(withUk, mem))].Frequency =
+            Channel(withUk, from).Frequency;
+    for (const DocumentState& doc : {NewDocument(0), NewDocument(1), NewDocument(2), withUk}) {
+        SCOPED_TRACE(testing::Message() << "mode " << doc.CurrentCountryMode << ", "
+                                        << doc.WorkDoc.ChannelCount << " channels");
+        RecordingPrompts prompts;
+        const std::string csv = ExportChannelsCsv(doc);
+        const CsvImport import = ImportChannelsCsv(csv, doc, prompts);
+        ASSERT_FALSE(import.damage);
+        EXPECT_TRUE(import.refused.empty()) << import.refused.front().detail;
+        EXPECT_EQ(import.taken, std::count(csv.begin(), csv.end(), '\n') - 1);
+        EXPECT_EQ(import.result.ChannelList, doc.ChannelList);
+        EXPECT_EQ(import.result.WorkDoc, doc.WorkDoc);
+        EXPECT_TRUE(prompts.shown.empty());
+    }
+}
+
+// Mode 0: a "MEM" row keeps its channel's frequency or takes that of a country channel, each
+// given as shown or as stored; any other frequency is refused.
+TEST(ChannelCsv, AMemRowTakesOnlyItsOwnOrACountryChannelsFrequency) {
+    struct Case {
+        int location;
+        const char* frequency;
+        const char* stored;  // nullptr: refused
+    };
+    for (const Case& c : {
+             Case{402, "28.011250", "02801500"},  // its own, as shown
+             Case{402, "28.015000", "02801500"},  // its own, as stored
+             Case{402, "27.185000", "02718500"},  // EU 1
+             Case{402, "27.601250", "02760100"},  // UK 4, as shown
+             Case{402, "27.601000", "02760100"},  // UK 4, as stored
+             Case{409, "27.601250", "02760100"},  // a "MEM" position without a channel
+             Case{409, "28.005000", nullptr},     // the frequency of a channel now gone
+             Case{402, "28.145000", nullptr},     // another "MEM" channel's
+             Case{402, "27.190000", nullptr},     // near EU 1
+             Case{402, "27.603000", nullptr},     // near UK 4
+             Case{402, "146.520000", nullptr},
+         }) {
+        SCOPED_TRACE(testing::Message() << c.location << " " << c.frequency);
+        DocumentState doc = NewDocument(0);
+        AddChannel(doc, 124, "27.601");
+        DeleteChannel(doc, FindChannel(doc, 409));
+        const std::string csv = std::string(kHeader) + "\n" + std::to_string(c.location) + ",," +
+                                c.frequency + ",,0,,,,,,,,FM\n";
+        RecordingPrompts prompts;
+        const CsvImport import = ImportChannelsCsv(csv, doc, prompts);
+        if (c.stored) {
+            EXPECT_TRUE(import.refused.empty());
+            EXPECT_EQ(Channel(import.result, c.location).Frequency.str(), c.stored);
+        } else {
+            ASSERT_EQ(import.refused.size(), 1u);
+            EXPECT_EQ(import.refused[0].why, CsvRefusal::NotOffered);
+            EXPECT_EQ(import.refused[0].detail, c.frequency);
+            EXPECT_EQ(import.result.ChannelList, doc.ChannelList);
+        }
+    }
+}
+
 // A 10 m file as another program writes it: byte order mark, CRLF, a comment line, quotes,
 // a column of its own, and the tone modes each way.
 TEST(ChannelCsv, AFileOfAnotherProgramGivesItsChannels) {
@@ -139,7 +204,7 @@ TEST(ChannelCsv, RowsTheDocumentCannotTakeAreRefusedOneByOne) {
     for (const Case& c : {
              Case{2, "1,,146.520000,,0.000000,,,,,,,,FM", CsvRefusal::OutOfBand, "146.520000"},
              Case{1, "2,,446.006250,,0.000000,,,,,,,,FM", CsvRefusal::OutOfBand, "446.006250"},
-             Case{0, "402,,146.520000,,0,,,,,,,,FM", CsvRefusal::OutOfBand, "146.520000"},
+             Case{0, "402,,146.520000,,0,,,,,,,,FM", CsvRefusal::NotOffered, "146.520000"},
              Case{0, "5,,27.999000,,0,,,,,,,,FM", CsvRefusal::FixedFrequency, ""},
              Case{0, "401,,27.005000,,0,,,,,,,,FM", CsvRefusal::NoLocation, "401"},
              Case{1, "999,,28.000000", CsvRefusal::NoLocation, "999"},
