@@ -10,6 +10,7 @@
 #include "shell/StartUp.h"
 #include "shell/VersionLoader.h"
 #include "shell/ui/AppIcon.h"
+#include "shell/ui/FocusedWheel.h"
 #include "shell/ui/SplashWindow.h"
 
 namespace k7x {
@@ -29,6 +30,7 @@ bool DesktopProgram::launchVersion(const std::string& dataVersion) {
 void DesktopProgram::start(const std::string& startFile) {
     startFile_ = startFile;
     QApplication::setWindowIcon(ApplicationIcon());
+    new FocusedWheelFilter(qApp);  // the application owns it
     prompts_ = std::make_unique<DesktopPrompts>(
         [this](int number) { return GetLangText(settings_, number); });
     RunStartSequence(settings_, doc_, StartEnvironment::fromProcess(), *prompts_);

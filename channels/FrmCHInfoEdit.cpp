@@ -204,7 +204,7 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
         Combo2[static_cast<std::size_t>(i)] = list;
         Label3[static_cast<std::size_t>(i)] =
             MakeBuddyLabel(Frame1, QStringLiteral("Label3_%1").arg(i), list);
-        connect(list, &QComboBox::currentIndexChanged, this, [this, i] { rowChanged(i); });
+        connect(list, &QComboBox::activated, this, [this, i] { rowChanged(i); });
     }
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));

@@ -56,7 +56,7 @@ GridCellEditors::GridCellEditors(GridTable& table, DocumentState& doc, Prompts& 
         list->addItems(GridListEntries(kListColumns[i]));
         list->hide();
         list->installEventFilter(this);
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { listChanged(list); });
+        connect(list, &QComboBox::activated, this, [this, list] { listChanged(list); });
         lists_[i] = list;
     }
     connect(&table_, &GridTable::leaveRequested, this, &GridCellEditors::LeaveCellEdit);

@@ -57,10 +57,10 @@ GroupPanel::GroupPanel(QWidget& window, DocumentState& doc) : QObject(&window), 
         MoveFocusOnEnter(*Combo10[k]);
     }
 
+    // The user's choices store, the entry already shown included: it may stand for a stored
+    // value outside the list. The panel's own selections store nothing.
     auto on = [this](QComboBox* list, auto handler) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this, handler] {
-            if (!filling_) handler();
-        });
+        connect(list, &QComboBox::activated, this, handler);
     };
     on(Combo8[0], [this] { workingChannelChosen(); });
     on(Combo8[1], [this] { emergencyChannelChosen(0); });
@@ -105,7 +105,6 @@ void GroupPanel::ReshowByCh(int group) {
     group_ = group;
     const int mode = doc_.CurrentCountryMode;
     if (IsVfoGroup(group, mode)) return;
-    filling_ = true;
     QStringList positions;
     for (int p : PositionsInGroup(doc_, group, mode)) positions.append(QString::number(p));
     const OptionRecord& opt = doc_.WorkDoc.Options;
@@ -127,7 +126,6 @@ void GroupPanel::ReshowByCh(int group) {
         SetFmLock(opt.GroupPair[g][0], 0);
         SetFmLock(opt.GroupPair[g][1], 1);
     }
-    filling_ = false;
 }
 
 // Channels of "CE" and "UK", and of "DE" from position 41, send FM only.
@@ -193,11 +191,7 @@ void GroupPanel::enableChosen() {
         enabled = 1;
         shown = 1;
     }
-    if (shown != chosen) {
-        filling_ = true;
-        list.setCurrentIndex(shown);
-        filling_ = false;
-    }
+    if (shown != chosen) list.setCurrentIndex(shown);
 }
 
 }  // namespace k7x

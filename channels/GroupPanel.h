@@ -45,8 +45,6 @@ private:
 
     DocumentState& doc_;
     int group_ = -1;
-    // Set while the panel fills its own lists: their changes are not the user's.
-    bool filling_ = false;
 };
 
 }  // namespace k7x

@@ -13,7 +13,13 @@ namespace k7x {
 QString ShownCode(const DtmfCode& code) {
     const int length =
         code.CodeLength >= 0 && code.CodeLength <= kDtmfCodeDigits ? code.CodeLength : 0;
-    return QString::fromLatin1(code.Digits.raw().substr(0, static_cast<std::size_t>(length)));
+    QString shown =
+        QString::fromLatin1(code.Digits.raw().substr(0, static_cast<std::size_t>(length)));
+    // A foreign character (from a hand-made file) would make the box refuse every edit, as its
+    // validator admits whole texts of DTMF characters only; the box shows the others, and the
+    // first edit stores what it shows.
+    shown.removeIf([](QChar ch) { return !IsDtmfCharacter(ch); });
+    return shown;
 }
 
 namespace {

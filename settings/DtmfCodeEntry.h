@@ -14,7 +14,8 @@ namespace k7x {
 
 inline constexpr int kDtmfCodeDigits = 16;
 
-// The characters of a code a box shows; a length beyond the field shows nothing.
+// The characters of a code a box shows, its DTMF characters only; a length beyond the field
+// shows nothing.
 QString ShownCode(const DtmfCode& code);
 // True for a character a DTMF code may hold, lower-case a-d included.
 bool IsDtmfCharacter(QChar ch);

@@ -71,7 +71,6 @@ FrmKey::FrmKey(const SettingsWindowServices& services, QWidget* parent)
     modeRow->addWidget(Label1);
     modeRow->addWidget(Combo2);
     modeRow->addStretch(1);
-    connect(Combo2, &QComboBox::currentIndexChanged, this, &FrmKey::Combo2_Click);
     connect(Combo2, &QComboBox::activated, this, &FrmKey::Combo2_Click);
 
     auto* frames = new QHBoxLayout;
@@ -123,9 +122,7 @@ QGroupBox* FrmKey::buildFrame(int mode) {
         Label2[at]->setBuddy(Combo1[at]);
         grid->addWidget(Label2[at], k, 0, Qt::AlignRight);
         grid->addWidget(Combo1[at], k, 1);
-        const auto click = [this, key] { Combo1_Click(key); };
-        connect(Combo1[at], &QComboBox::currentIndexChanged, this, click);
-        connect(Combo1[at], &QComboBox::activated, this, click);
+        connect(Combo1[at], &QComboBox::activated, this, [this, key] { Combo1_Click(key); });
     }
     return frame;
 }

@@ -172,7 +172,6 @@ QGroupBox* FrmOptFeatures::buildSettingsFrame() {
         const auto save = [this, i] {
             if (!loading_) SaveOptFeat(i);
         };
-        connect(Combo1[at], &QComboBox::currentIndexChanged, this, save);
         connect(Combo1[at], &QComboBox::activated, this, save);
     }
 
@@ -218,7 +217,6 @@ QGroupBox* FrmOptFeatures::buildCommonFrame() {
         const auto save = [this, i] {
             if (!loading_) SaveOptFeat(kIdCommon + i);
         };
-        connect(Combo2[at], &QComboBox::currentIndexChanged, this, save);
         connect(Combo2[at], &QComboBox::activated, this, save);
         if (i == kCommonDup) {
             // The offset belongs with the duplex direction.

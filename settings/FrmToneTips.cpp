@@ -126,8 +126,10 @@ void FrmToneTips::buildControls() {
     layout->addLayout(buttonRow);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
+    // The user's choices store, the entry already shown included: it may stand for a stored
+    // value outside the list. Showing a tip selects entries without storing.
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     connect(Command1, &QPushButton::clicked, this, &FrmToneTips::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FrmToneTips::StopRoutine);
     connect(CommandClose, &QPushButton::clicked, this, &FrmToneTips::CommandClose_Click);
@@ -148,8 +150,8 @@ QGridLayout* FrmToneTips::buildSteps() {
         grid->addWidget(Label5[i], row, column);
         grid->addWidget(Combo3[i], row, column + 1);
         grid->addWidget(Combo4[i], row, column + 2);
-        connect(Combo3[i], &QComboBox::currentIndexChanged, this, [this, k] { Combo3_Click(k); });
-        connect(Combo4[i], &QComboBox::currentIndexChanged, this, [this, k] { Combo4_Click(k); });
+        connect(Combo3[i], &QComboBox::activated, this, [this, k] { Combo3_Click(k); });
+        connect(Combo4[i], &QComboBox::activated, this, [this, k] { Combo4_Click(k); });
     }
     for (std::size_t c = 0; c < 2; ++c) {
         const auto first = c * kStepsPerColumn;

@@ -19,8 +19,10 @@ const char* const kCountries[] = {"EU", "CE", "U", "PL", "I2", "DE", "IN", "MEM"
 
 CountrySelectors::CountrySelectors(QComboBox& country, QComboBox& sub, QObject* parent)
     : QObject(parent), country_(country), sub_(sub) {
-    connect(&country_, &QComboBox::currentIndexChanged, this, &CountrySelectors::countryChanged);
-    connect(&sub_, &QComboBox::currentIndexChanged, this, &CountrySelectors::subChanged);
+    // Only the user's choices announce a group, the entry already shown included: it may stand
+    // for a stored group outside the lists.
+    connect(&country_, &QComboBox::activated, this, &CountrySelectors::countryChosen);
+    connect(&sub_, &QComboBox::activated, this, [this] { emit groupChosen(chosenName()); });
 }
 
 void CountrySelectors::fill() {
@@ -45,7 +47,6 @@ QString CountrySelectors::chosenName() const {
 
 void CountrySelectors::showGroup(int group) {
     if (group < 0 || group >= GroupCount(0)) return;
-    syncing_ = true;
     const QString name = QString::fromStdString(GroupName(group, 0));
     if (group == kGroupU || group == kGroupUK) {
         sub_.setCurrentIndex(sub_.findText(name));
@@ -55,25 +56,17 @@ void CountrySelectors::showGroup(int group) {
         country_.setCurrentIndex(country_.findText(name));
         sub_.hide();
     }
-    syncing_ = false;
 }
 
-void CountrySelectors::countryChanged(int index) {
+void CountrySelectors::countryChosen(int index) {
     if (index == kCountryU) {
         sub_.show();
-        if (sub_.currentIndex() < 0) {
-            // Choosing "U" preselects "U"; that selection announces the group.
-            sub_.setCurrentIndex(0);
-            return;
-        }
+        // Choosing "U" preselects "U" in the sub-selector.
+        if (sub_.currentIndex() < 0) sub_.setCurrentIndex(0);
     } else {
         sub_.hide();
     }
-    if (!syncing_ && index >= 0) emit groupChosen(chosenName());
-}
-
-void CountrySelectors::subChanged(int index) {
-    if (!syncing_ && index >= 0 && subShown()) emit groupChosen(chosenName());
+    if (index >= 0) emit groupChosen(chosenName());
 }
 
 }  // namespace k7x

@@ -32,16 +32,14 @@ public:
     QComboBox& sub() { return sub_; }
 
 signals:
-    // The user (or the program outside showGroup) chose a group by its name.
+    // The user chose a group by its name.
     void groupChosen(const QString& name);
 
 private:
-    void countryChanged(int index);
-    void subChanged(int index);
+    void countryChosen(int index);
 
     QComboBox& country_;
     QComboBox& sub_;
-    bool syncing_ = false;
 };
 
 }  // namespace k7x

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "ChannelTestRig.h"
+#include "ListChoice.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
@@ -98,7 +99,7 @@ private slots:
             QVERIFY2(r.row(i)->isEnabled() == (alwaysOpen.count(i) > 0),
                      qPrintable(QString::number(i)));
         QVERIFY(!r.text(2)->isEnabled());
-        r.row(kRowPublic)->setCurrentIndex(0);
+        ChooseEntry(*r.row(kRowPublic), 0);
         QCOMPARE(r.record(1).Public, 0);
         for (int i = 0; i < kOptionRowCount; ++i) QVERIFY(r.row(i)->isEnabled());
         QVERIFY(r.text(2)->isEnabled());
@@ -135,7 +136,7 @@ private slots:
         r.record(1).Public = 0;
         r.record(1).Tx_Power = 2;
         r.open(kGroupA, 1);
-        r.row(kRowAmFm)->setCurrentIndex(1);
+        ChooseEntry(*r.row(kRowAmFm), 1);
         QCOMPARE(r.record(1).AM_FM, 1);
         QCOMPARE(r.record(1).Tx_Power, 1);
         QCOMPARE(r.row(kRowTxPower)->count(), 2);
@@ -184,9 +185,9 @@ private slots:
         QCOMPARE(r.row(kRowDtmfEot)->currentIndex(), 0);
         QCOMPARE(r.row(kRowRdct)->count(), kToneValueCount);
 
-        r.row(kRowRbTone)->setCurrentText(QStringLiteral("3"));
+        ChooseEntry(*r.row(kRowRbTone), QStringLiteral("3"));
         QCOMPARE(r.record(1).RBTone, 3);
-        r.row(kRowDtmfBot)->setCurrentIndex(0);  // the "none" entry stores 0
+        ChooseEntry(*r.row(kRowDtmfBot), 0);  // the "none" entry stores 0
         QCOMPARE(r.record(1).DTMF_BOT, 0);
 
         // Tone tip 3 stops sounding: the references are re-checked and the list rebuilt.
@@ -314,10 +315,10 @@ private slots:
         auto* country = r.get<QComboBox>(QStringLiteral("Combo3_0"));
         auto* sub = r.get<QComboBox>(QStringLiteral("Combo3_1"));
         QVERIFY(r.get<QComboBox>(QStringLiteral("Combo4"))->isHidden());
-        country->setCurrentText(QStringLiteral("U"));
+        ChooseEntry(*country, QStringLiteral("U"));
         QVERIFY(!sub->isHidden());
         QCOMPARE(r.rig.state.EditGroup, 2);
-        sub->setCurrentText(QStringLiteral("UK"));
+        ChooseEntry(*sub, QStringLiteral("UK"));
         QCOMPARE(r.rig.state.EditGroup, kGroupUK);
         r.rig.state.EditGroup = kGroupDE;
         r.window->SetGridEditData(true);

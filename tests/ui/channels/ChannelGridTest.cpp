@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "GridTestRig.h"
+#include "ListChoice.h"
 #include "channels/GridColumns.h"
 
 using namespace k7x;
@@ -52,15 +53,15 @@ private slots:
         QComboBox* country = rig.control("Combo9_0");
         QComboBox* sub = rig.control("Combo9_1");
         QVERIFY(!rig.shown("Combo9_1"));
-        country->setCurrentIndex(country->findText("U"));
+        ChooseEntry(*country, "U");
         QVERIFY(rig.shown("Combo9_1"));
         QCOMPARE(sub->currentText(), QStringLiteral("U"));
         QCOMPARE(rig.control("Combo7")->currentText(), QStringLiteral("U"));
         QCOMPARE(rig.cell(1, kColPublic), QStringLiteral("Off"));
-        sub->setCurrentIndex(1);
+        ChooseEntry(*sub, 1);
         QCOMPARE(rig.doc.WorkDoc.Options.CurrentGroup, Int{3});
         QCOMPARE(rig.cell(1, kColPublic), QStringLiteral("On"));
-        country->setCurrentIndex(country->findText("PL"));
+        ChooseEntry(*country, "PL");
         QVERIFY(!rig.shown("Combo9_1"));
         QCOMPARE(rig.state.EditGroup, 4);
         // The edit window leads: the pair mirrors the group without choosing again.
@@ -140,15 +141,15 @@ private slots:
         QComboBox* mod1 = rig.control("Combo10_0");
         QComboBox* mod2 = rig.control("Combo10_1");
         QComboBox* country = rig.control("Combo9_0");
-        country->setCurrentIndex(country->findText("DE"));
+        ChooseEntry(*country, "DE");
         QVERIFY(!mod1->isEnabled() && mod1->currentIndex() == 0 && opt.GroupBytes[6][0] == 0);
         QVERIFY(mod2->isEnabled() && mod2->currentIndex() == 1);
         // Choosing position 44 as emergency channel 2 locks its modulation too.
         QComboBox* pair2 = rig.control("Combo8_2");
-        pair2->setCurrentIndex(pair2->findText("44"));
+        ChooseEntry(*pair2, "44");
         QCOMPARE(opt.GroupPair[6][1], Int{43});
         QVERIFY(!mod2->isEnabled() && opt.GroupBytes[6][1] == 0);
-        country->setCurrentIndex(country->findText("CE"));
+        ChooseEntry(*country, "CE");
         QVERIFY(!mod1->isEnabled() && !mod2->isEnabled());
         QCOMPARE(opt.GroupBytes[1], (std::array<Byte, 2>{0, 0}));
     }
@@ -158,7 +159,7 @@ private slots:
         OptionRecord& opt = rig.doc.WorkDoc.Options;
         rig.open();
         QComboBox* enable = rig.control("Combo8_3");
-        enable->setCurrentIndex(0);  // "Disable" for "A", the only enabled group
+        ChooseEntry(*enable, 0);  // "Disable" for "A", the only enabled group
         QCOMPARE(enable->currentText(), QStringLiteral("Enable"));
         QCOMPARE(opt.GroupEnabled[0], Int{1});
         // A group without channels cannot be enabled, and may be disabled though it is the
@@ -166,16 +167,16 @@ private slots:
         opt.GroupEnabled = {0, 1};
         rig.showGroup("B");
         QCOMPARE(enable->currentText(), QStringLiteral("Enable"));
-        enable->setCurrentIndex(0);
+        ChooseEntry(*enable, 0);
         QCOMPARE(opt.GroupEnabled[1], Int{0});
         QCOMPARE(opt.GroupEnabled[0], Int{1});
-        enable->setCurrentIndex(1);
+        ChooseEntry(*enable, 1);
         QCOMPARE(enable->currentText(), QStringLiteral("Disable"));
         // With another group enabled, "A" may go.
         rig.channel(81);
         opt.GroupEnabled[2] = 1;
         rig.showGroup("A");
-        enable->setCurrentIndex(0);
+        ChooseEntry(*enable, 0);
         QCOMPARE(opt.GroupEnabled[0], Int{0});
     }
 
@@ -185,12 +186,12 @@ private slots:
         rig.open();
         QComboBox* working = rig.control("Combo8_0");
         QCOMPARE(working->count(), 2);
-        working->setCurrentIndex(working->findText("5"));
+        ChooseEntry(*working, "5");
         QCOMPARE(rig.doc.WorkDoc.Options.GroupCurrent[0], Int{4});
         rig.showGroup("MEM");
         QCOMPARE(working->count(), 8);
         QCOMPARE(working->currentText(), QStringLiteral("2"));  // CurrentMem 1
-        working->setCurrentIndex(working->findText("7"));
+        ChooseEntry(*working, "7");
         QCOMPARE(rig.doc.WorkDoc.Options.CurrentMem, Int{6});
     }
 

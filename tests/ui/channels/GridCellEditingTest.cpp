@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "GridTestRig.h"
+#include "ListChoice.h"
 #include "channels/GridColumns.h"
 
 using namespace k7x;
@@ -156,7 +157,7 @@ private slots:
         rig.editCell(2, kColScan);  // and back to "Del": neither is a choice
         QCOMPARE(list->currentText(), QStringLiteral("Del"));
         QCOMPARE(redraws.rows, 0);
-        list->setCurrentIndex(1);
+        ChooseEntry(*list, 1);
         QCOMPARE(rig.channel(2).Scan, Int{1});
         QCOMPARE(rig.cell(2, kColScan), QStringLiteral("Add"));
         QTest::keyClick(list, Qt::Key_Return);

@@ -1,6 +1,7 @@
 // The grid and the edit window follow each other: a group chosen in either shows in both, and a
 // commit in either redraws the other.
 #include "GridTestRig.h"
+#include "ListChoice.h"
 
 using namespace k7x;
 using namespace k7x::test;
@@ -42,10 +43,10 @@ private slots:
         if (mode == 0) {
             auto* countries = window->findChild<QComboBox*>(QString::fromLatin1(country));
             const bool viaU = group == QLatin1String("U") || group == QLatin1String("UK");
-            countries->setCurrentIndex(countries->findText(viaU ? QStringLiteral("U") : group));
+            ChooseEntry(*countries, viaU ? QStringLiteral("U") : group);
             if (viaU) {
                 auto* subList = window->findChild<QComboBox*>(QString::fromLatin1(sub));
-                subList->setCurrentIndex(subList->findText(group));
+                ChooseEntry(*subList, group);
             }
         } else {
             auto* list = window->findChild<QComboBox*>(QString::fromLatin1(letters));
@@ -81,7 +82,7 @@ private slots:
 
         auto* scan = editList(edit, "Combo2_3");
         const QString shownBefore = rig.cell(3, 6);
-        scan->setCurrentIndex(1 - scan->currentIndex());
+        ChooseEntry(*scan, 1 - scan->currentIndex());
         QVERIFY(rig.cell(3, 6) != shownBefore);
         QCOMPARE(rig.cell(3, 6), scan->currentText());
     }

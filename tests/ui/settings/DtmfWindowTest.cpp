@@ -146,6 +146,31 @@ private slots:
         QCOMPARE(QString::fromStdString(stored.Digits.raw()), code.leftJustified(16));
     }
 
+    // A hand-made file may hold other characters in a code: the box shows the DTMF ones and
+    // takes every edit, and the first edit stores only DTMF characters.
+    void codeWithForeignCharactersStaysEditable_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("backspace") << "\b"
+                                   << "12";
+        QTest::newRow("typing") << "9"
+                                << "12*9";
+    }
+    void codeWithForeignCharactersStaysEditable() {
+        QFETCH(QString, typed);
+        QFETCH(QString, code);
+        DtmfRig r;
+        r.dtmf().Codes[3] = Code(5, "1x2\xff*");
+        r.open();
+        QLineEdit* box = r.box(3);
+        QCOMPARE(box->text(), QStringLiteral("12*"));
+        box->end(false);
+        for (const QChar ch : typed) QTest::keyClick(box, static_cast<char>(ch.unicode()));
+        const DtmfCode& stored = r.dtmf().Codes[3];
+        QCOMPARE(QString::fromLatin1(stored.Digits.raw()).left(stored.CodeLength), code);
+        QCOMPARE(stored.CodeLength, code.size());
+    }
+
     void emptyingACodeClearsItsReferences() {
         DtmfRig r;
         for (int n : {1, 2}) AddChannel(r.rig.doc, n, "02700000");

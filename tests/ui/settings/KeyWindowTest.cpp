@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ListChoice.h"
 #include "SettingsTestRig.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
@@ -65,7 +66,7 @@ private slots:
         r.open();
         QCOMPARE(r.key(key)->count(), 20);
         QCOMPARE(r.key(key)->currentText(), shown);
-        r.key(key)->setCurrentIndex(pick);
+        ChooseEntry(*r.key(key), pick);
         QCOMPARE(r.keys().KeyFunction[static_cast<std::size_t>(key)], expected);
     }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ListChoice.h"
 #include "SettingsTestRig.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
@@ -82,7 +83,7 @@ private slots:
         QComboBox* combo = r.setting(list);
         QCOMPARE(combo->count(), count);
         QCOMPARE(combo->itemText(count - 1), last);
-        combo->setCurrentIndex(pick);
+        ChooseEntry(*combo, pick);
         QCOMPARE(r.options().Setting[static_cast<std::size_t>(list - 2)], stored);
     }
 
@@ -124,12 +125,12 @@ private slots:
         QCOMPARE(country->currentText(), QStringLiteral("U"));
         QCOMPARE(sub->currentText(), QStringLiteral("UK"));
         QCOMPARE(country->findText(QStringLiteral("MEM")), -1);  // the VFO is never in MEM
-        country->setCurrentText(QStringLiteral("DE"));
+        ChooseEntry(*country, QStringLiteral("DE"));
         QCOMPARE(r.options().UseVfo, 6);
         QVERIFY(sub->isHidden());
-        country->setCurrentText(QStringLiteral("U"));  // the sub-selector keeps its choice
+        ChooseEntry(*country, QStringLiteral("U"));  // the sub-selector keeps its choice
         QCOMPARE(r.options().UseVfo, 3);
-        sub->setCurrentText(QStringLiteral("U"));
+        ChooseEntry(*sub, QStringLiteral("U"));
         QCOMPARE(r.options().UseVfo, 2);
     }
 
@@ -139,12 +140,12 @@ private slots:
         r.pub().Tx_Power = 2;
         r.open();
         QCOMPARE(r.common(kCommonTxPower)->count(), 3);
-        r.common(kCommonAmFm)->setCurrentIndex(1);
+        ChooseEntry(*r.common(kCommonAmFm), 1);
         QCOMPARE(r.pub().AM_FM, 1);
         QCOMPARE(r.pub().Tx_Power, 1);
         QCOMPARE(r.common(kCommonTxPower)->count(), 2);
         QCOMPARE(r.common(kCommonTxPower)->currentIndex(), 1);
-        r.common(kCommonAmFm)->setCurrentIndex(0);
+        ChooseEntry(*r.common(kCommonAmFm), 0);
         QCOMPARE(r.common(kCommonTxPower)->count(), 3);
         QCOMPARE(r.pub().Tx_Power, 1);
     }
@@ -216,7 +217,7 @@ private slots:
         QCOMPARE(OptRig::entries(rb), QStringList({"<15030>", "3", "5"}));
         QCOMPARE(rb->currentText(), QStringLiteral("3"));
         QCOMPARE(r.common(kCommonDtmfEot)->currentIndex(), 0);
-        r.common(kCommonDtmfBot)->setCurrentText(QStringLiteral("2"));
+        ChooseEntry(*r.common(kCommonDtmfBot), QStringLiteral("2"));
         QCOMPARE(r.pub().DTMF_BOT, 2);
 
         w.ToneTips[2].RepeatCount = 0;

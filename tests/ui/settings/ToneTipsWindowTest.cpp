@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 
+#include "ListChoice.h"
 #include "SettingsTestRig.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
@@ -86,7 +87,7 @@ private slots:
         };
         for (const Case& c : cases) {
             QComboBox* list = r.list(c.list, c.index);
-            list->setCurrentIndex(list->findText(c.text));
+            ChooseEntry(*list, c.text);
             QVERIFY2(list->currentText() == c.text, qPrintable(c.text));
             QCOMPARE(c.field(r.tips()[2]), c.stored);
         }
@@ -101,12 +102,12 @@ private slots:
             std::function<void(TipsRig&)> disable;
         };
         const std::vector<Case> cases = {
-            {"repeat count off", [](TipsRig& r) { r.list("Combo1", 0)->setCurrentIndex(0); }},
+            {"repeat count off", [](TipsRig& r) { ChooseEntry(*r.list("Combo1", 0), 0); }},
             {"every duration 0",
              [](TipsRig& r) {
-                 r.list("Combo4", 0)->setCurrentIndex(0);
+                 ChooseEntry(*r.list("Combo4", 0), 0);
                  QCOMPARE(r.rig.doc.ChannelList[0].RBTone, 2);  // step 6 still sounds
-                 r.list("Combo4", 5)->setCurrentIndex(0);
+                 ChooseEntry(*r.list("Combo4", 5), 0);
              }},
         };
         for (const Case& c : cases) {
@@ -153,8 +154,8 @@ private slots:
 
         // Picking the shown rest stores the rest.
         r.open();
-        r.list("Combo3", 0)->setCurrentIndex(1);
-        r.list("Combo3", 0)->setCurrentIndex(0);
+        ChooseEntry(*r.list("Combo3", 0), 1);
+        ChooseEntry(*r.list("Combo3", 0), 0);
         QCOMPARE(r.tips()[0].Steps[0].Pitch, 0);
     }
 
@@ -206,7 +207,7 @@ private slots:
             return std::pair{red, blue};
         };
         QCOMPARE(colours(), std::pair(true, true));
-        for (int k = 0; k < 2; ++k) r.list("Combo4", k)->setCurrentIndex(0);
+        for (int k = 0; k < 2; ++k) ChooseEntry(*r.list("Combo4", k), 0);
         QCOMPARE(colours(), std::pair(false, false));
     }
 

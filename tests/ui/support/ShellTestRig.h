@@ -24,6 +24,7 @@
 #include "shell/ui/ChannelCsvCommands.h"
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/FileChooser.h"
+#include "shell/ui/FocusedWheel.h"
 #include "shell/ui/MainWindow.h"
 
 namespace k7x::test {
@@ -164,6 +165,7 @@ public:
     std::vector<std::string> launched;
     bool launchSucceeds = true;
     CsvImportChoices* csvChoices = nullptr;  // File > Import channels: the dialogs when null
+    FocusedWheelFilter wheelFilter;          // the wheel as the desktop program has it
     std::unique_ptr<frmMain> window;
 };
 
