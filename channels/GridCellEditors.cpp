@@ -92,7 +92,8 @@ void GridCellEditors::setAccessibleNames(const Prompts& prompts) {
             LangText(prompts, kGridHeaderText[static_cast<std::size_t>(column)]));
 }
 
-void GridCellEditors::open(const CellEditTarget& target, const QString& cellText) {
+void GridCellEditors::open(const CellEditTarget& target, const QString& cellText,
+                           const QString& typed) {
     QWidget* editor = editorOf(target.column);
     if (!editor) return;
     LeaveCellEdit();
@@ -117,10 +118,16 @@ void GridCellEditors::open(const CellEditTarget& target, const QString& cellText
     }
     open_ = editor;
     committed_ = currentValue();
+    auto* box = qobject_cast<QLineEdit*>(editor);
+    // What is typed is an edit of the cell: committed on leaving, and kept from select-all.
+    if (box && !typed.isEmpty()) {
+        box->setText(typed);
+        box->setModified(true);
+    }
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
-    if (auto* box = qobject_cast<QLineEdit*>(editor)) box->selectAll();
+    if (box && !box->isModified()) box->selectAll();
 }
 
 QString GridCellEditors::currentValue() const {
@@ -195,8 +202,15 @@ bool GridCellEditors::eventFilter(QObject* watched, QEvent* event) {
             return listKey(key);
         }
         case QEvent::FocusIn:
+            // A box entered afresh shows its text selected; one holding what the user typed
+            // keeps the cursor where the typing goes on.
             if (auto* box = qobject_cast<QLineEdit*>(watched))
-                QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    box,
+                    [box] {
+                        if (!box->isModified()) box->selectAll();
+                    },
+                    Qt::QueuedConnection);
             return false;
         case QEvent::FocusOut: {
             // A list's own popup, or a menu opened over the editor, leaves the edit open.

@@ -33,8 +33,9 @@ public:
     GridCellEditors(GridTable& table, DocumentState& doc, Prompts& prompts);
 
     // Places the editor of target.column (1..6) over its cell, shows cellText in it and gives
-    // it the focus. The list's own selection of the cell's entry is not a user choice.
-    void open(const CellEditTarget& target, const QString& cellText);
+    // it the focus. The list's own selection of the cell's entry is not a user choice. A text
+    // box opened by typing on the cell holds typed instead, the cursor after it.
+    void open(const CellEditTarget& target, const QString& cellText, const QString& typed = {});
     // Commits the open editor's value when it differs from what it last committed or was
     // opened with; a hidden editor commits nothing.
     void CommitCellEdit();

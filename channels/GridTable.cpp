@@ -3,7 +3,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "channels/CurrentCellFrame.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/NumericEntry.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -16,6 +18,20 @@ const QColor kEditMarkColour(255, 0, 0);
 const QColor kEditMarkBackground(220, 220, 220);
 
 constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+
+bool PlainKey(const QKeyEvent& event) {
+    return event.modifiers() == Qt::NoModifier || event.modifiers() == Qt::KeypadModifier;
+}
+
+// A character the frequency editor takes (a digit or a point), typed without a shortcut
+// modifier (Shift may be needed for a digit on some layouts); no moving or control key.
+bool StartsFrequency(const QKeyEvent& event) {
+    const QString text = event.text();
+    constexpr Qt::KeyboardModifiers kShortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return text.size() == 1 && text[0].isPrint() && !(event.modifiers() & kShortcut) &&
+           NumericKeyPasses(event, NumericEntry::DigitsAndPoint);
+}
 
 }  // namespace
 
@@ -32,6 +48,7 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(0, kGridColumnCount, parent
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setWordWrap(false);
+    setItemDelegate(new CurrentCellFrame(this));
     connect(this, &QAbstractItemView::doubleClicked, this, &GridTable::editRequested);
 }
 
@@ -110,12 +127,16 @@ void GridTable::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_F2:
-            if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            if (PlainKey(*event)) {
                 emit editRequested();
                 return;
             }
             break;
         default:
+            if (currentColumn() == kColFrequency && StartsFrequency(*event)) {
+                emit editTyped(event->text());
+                return;
+            }
             break;
     }
     QTableWidget::keyPressEvent(event);

@@ -39,11 +39,15 @@ public:
 signals:
     // Enter, F2 or a double click on a cell.
     void editRequested();
+    // A digit or point typed on a frequency cell: its editor is to open holding it.
+    void editTyped(const QString& text);
     // A click, a scroll or the table getting the focus: an open cell editor is to be left.
     void leaveRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Typing never jumps to a row that begins with what is typed.
+    void keyboardSearch(const QString&) override {}
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -115,7 +115,8 @@ void frmCommChInfo::buildControls() {
 
     connect(Combo7, &QComboBox::currentIndexChanged, this, &frmCommChInfo::Combo7_Click);
     connect(countries_.get(), &CountrySelectors::groupChosen, this, &frmCommChInfo::countryChosen);
-    connect(MSFlexGrid1, &GridTable::editRequested, this, &frmCommChInfo::EnterGridEdit);
+    connect(MSFlexGrid1, &GridTable::editRequested, this, [this] { EnterGridEdit(); });
+    connect(MSFlexGrid1, &GridTable::editTyped, this, &frmCommChInfo::EnterGridEdit);
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this](int row) { cellEntered(row); });
     connect(CommandCHInfoEdit, &QPushButton::clicked, this,
@@ -314,7 +315,7 @@ void frmCommChInfo::cellEntered(int row) {
     setCaption(kTextCaptionCellEntry);
 }
 
-void frmCommChInfo::EnterGridEdit() {
+void frmCommChInfo::EnterGridEdit(const QString& typed) {
     const int row = MSFlexGrid1->currentPosition();
     const int column = MSFlexGrid1->currentColumn();
     if (row < 1 || column < 1) return;
@@ -338,7 +339,7 @@ void frmCommChInfo::EnterGridEdit() {
         if (s_.showWindow) s_.showWindow(kChannelEditWindow);
         return;
     }
-    editors_->open({group, row, column}, MSFlexGrid1->cellText(row, column));
+    editors_->open({group, row, column}, MSFlexGrid1->cellText(row, column), typed);
 }
 
 void frmCommChInfo::CommandCHInfoEdit_Click() {

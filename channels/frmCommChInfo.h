@@ -37,8 +37,9 @@ public:
     void SetEditDisable();
     // Selects the group EditGroup and mirrors it in the country selectors.
     void ChangeGroup();
-    // Opens the in-cell editor of the current cell.
-    void EnterGridEdit();
+    // Opens the in-cell editor of the current cell. A character typed on the cell (typed)
+    // replaces the cell's text in the editor, as in a spreadsheet.
+    void EnterGridEdit(const QString& typed = {});
     // Commits an open in-cell edit (before a transfer and when the window closes).
     Q_INVOKABLE void ValidateControls();
     // The row commands: cut, copy, paste, insert, delete and move of the selected rows.

@@ -1,5 +1,6 @@
 // Editing in the channel grid's cells: which cells open an editor, what the editors let in,
 // when they commit, and what a commit does to the channel list.
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -216,6 +217,50 @@ private slots:
         QCOMPARE(FindChannel(rig.doc, 9), -1);
     }
 
+    void typingOnACellStaysOnItsRow_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("editor");  // "" when nothing opens
+        // Position 3 holds 27.1 MHz and scan "Add": a search by typing would jump there.
+        QTest::newRow("frequency, mode 1") << 1 << "A" << 1 << "27.1"
+                                           << "Text1";
+        QTest::newRow("frequency, mode 2") << 2 << "A" << 1 << "27.1"
+                                           << "Text1";
+        QTest::newRow("country frequency, mode 0") << 0 << "EU" << 1 << "27.1"
+                                                   << "";
+        QTest::newRow("letter on a flag") << 1 << "A" << 6 << "A"
+                                          << "";
+    }
+    void typingOnACellStaysOnItsRow() {
+        QFETCH(int, mode);
+        QFETCH(QString, group);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, editor);
+        GridTestRig rig(mode);
+        rig.main().show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.main()));
+        rig.channel(1).Scan = 0;
+        rig.channel(3).Scan = 1;
+        rig.channel(3).Frequency.set("02710000");
+        rig.open();
+        rig.showGroup(group);
+        QTableWidget* table = rig.table();
+        table->setCurrentCell(0, column);
+        QTRY_VERIFY(table->hasFocus());
+        // Each key goes where the keyboard is, with the events between keys handled, as a
+        // user's typing does.
+        for (const QChar ch : typed) {
+            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(rig.openEditor(), editor);
+        QCOMPARE(table->currentRow(), 0);
+        if (!editor.isEmpty()) QCOMPARE(rig.control<QLineEdit>(editor)->text(), typed);
+    }
+
     void keysOfTheGrid() {
         GridTestRig rig(1);
         rig.open();
@@ -230,6 +275,26 @@ private slots:
         QTest::keyClick(table, Qt::Key_Return);
         QVERIFY(rig.state.EditOpen);
         QCOMPARE(rig.state.EditPosition, 3);
+    }
+
+    void currentCellIsFramedWhileTheGridHasTheFocus() {
+        GridTestRig rig(1);
+        rig.main().show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.main()));
+        rig.open();
+        QTableWidget* table = rig.table();
+        table->setCurrentCell(1, kColTsq);
+        // Inside the cell's left edge the selected row shows its text colour only as a frame.
+        const QRect cell = table->visualRect(table->model()->index(1, kColTsq));
+        auto framed = [&] {
+            const QImage image = table->viewport()->grab().toImage();
+            return image.pixelColor(cell.left() + 1, cell.center().y()) ==
+                   table->palette().color(QPalette::HighlightedText);
+        };
+        QTRY_VERIFY(table->hasFocus());
+        QVERIFY(framed());
+        rig.control("Combo7")->setFocus();
+        QTRY_VERIFY(!framed());
     }
 };
 
