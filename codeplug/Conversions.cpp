@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "codeplug/Groups.h"
+#include "codeplug/MemFrequency.h"
 
 namespace k7x {
 
@@ -305,13 +306,12 @@ std::optional<double> ShownFrequency(const ChannelRecord& ch, const DocumentStat
 }  // namespace
 
 int NearestCountryChannel(double mhz, const DocumentState& doc) {
-    constexpr int kLastCountryChannel = 360;
     const int count = std::clamp<int>(doc.WorkDoc.ChannelCount, 0, kChannelCapacity);
     int best = -1;
     double bestDistance = 0.0;
     for (int i = 0; i < count; ++i) {
         const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(i)];
-        if (ch.ChannelNo < 1 || ch.ChannelNo > kLastCountryChannel) continue;
+        if (!GivesMemFrequency(ch.ChannelNo)) continue;
         const std::optional<double> value = ShownFrequency(ch, doc);
         if (!value) continue;  // an empty or damaged channel has no frequency to compare
         const double distance = std::fabs(*value - mhz);

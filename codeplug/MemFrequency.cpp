@@ -15,8 +15,7 @@ constexpr int kCountryMode = 0;
 
 // The group of a channel number when that group gives its frequency, else -1.
 int SourceGroup(int channelNo) {
-    const int group = GroupOfChannel(channelNo, kCountryMode);
-    return channelNo >= 1 && group < kMemSourceGroupCount ? group : -1;
+    return GivesMemFrequency(channelNo) ? GroupOfChannel(channelNo, kCountryMode) : -1;
 }
 
 // The frequency of a channel of group as the grid shows it; nullopt when it is no frequency.
@@ -32,6 +31,10 @@ bool GivesFrequencyOf(std::string_view text, const ChannelRecord& ch, int group)
 }
 
 }  // namespace
+
+bool GivesMemFrequency(int channelNo) {
+    return channelNo >= 1 && GroupOfChannel(channelNo, kCountryMode) < kMemSourceGroupCount;
+}
 
 bool SameFrequency(std::string_view a, std::string_view b) {
     const std::optional<double> x = ParseNumber(a);

@@ -14,6 +14,9 @@ namespace k7x {
 // The country groups whose channels give their frequency: indices 0 to this count - 1.
 inline constexpr int kMemSourceGroupCount = 8;
 
+// A channel of those groups: numbers 1 to 360.
+bool GivesMemFrequency(int channelNo);
+
 // Two frequency texts in MHz that name the same frequency to the 10 Hz the records hold.
 bool SameFrequency(std::string_view a, std::string_view b);
 
