@@ -39,6 +39,18 @@ class DocumentCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aDamagedFrequencyIsNeverExportedOrPrinted() {
+        for (const char* command : {"mnuFileExportCsv", "mnuFileExportPdf", "mnuFilePrint"}) {
+            ShellTestRig rig;
+            rig.main();
+            rig.doc.ChannelList[0].Frequency.set("028X5000");  // channel 1, from a damaged file
+            rig.files.answers.push_back(rig.path(QStringLiteral("out")).toStdString());
+            rig.find<QAction>(QString::fromLatin1(command))->trigger();
+            QVERIFY2(rig.files.calls.empty(), command);
+            QCOMPARE(rig.prompts().texts(), std::vector<std::string>{"<9473>"});
+        }
+    }
+
     void newWithoutChangesOnlyConfirms() {
         ShellTestRig rig;
         rig.main();
