@@ -14,6 +14,7 @@ packages=(
     xvfb xauth socat python3 poppler-utils
     fonts-wqy-microhei
     dpkg-dev desktop-file-utils appstream
+    pulseaudio pulseaudio-utils
 )
 
 missing=()

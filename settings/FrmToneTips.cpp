@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMediaDevices>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabBar>
@@ -28,6 +29,10 @@ constexpr int kTextCaption = kTextToneTipsCaption;
 constexpr int kTextTab = kTextToneTipTab;
 constexpr int kTextPlay = 29006;
 constexpr int kTextStop = 29007;
+// Why the tip cannot be heard: no sound output, one that refused it, one that stopped.
+constexpr int kTextNoOutput = 29008;
+constexpr int kTextCannotOpen = 29009;
+constexpr int kTextStoppedMoving = 29010;
 
 constexpr int kTipCount = 8;
 constexpr int kStepsPerColumn = kToneStepCount / 2;
@@ -59,6 +64,7 @@ FrmToneTips::FrmToneTips(const SettingsWindowServices& services, QWidget* parent
     const BusyScope busy(busy_);
     player_ = new TonePlayer(this);
     connect(player_, &TonePlayer::finished, this, &FrmToneTips::StopRoutine);
+    connect(player_, &TonePlayer::silent, this, &FrmToneTips::ShowSilence);
     buildControls();
     fillLists();
     applyTexts();
@@ -97,6 +103,16 @@ void FrmToneTips::buildControls() {
     Command1->setObjectName(QStringLiteral("Command1_0"));
     Command2 = new QPushButton(this);
     Command2->setObjectName(QStringLiteral("Command2_0"));
+    // Says why a tip is not heard, until a sound output is there.
+    LabelSound = new QLabel(this);
+    LabelSound->setObjectName(QStringLiteral("LabelSound"));
+    LabelSound->setWordWrap(true);
+    LabelSound->setBuddy(Command1);  // screen readers tell it with the button it is about
+    LabelSound->hide();
+    auto* devices = new QMediaDevices(this);
+    connect(devices, &QMediaDevices::audioOutputsChanged, this, [this] {
+        if (!QMediaDevices::defaultAudioOutput().isNull()) LabelSound->hide();
+    });
     const CloseHelpButtons buttons =
         AddCloseHelpButtons(*this, s_.prompts, s_.settings.HelpEnabled);
     CommandClose = buttons.close;
@@ -123,6 +139,7 @@ void FrmToneTips::buildControls() {
     layout->addLayout(settingsRow);
     layout->addLayout(buildSteps());
     layout->addWidget(Picture1, 1);
+    layout->addWidget(LabelSound);
     layout->addLayout(buttonRow);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
@@ -297,7 +314,16 @@ void FrmToneTips::Combo4_Click(int step) {
 void FrmToneTips::Command1_Click() {
     if (!player_->PreparePlay(tip())) return;
     Command1->setEnabled(false);
+    LabelSound->hide();
     player_->PlayToneTip();
+}
+
+void FrmToneTips::ShowSilence(ToneOutputProblem why) {
+    const int text = why == ToneOutputProblem::NoOutput     ? kTextNoOutput
+                     : why == ToneOutputProblem::CannotOpen ? kTextCannotOpen
+                                                            : kTextStoppedMoving;
+    LabelSound->setText(LangText(s_.prompts, text));
+    LabelSound->show();
 }
 
 void FrmToneTips::StopRoutine() {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "settings/SettingsWindows.h"
+#include "settings/ToneAudioOutput.h"
 
 class QComboBox;
 class QGridLayout;
@@ -58,6 +59,8 @@ private:
     void Command1_Click();
     // Stop button, end of a playing, closing: the stop flag is set and play is offered again.
     void StopRoutine();
+    // Says in the window why the tip was not heard.
+    void ShowSilence(ToneOutputProblem why);
     void CommandClose_Click();
 
     const SettingsWindowServices& s_;
@@ -80,6 +83,7 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* CommandClose = nullptr;
     QPushButton* CommandHelp = nullptr;
+    QLabel* LabelSound = nullptr;
     QStringListModel* pitches_ = nullptr;
     QStringListModel* milliseconds_ = nullptr;
     TonePlayer* player_ = nullptr;

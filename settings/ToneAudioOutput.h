@@ -1,15 +1,28 @@
-// Sounds the notes of the tone player on the default audio output. Without an output device
-// every call does nothing, so the player keeps its timing silently.
+// Sounds a rendered melody on the default audio output. The melody is written ahead as far as
+// the output takes it, whatever buffer the sound server grants, and silence follows it until the
+// output has played the melody's last sample; only then is the output closed, so the end is
+// heard whole. Nothing waits: a timer keeps the output fed and watches its played time.
 #pragma once
 
+#include <QAudioDevice>
 #include <QAudioFormat>
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
+#include <optional>
 
 class QAudioSink;
+class QIODevice;
 
 namespace k7x {
 
-class ToneSource;
+// Why a melody cannot be heard.
+enum class ToneOutputProblem {
+    NoOutput,      // the system offers no sound output
+    CannotOpen,    // the output refused the stream
+    StoppedMoving  // the output took the melody but stopped playing it
+};
 
 class ToneAudioOutput : public QObject {
     Q_OBJECT
@@ -17,21 +30,40 @@ public:
     explicit ToneAudioOutput(QObject* parent = nullptr);
     ~ToneAudioOutput() override;
 
-    // Sounds a sine of the frequency for the duration at once, replacing whatever sounds;
-    // frequency 0 is silence. Without prepare() the first note that sounds opens the device.
-    void startNote(int frequencyHz, int durationMs);
-    // Looks for the output device now rather than at the first note, which it would delay.
-    void prepare() { openDevice(); }
-    // Silences the output at once and lets the device go.
-    void silence();
+    // Finds the default output now (one that appeared since the last call included) and the
+    // format the melody is to be rendered in; nothing, after problem(), when there is none.
+    std::optional<QAudioFormat> open();
+    // Plays `playing` `repeats` times in a row, in the format open() gave. done() follows once
+    // the output has played it all, or problem() and done() when the output fails.
+    void play(const QByteArray& playing, int repeats);
+    // Ends the sound at once; no done() follows.
+    void stop();
+
+    bool isPlaying() const { return playing_; }
+
+signals:
+    void done();
+    void problem(ToneOutputProblem why);
 
 private:
-    bool openDevice();
+    void feed();
+    void fail(ToneOutputProblem why);
+    QByteArray nextBytes(qint64 room) const;
 
+    QAudioDevice device_;
     QAudioFormat format_;
     QAudioSink* sink_ = nullptr;
-    ToneSource* source_ = nullptr;
-    bool deviceTried_ = false;
+    QIODevice* io_ = nullptr;
+    QTimer feeder_;
+    QElapsedTimer sinceMoved_;  // since the played time last advanced
+
+    QByteArray playing_bytes_;
+    qint64 written_ = 0;      // bytes written, the silence around the melody included
+    qint64 leadBytes_ = 0;    // silence ahead of the melody
+    qint64 melodyBytes_ = 0;  // bytes of every playing together
+    qint64 endUs_ = 0;        // when the melody's last sample is played
+    qint64 lastPlayedUs_ = 0;
+    bool playing_ = false;
 };
 
 }  // namespace k7x

@@ -1,15 +1,13 @@
 #include "settings/TonePlayer.h"
 
-#include <algorithm>
-
-#include "settings/ToneAudioOutput.h"
+#include "settings/ToneSamples.h"
+#include "settings/ToneSequence.h"
 
 namespace k7x {
 
 TonePlayer::TonePlayer(QObject* parent) : QObject(parent), output_(new ToneAudioOutput(this)) {
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TonePlayer::cueDue);
+    connect(output_, &ToneAudioOutput::done, this, &TonePlayer::finished);
+    connect(output_, &ToneAudioOutput::problem, this, &TonePlayer::silent);
 }
 
 TonePlayer::~TonePlayer() {
@@ -17,47 +15,22 @@ TonePlayer::~TonePlayer() {
 }
 
 bool TonePlayer::PreparePlay(const ToneTipRecord& tip) {
-    timer_.stop();
-    playing_ = false;
-    schedule_ = ToneSchedule(tip);
+    StopPlaying();
+    tip_ = tip;
     return HasSound(tip);
 }
 
 void TonePlayer::PlayToneTip() {
-    if (schedule_.stopped()) return;
-    output_->prepare();
-    playing_ = true;
-    clock_.start();
-    armNext();
-}
-
-void TonePlayer::StopPlaying() {
-    schedule_.stop();
-    timer_.stop();
-    playing_ = false;
-    output_->silence();
-}
-
-void TonePlayer::armNext() {
-    const std::optional<ToneCue> cue = schedule_.next();
-    const qint64 due = cue ? cue->dueMs : schedule_.endMs();
-    // Every cue is timed from the start of the playing, so a late timer does not delay the rest.
-    timer_.start(static_cast<int>(std::max<qint64>(0, due - clock_.elapsed())));
-}
-
-void TonePlayer::cueDue() {
-    if (!playing_) return;
-    const std::optional<ToneCue> cue = schedule_.next();
-    if (!cue) {
-        playing_ = false;
-        output_->silence();
+    const std::optional<QAudioFormat> format = output_->open();
+    if (!format) {
         emit finished();
         return;
     }
-    output_->startNote(cue->event.frequencyHz, cue->event.durationMs);
-    emit noteStarted(cue->playing, cue->event.step, cue->dueMs, clock_.elapsed());
-    schedule_.advance();
-    armNext();
+    output_->play(RenderPlaying(tip_, *format), tip_.RepeatCount);
+}
+
+void TonePlayer::StopPlaying() {
+    output_->stop();
 }
 
 }  // namespace k7x

@@ -1,17 +1,15 @@
-// Plays a tone tip: a timer steps through its schedule against a monotonic clock and hands each
-// note to the audio output. Nothing waits inside an event loop of its own, so the window stays
-// free to stop the playing, switch tips or close while a tip plays.
+// Plays a tone tip: the whole melody is rendered once when the playing starts, one playing of
+// it in the output's own format, and the output plays it as often as the tip repeats. Nothing
+// waits inside an event loop of its own, so the window stays free to stop the playing, switch
+// tips or close while a tip plays.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
-#include "settings/ToneSequence.h"
+#include "codeplug/Records.h"
+#include "settings/ToneAudioOutput.h"
 
 namespace k7x {
-
-class ToneAudioOutput;
 
 class TonePlayer : public QObject {
     Q_OBJECT
@@ -19,32 +17,23 @@ public:
     explicit TonePlayer(QObject* parent = nullptr);
     ~TonePlayer() override;
 
-    // Records the tip, its repeat count and pause, and clears the stop flag; true when the tip
-    // has anything to play.
+    // Records the tip, its repeat count and pause; true when the tip has anything to play.
     bool PreparePlay(const ToneTipRecord& tip);
-    // Starts playing the recorded tip and returns at once; finished() follows its end.
+    // Starts playing the recorded tip and returns at once; finished() follows the end of its
+    // sound, or silent() and finished() when it cannot be heard.
     void PlayToneTip();
-    // Sets the stop flag: no further note sounds, and the output falls silent at once.
+    // Ends the sound at once; no finished() follows.
     void StopPlaying();
 
-    bool isPlaying() const { return playing_; }
+    bool isPlaying() const { return output_->isPlaying(); }
 
 signals:
-    // A cue of the schedule began: its due time and the time it began, in milliseconds from
-    // the start of the playing.
-    void noteStarted(int playing, int step, qint64 dueMs, qint64 startedMs);
-    // The last playing, pause included, is over (not sent after StopPlaying).
     void finished();
+    void silent(ToneOutputProblem why);
 
 private:
-    void armNext();
-    void cueDue();
-
-    ToneSchedule schedule_;
-    QTimer timer_;
-    QElapsedTimer clock_;
+    ToneTipRecord tip_;
     ToneAudioOutput* output_;
-    bool playing_ = false;
 };
 
 }  // namespace k7x

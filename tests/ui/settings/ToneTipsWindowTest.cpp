@@ -1,11 +1,9 @@
 // The tone tips window: what its lists store, the references a disabled tip loses, a document
-// that opening leaves alone, the chart, the keyboard, and playing that can be stopped or closed
-// at any moment.
+// that opening leaves alone, the chart, the keyboard, and what Play says without a sound output.
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTabBar>
 
 #include "ListChoice.h"
@@ -211,57 +209,25 @@ private slots:
         QCOMPARE(colours(), std::pair(false, false));
     }
 
-    void playEndsStopsAndClosesSafely() {
+    // The tests run with a sound server that is not there (see the test set-up); the sound
+    // itself is checked against a real server in ToneSoundTest.
+    void withoutSoundOutputPlaySaysWhyAtOnce() {
         TipsRig r;
-        r.tips()[0].Steps[0] = {100, 30};
-        r.tips()[0].Steps[1] = {0, 5};
-        r.tips()[0].Steps[2] = {120, 5};
-        for (ToneStep& step : r.tips()[3].Steps) step.Duration = 0;
         r.open();
-        QSignalSpy notes(r.player(), &TonePlayer::noteStarted);
-
-        // A whole playing: play is offered again at its end.
+        auto* why = r.get<QLabel>(QStringLiteral("LabelSound"));
+        QVERIFY(why->isHidden());
         r.play()->click();
-        QVERIFY(!r.play()->isEnabled());
-        QTRY_VERIFY(r.play()->isEnabled());
-        QCOMPARE(notes.count(), 3);
-
-        // Stop after the first note: no later note.
-        notes.clear();
-        r.play()->click();
-        QTRY_COMPARE(notes.count(), 1);
-        r.get<QPushButton>(QStringLiteral("Command2_0"))->click();
         QVERIFY(r.play()->isEnabled());
-        QTest::qWait(250);
-        QCOMPARE(notes.count(), 1);
-
-        // A tab change stops as well; the silent tip shown then does not play.
-        notes.clear();
-        r.play()->click();
-        QTRY_COMPARE(notes.count(), 1);
-        r.tabs()->setCurrentIndex(3);
         QVERIFY(!r.player()->isPlaying());
+        QVERIFY(!why->isHidden());
+        QCOMPARE(why->text(), QStringLiteral("<29008>"));
+        // A silent tip does not play and leaves the reason as it stands.
+        for (ToneStep& step : r.tips()[3].Steps) step.Duration = 0;
+        r.tabs()->setCurrentIndex(3);
         r.play()->click();
-        QVERIFY(r.play()->isEnabled());
-        QTest::qWait(250);
-        QCOMPARE(notes.count(), 1);
-
-        // Closing the window in the middle of a playing.
-        r.tabs()->setCurrentIndex(0);
-        r.play()->click();
-        QTRY_COMPARE(notes.count(), 2);
+        QVERIFY(!why->isHidden());
         r.rig.main().CloseCurAllWindows();
         QTRY_VERIFY(r.rig.doc.listeners.empty());
-        QTest::qWait(250);
-        QCOMPARE(notes.count(), 2);  // the spy's player is gone with no note after
-
-        // Quitting the program in the middle of a playing.
-        r.open();
-        r.play()->click();
-        QTest::qWait(20);
-        r.rig.window.reset();
-        QTest::qWait(150);
-        QVERIFY(r.rig.doc.listeners.empty());
     }
 };
 
