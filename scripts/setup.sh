@@ -8,7 +8,7 @@ build="$root/build"
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev libasound2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth socat python3 poppler-utils

@@ -1,7 +1,8 @@
-// Sounds a rendered melody on the default audio output. The melody is written ahead as far as
-// the output takes it, whatever buffer the sound server grants, and silence follows it until the
-// output has played the melody's last sample; only then is the output closed, so the end is
-// heard whole. Nothing waits: a timer keeps the output fed and watches its played time.
+// Sounds a rendered melody on the default sound output: the sound server's through Qt, else
+// ALSA's default device. The melody is written ahead as far as the output takes it, whatever
+// buffer it grants, and silence follows it until the output has played the melody's last
+// sample; only then is the output stopped, so the end is heard whole. Nothing waits: a timer
+// keeps the output fed and watches its played time.
 #pragma once
 
 #include <QAudioDevice>
@@ -10,12 +11,12 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
-class QAudioSink;
-class QIODevice;
-
 namespace k7x {
+
+class ToneSink;
 
 // Why a melody cannot be heard.
 enum class ToneOutputProblem {
@@ -50,14 +51,12 @@ private:
     void fail(ToneOutputProblem why);
     QByteArray nextBytes(qint64 room) const;
 
-    QAudioDevice device_;
-    QAudioFormat format_;
-    QAudioSink* sink_ = nullptr;
-    QIODevice* io_ = nullptr;
+    std::unique_ptr<ToneSink> sink_;
+    QAudioDevice device_;  // the Qt device of sink_; none for ALSA's
     QTimer feeder_;
     QElapsedTimer sinceMoved_;  // since the played time last advanced
 
-    QByteArray playing_bytes_;
+    QByteArray playingBytes_;
     qint64 written_ = 0;      // bytes written, the silence around the melody included
     qint64 leadBytes_ = 0;    // silence ahead of the melody
     qint64 melodyBytes_ = 0;  // bytes of every playing together

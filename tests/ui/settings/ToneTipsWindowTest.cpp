@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 
+#include "HeardNotes.h"
 #include "ListChoice.h"
 #include "SettingsTestRig.h"
 #include "codeplug/ChannelList.h"
@@ -228,6 +230,32 @@ private slots:
         QVERIFY(!why->isHidden());
         r.rig.main().CloseCurAllWindows();
         QTRY_VERIFY(r.rig.doc.listeners.empty());
+    }
+
+    // Without a sound server the tip goes straight to ALSA's default device, here one that
+    // writes what it is given into a file.
+    void withoutSoundServerAlsaPlaysTheMelody() {
+        QTemporaryDir dir;
+        QFile config(dir.filePath(QStringLiteral("asound.conf")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("pcm.!default { type file slave.pcm { type null } format raw file \"" +
+                     dir.filePath(QStringLiteral("out.raw")).toUtf8() + "\" }\n");
+        config.close();
+        const QByteArray before = qgetenv("ALSA_CONFIG_PATH");
+        qputenv("ALSA_CONFIG_PATH", config.fileName().toUtf8());
+        SettingsTestRig rig;
+        rig.main();
+        auto* window = rig.open<FrmToneTips>(kToneTipsWindow);
+        auto* play = window->findChild<QPushButton*>(QStringLiteral("Command1_0"));
+        play->click();
+        QTRY_VERIFY(play->isEnabled());
+        qputenv("ALSA_CONFIG_PATH", before);
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("LabelSound"))->isHidden());
+        // The new document's tip 1: four notes of 2100 Hz, 100 ms each, one every 200 ms.
+        const QByteArray differ =
+            NotesDiffer(FindNotes(ReadSamples(dir.filePath(QStringLiteral("out.raw"))), 48000),
+                        {{0, 100, 2100}, {200, 100, 2100}, {400, 100, 2100}, {600, 100, 2100}});
+        QVERIFY2(differ.isEmpty(), differ.constData());
     }
 };
 
