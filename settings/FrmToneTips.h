@@ -57,7 +57,7 @@ private:
     void Combo3_Click(int step);
     void Combo4_Click(int step);
     void Command1_Click();
-    // Stop button, end of a playing, closing: the stop flag is set and play is offered again.
+    // Stop button, end of a playing, closing: the sound ends and play is offered again.
     void StopRoutine();
     // Says in the window why the tip was not heard.
     void ShowSilence(ToneOutputProblem why);

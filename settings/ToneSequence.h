@@ -1,6 +1,6 @@
 // A tone tip as something to hear: the notes, rests and pauses of its playings with their times,
-// the stepping through them that a stop ends, and the samples of a note. Free of any window or
-// audio device, so the player's timing and sound can be checked on a buffer.
+// the stepping through them, and the samples of a note. Free of any window or audio device, so
+// the player's timing and sound can be checked on a buffer.
 #pragma once
 
 #include <cstdint>
@@ -51,29 +51,24 @@ struct ToneCue {
     std::int64_t dueMs = 0;
 };
 
-// Steps through the playings of a tip. The stop flag is tested before every cue: once stopped,
-// nothing more is due.
+// Steps through the playings of a tip.
 class ToneSchedule {
 public:
     ToneSchedule() = default;
-    // Records the tip, its repeat count and its pause, and clears the stop flag.
+    // Records the tip, its repeat count and its pause.
     explicit ToneSchedule(const ToneTipRecord& tip);
 
-    // The next cue, or nothing when every playing is over or the schedule was stopped.
+    // The next cue, or nothing when every playing is over.
     std::optional<ToneCue> next() const;
     // Moves past the cue next() gives.
     void advance();
     // When the last playing, pause included, is over.
     std::int64_t endMs() const;
 
-    void stop() { stopped_ = true; }
-    bool stopped() const { return stopped_; }
-
 private:
     TonePlaying playing_;
     int repeat_ = 0;  // 0-based playing of the next cue
     std::size_t index_ = 0;
-    bool stopped_ = false;
 };
 
 // The samples of one note (silence for frequency 0): samples [first, first + count) of a note of
@@ -83,7 +78,7 @@ void RenderNoteSamples(int frequencyHz, int sampleRate, std::int64_t first, std:
                        float* out, std::int64_t count);
 
 // What a schedule sounds like, as the samples of one channel at the given rate: every cue at its
-// due time until the schedule ends. afterCue runs after each cue and may stop the schedule.
+// due time until the schedule ends. afterCue runs after each cue.
 std::vector<float> RenderSchedule(ToneSchedule& schedule, int sampleRate,
                                   const std::function<void(const ToneCue&)>& afterCue = {});
 // Every playing of a tip with its pauses.

@@ -1,11 +1,10 @@
 // The rendered melody in the output's own bytes: every sample format the outputs offer, the
-// same value on every channel, and one playing with its pause.
+// same value on every channel.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "settings/ToneSamples.h"
-#include "settings/ToneSequence.h"
 
 namespace k7x {
 namespace {
@@ -42,22 +41,6 @@ TEST(ToneSamples, EverySampleFormatOnEveryChannel) {
         }
     }
     EXPECT_TRUE(EncodeSamples(samples, QAudioFormat()).isEmpty());
-}
-
-TEST(ToneSamples, OnePlayingWithItsPauseWhateverTheRepeatCount) {
-    ToneTipRecord tip;
-    tip.RepeatCount = 3;
-    tip.RepeatGap = 5;         // 50 ms
-    tip.Steps[0] = {100, 10};  // 1000 Hz for 100 ms
-    const QAudioFormat format = Format(QAudioFormat::Int16, 1);
-    const QByteArray bytes = RenderPlaying(tip, format);
-    ASSERT_EQ(bytes.size(), format.bytesForDuration(150'000));
-    std::vector<float> note(800);
-    RenderNoteSamples(1000, 8000, 0, 800, note.data(), 800);
-    for (qsizetype i = 0; i < 1200; ++i)
-        ASSERT_EQ(Sample<qint16>(bytes, i),
-                  i < 800 ? static_cast<qint16>(note[static_cast<std::size_t>(i)] * 32767) : 0)
-            << i;
 }
 
 }  // namespace
