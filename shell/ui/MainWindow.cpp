@@ -15,10 +15,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <cstdio>
 #include <exception>
 
 #include "codeplug/Conversions.h"
 #include "codeplug/Defaults.h"
+#include "codeplug/FillText.h"
 #include "shell/Models.h"
 #include "shell/RecentFiles.h"
 #include "shell/WindowPlacement.h"
@@ -39,6 +41,8 @@
 
 namespace k7x {
 namespace {
+
+constexpr int kTextCommandFault = 9475;  // what failed
 
 // The first local .dat file among the dropped ones; empty when there is none.
 QString DroppedCodeplugFile(const QMimeData* mime) {
@@ -221,11 +225,21 @@ void frmMain::runDocumentCommand(const std::function<void()>& command) {
 }
 
 void frmMain::runCommand(const std::function<void()>& command) {
+    // A command that fails unexpectedly ends there; the window stays usable, and the user and
+    // the log learn what happened instead of seeing nothing.
     try {
         command();
-    } catch (const std::exception&) {
-        // A failing command ends quietly; the window stays usable.
+    } catch (const std::exception& e) {
+        reportFault(e.what());
+    } catch (...) {
+        reportFault("unknown exception");
     }
+}
+
+void frmMain::reportFault(const char* what) {
+    std::fprintf(stderr, "korvan7x: a command failed: %s\n", what);
+    s_.prompts.message(FillText(s_.prompts.text(kTextCommandFault), {what}), Buttons::Ok,
+                       Icon::Critical);
 }
 
 void frmMain::tbToolBar_ButtonClick(QAction* button) {

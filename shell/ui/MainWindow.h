@@ -147,6 +147,8 @@ private:
     void documentRestored(bool modeChanged);
     // Runs a command and ends it quietly should it fail.
     void runCommand(const std::function<void()>& command);
+    // Tells the user and stderr that a command failed unexpectedly.
+    void reportFault(const char* what);
     // Commits the open edits first.
     void runDocumentCommand(const std::function<void()>& command);
 

@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <stdexcept>
+
 #include "ShellTestRig.h"
+#include "shell/ui/ChildWindows.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
 
@@ -49,6 +52,18 @@ private slots:
             QVERIFY2(rig.files.calls.empty(), command);
             QCOMPARE(rig.prompts().texts(), std::vector<std::string>{"<9473>"});
         }
+    }
+
+    void aCommandThatFailsUnexpectedlyIsReportedAndTheWindowGoesOn() {
+        ShellTestRig rig;
+        rig.children.add(kToneTipsWindow, []() -> QWidget* { throw std::runtime_error("boom"); });
+        rig.main();
+        trigger(rig, "mnuToneTips");
+        QCOMPARE(texts(rig), std::vector<std::string>{"<9475>"});
+        QCOMPARE(rig.prompts().shown[0].icon, Icon::Critical);
+        rig.prompts().answers = {Answer::Ok};
+        trigger(rig, "mnuFileNew");
+        QCOMPARE(texts(rig).back(), "<9026>");
     }
 
     void newWithoutChangesOnlyConfirms() {
