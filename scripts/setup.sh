@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build needs (only when something is missing), then configures and builds
-# into build/. Sourced by run.sh and test.sh.
+# Installs what the build and the tests need (only what is missing, and only from the list
+# below), then configures and builds the `ci` preset into build/. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,7 +10,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev libasound2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
     xvfb xauth socat python3 poppler-utils
     fonts-wqy-microhei
     dpkg-dev desktop-file-utils appstream
@@ -29,7 +29,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DK7X_WERROR=ON
-fi
-cmake --build "$build" -j2
+cd "$root"
+cmake --preset ci >/dev/null
+cmake --build --preset ci

@@ -3,5 +3,4 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
+ctest --preset ci
