@@ -21,8 +21,8 @@ struct RadioSessionSettings {
     std::string traceFile;                       // empty: no trace
     std::optional<std::string> password;
     int retries = 0;
-    bool interactive = false;       // questions can be asked on the terminal
-    bool progressTerminal = false;  // stderr is a terminal: draw a bar
+    bool interactive = false;         // questions can be asked on the terminal
+    bool progressTerminal = false;    // stderr is a terminal: draw a bar
     BackupKeeper* backups = nullptr;  // keeps the copies of reads and writes; none: no copies
 };
 

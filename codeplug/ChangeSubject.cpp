@@ -61,9 +61,9 @@ ChangeSubject DescribeChannels(const ContentSnapshot& before, const DocumentStat
 }
 
 bool SameGroupBookkeeping(const OptionRecord& a, const OptionRecord& b) {
-    return a.CurrentMem == b.CurrentMem &&
-           a.GroupEnabled == b.GroupEnabled && a.GroupCurrent == b.GroupCurrent &&
-           a.GroupPair == b.GroupPair && a.GroupBytes == b.GroupBytes;
+    return a.CurrentMem == b.CurrentMem && a.GroupEnabled == b.GroupEnabled &&
+           a.GroupCurrent == b.GroupCurrent && a.GroupPair == b.GroupPair &&
+           a.GroupBytes == b.GroupBytes;
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ struct DocumentListener {
     virtual void ReshowByCh() {}                   // channels were added or removed
     virtual void ShowRB() {}                       // tone tip references were re-validated
     virtual void ShowRBOpt() {}
-    virtual void ShowDtmfLists() {}  // the defined DTMF codes changed
+    virtual void ShowDtmfLists() {}     // the defined DTMF codes changed
     virtual void DocumentRestored() {}  // undo or redo put the document back: show it afresh
 };
 

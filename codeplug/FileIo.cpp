@@ -179,8 +179,7 @@ std::optional<std::string> Replace(Fd& fd, const std::string& tempPath,
 std::optional<std::string> SaveThroughUnnamed(const std::filesystem::path& folder,
                                               const std::filesystem::path& target,
                                               const std::string& path, const struct stat* existing,
-                                              std::span<const Byte> bytes, bool flush,
-                                              bool& done) {
+                                              std::span<const Byte> bytes, bool flush, bool& done) {
     done = false;
     Temporary temp;
     if (!CreateUnnamedTemporary(folder, temp)) return std::nullopt;

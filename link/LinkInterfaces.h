@@ -1,7 +1,8 @@
 // What the transfer engine needs from outside: the serial port, the timers, the progress display,
-// whoever reacts to the end of a transfer and whoever keeps the backup copies. The desktop program, the CLI and the unit tests
-// each plug in their own. Messages, questions and the password dialog go through Prompts, the
-// start of another program version through a VersionLauncher (codeplug/CodeplugFile.h).
+// whoever reacts to the end of a transfer and whoever keeps the backup copies. The desktop program,
+// the CLI and the unit tests each plug in their own. Messages, questions and the password dialog go
+// through Prompts, the start of another program version through a VersionLauncher
+// (codeplug/CodeplugFile.h).
 #pragma once
 
 #include <optional>

@@ -203,11 +203,11 @@ private:
     int resendsInRow_ = 0;  // resend requests for the block in hand
     bool portLostPending_ = false;
     std::string portLostDetail_;
-    bool cancelPending_ = false;  // cancel() called inside an event or prompt
-    bool cancelling_ = false;     // stopping for a cancel: END goes out, then the end
-    bool exchangeOpen_ = false;   // a request is out; neither its answer nor its time has come
-    bool handshakeSent_ = false;  // the radio may be in programming mode
-    bool blocksWritten_ = false;  // a write block went out: the radio holds part of the data
+    bool cancelPending_ = false;    // cancel() called inside an event or prompt
+    bool cancelling_ = false;       // stopping for a cancel: END goes out, then the end
+    bool exchangeOpen_ = false;     // a request is out; neither its answer nor its time has come
+    bool handshakeSent_ = false;    // the radio may be in programming mode
+    bool blocksWritten_ = false;    // a write block went out: the radio holds part of the data
     bool writeBackupKept_ = false;  // the image of the write in hand has its backup copy
     // Why the radio checks refused the radio, and what the user was shown.
     FailureReason checkReason_ = FailureReason::None;

@@ -45,8 +45,8 @@ public:
     }
 
     qint64 write(const char* data, qint64 size) override {
-        const snd_pcm_sframes_t frames =
-            snd_pcm_writei(pcm_, data, static_cast<snd_pcm_uframes_t>(size / format_.bytesPerFrame()));
+        const snd_pcm_sframes_t frames = snd_pcm_writei(
+            pcm_, data, static_cast<snd_pcm_uframes_t>(size / format_.bytesPerFrame()));
         if (frames < 0) {
             if (frames != -EAGAIN) snd_pcm_recover(pcm_, static_cast<int>(frames), 1);
             return 0;

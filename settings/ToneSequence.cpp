@@ -56,8 +56,7 @@ TonePlaying BuildTonePlaying(const ToneTipRecord& tip) {
 ToneSchedule::ToneSchedule(const ToneTipRecord& tip) : playing_(BuildTonePlaying(tip)) {}
 
 std::optional<ToneCue> ToneSchedule::next() const {
-    if (repeat_ >= playing_.repeatCount || index_ >= playing_.events.size())
-        return std::nullopt;
+    if (repeat_ >= playing_.repeatCount || index_ >= playing_.events.size()) return std::nullopt;
     const ToneEvent& event = playing_.events[index_];
     return ToneCue{event, repeat_ + 1,
                    static_cast<std::int64_t>(repeat_) * playing_.lengthMs + event.offsetMs};

@@ -67,12 +67,12 @@ private slots:
         env_.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + path("pulse.sock"));
         server_.setProcessEnvironment(env_);
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server_.start(QStringLiteral("pulseaudio"),
-                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                       "--disallow-exit", "--log-level=error", "-L", "module-null-sink sink_name=k7",
-                       "-L",
-                       QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1")
-                           .arg(path("pulse.sock"))});
+        server_.start(
+            QStringLiteral("pulseaudio"),
+            {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+             "--log-level=error", "-L", "module-null-sink sink_name=k7", "-L",
+             QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1")
+                 .arg(path("pulse.sock"))});
         QVERIFY(server_.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path("pulse.sock")), 10000);
         // The program finds the server as a desktop session's programs do.
@@ -88,17 +88,15 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<std::vector<Note>>("expected");
         // The new document's tip 1: four notes of 2100 Hz, 100 ms each, one every 200 ms.
-        QTest::newRow("default tip 1") << 0
-                                       << std::vector<Note>{{0, 100, 2100},
-                                                            {200, 100, 2100},
-                                                            {400, 100, 2100},
-                                                            {600, 100, 2100}};
+        QTest::newRow("default tip 1")
+            << 0
+            << std::vector<Note>{
+                   {0, 100, 2100}, {200, 100, 2100}, {400, 100, 2100}, {600, 100, 2100}};
         // Tip 2 as set up below: two adjacent notes, a rest, a skipped step, a last note, a
         // pause of 150 ms, and all of it once more.
         QTest::newRow("adjacent, rest, skipped, repeat")
-            << 1
-            << std::vector<Note>{{0, 80, 1000},   {80, 60, 1500},  {190, 70, 800},
-                                 {410, 80, 1000}, {490, 60, 1500}, {600, 70, 800}};
+            << 1 << std::vector<Note>{{0, 80, 1000},   {80, 60, 1500},  {190, 70, 800},
+                                      {410, 80, 1000}, {490, 60, 1500}, {600, 70, 800}};
     }
 
     void everyNoteAtItsTimeWholeAndInTune() {

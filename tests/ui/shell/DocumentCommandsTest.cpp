@@ -3,13 +3,12 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QtTest>
-
 #include <stdexcept>
 
 #include "ShellTestRig.h"
-#include "shell/ui/ChildWindows.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
+#include "shell/ui/ChildWindows.h"
 
 using namespace k7x;
 using k7x::test::ShellTestRig;

@@ -48,8 +48,8 @@ inline std::vector<Note> FindNotes(const std::vector<qint16>& s, int rate) {
         const double hz = crossings.size() < 2 ? 0
                                                : (crossings.size() - 1) * double(rate) /
                                                      (crossings.back() - crossings.front());
-        notes.push_back({(from - spans.front().first) * 1000.0 / rate, (to - from) * 1000.0 / rate,
-                         hz});
+        notes.push_back(
+            {(from - spans.front().first) * 1000.0 / rate, (to - from) * 1000.0 / rate, hz});
     }
     return notes;
 }

@@ -48,16 +48,23 @@ public:
                     QString::number(mode), QStringLiteral("--image"), image});
         QVERIFY(sim_.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link()), 5000);
-        QVERIFY(writeFile(QString::fromStdString(rig_.settings.SetupFilePath),
-                          "[language]\r\ncomPort=1\r\n[ports]\r\nCOM1=" + link().toUtf8() + "\r\n"));
+        QVERIFY(
+            writeFile(QString::fromStdString(rig_.settings.SetupFilePath),
+                      "[language]\r\ncomPort=1\r\n[ports]\r\nCOM1=" + link().toUtf8() + "\r\n"));
         rig_.settings.ComPortNo = 1;
 
         TransferControllerServices link{rig_.settings, rig_.doc, rig_.prompts(), {}, {}, {}};
         link.backups = backups;
         controller_ = std::make_unique<TransferController>(std::move(link));
-        MainWindowServices services{rig_.settings,        rig_.doc,      rig_.prompts(),
-                                    rig_.files,           rig_.children, controller_.get(),
-                                    &rig_.placementStore, {},            {}};
+        MainWindowServices services{rig_.settings,
+                                    rig_.doc,
+                                    rig_.prompts(),
+                                    rig_.files,
+                                    rig_.children,
+                                    controller_.get(),
+                                    &rig_.placementStore,
+                                    {},
+                                    {}};
         services.shutdownDuties = [] {};
         services.launchVersion = [](const std::string&) { return false; };
         services.backupFolder = backupFolder;
@@ -90,9 +97,9 @@ public:
         env.insert(QStringLiteral("XDG_DATA_HOME"), rig_.path(QStringLiteral("home/.local/share")));
         read.setProcessEnvironment(env);
         const QString out = rig_.path(QStringLiteral("after.dat"));
-        read.start(stage_ + QStringLiteral("korvan7x-cli"),
-                   {QStringLiteral("read"), QStringLiteral("--port"), link(),
-                    QStringLiteral("-o"), out});
+        read.start(
+            stage_ + QStringLiteral("korvan7x-cli"),
+            {QStringLiteral("read"), QStringLiteral("--port"), link(), QStringLiteral("-o"), out});
         QVERIFY(read.waitForFinished(60000));
         QVERIFY2(read.exitCode() == 0, read.readAllStandardError().constData());
         QCOMPARE(OpenFile(into, out.toStdString(), rig_.settings.Versions, rig_.prompts(), {}),
