@@ -337,7 +337,7 @@ private slots:
         ShellTestRig rig(true);
         rig.main().show();
         rig.main().ShowChildWindow(kDtmfWindow);
-        QTimer::singleShot(0, [&rig] {
+        QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
             QCOMPARE(dialog->objectName(), QStringLiteral("FrmSetLanguage"));
