@@ -29,6 +29,7 @@
 #include "shell/ui/Captions.h"
 #include "shell/ui/ChangeLabels.h"
 #include "shell/ui/ChannelCsvCommands.h"
+#include "shell/ui/ChildWindowArea.h"
 #include "shell/ui/CsvImportDialogs.h"
 #include "shell/ui/HistoryActions.h"
 #include "shell/ui/LanguageDialog.h"
@@ -43,18 +44,6 @@ namespace k7x {
 namespace {
 
 constexpr int kTextCommandFault = 9475;  // what failed
-
-// The first local .dat file among the dropped ones; empty when there is none.
-QString DroppedCodeplugFile(const QMimeData* mime) {
-    if (!mime || !mime->hasUrls()) return {};
-    for (const QUrl& url : mime->urls()) {
-        const QString path = url.toLocalFile();
-        if (!path.isEmpty() &&
-            QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
-            return path;
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -121,6 +110,7 @@ void frmMain::buildCentralArea() {
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    windows_ = new ChildWindowArea(*mdi_, s_.children, s_.prompts, this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -242,48 +232,6 @@ void frmMain::reportFault(const char* what) {
                        Icon::Critical);
 }
 
-void frmMain::tbToolBar_ButtonClick(QAction* button) {
-    const QString key = button->objectName();
-    // Print, Read and Write go through their menu entries, which commit as they need.
-    if (key == QLatin1String("NewFile") || key == QLatin1String("OpenFile") ||
-        key == QLatin1String("SaveFile"))
-        commitOpenEdits();
-    runCommand([this, &key] {
-        if (key == QLatin1String("NewFile"))
-            commands_->NewFileButton_Click();
-        else if (key == QLatin1String("OpenFile"))
-            commands_->mnuFileOpen_Click();
-        else if (key == QLatin1String("SaveFile"))
-            commands_->mnuFileSave_Click();
-        else if (key == QLatin1String("Print"))
-            action("mnuFilePrint")->trigger();
-        else if (key == QLatin1String("ReadRadio"))
-            action("mnuReadFromRadio")->trigger();
-        else if (key == QLatin1String("CommSet"))
-            action("mnuComm")->trigger();
-        else if (key == QLatin1String("WriteRadio"))
-            action("mnuWriteToRadio")->trigger();
-        else if (key == QLatin1String("About"))
-            mnuHelpAbout_Click();
-    });
-}
-
-void frmMain::TreeView1_NodeClick(const QString& key) {
-    if (key == QLatin1String("N1"))
-        ShowChildWindow(kChannelGridWindow);
-    else if (key == QLatin1String("N2"))
-        ShowChildWindow(kOptionalFeaturesWindow);
-    else if (key == QLatin1String("N4"))
-        ShowChildWindow(kDtmfWindow);
-    else if (key == QLatin1String("N12"))
-        ShowChildWindow(kToneTipsWindow);
-    else if (key == QLatin1String("N8"))
-        ShowChildWindow(kKeyWindow);
-    else if (key == QLatin1String("N7") && action("MnuLocalInfo")->isEnabled())
-        MnuLocalInfo_Click();
-    // N0, N3, N5, N6, N9, N10, N11 and N13 open nothing.
-}
-
 void frmMain::MnuLocalInfo_Click() {
     CloseWindowByName(kRadioInfoWindow);
     if (s_.radio) s_.radio->readRadioInfo();
@@ -384,157 +332,31 @@ void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
-// ---- documents ----
-
-void frmMain::LoadNewDoc2() {
-    InitNewDocument(s_.doc, s_.settings.ProgramFolder, s_.settings.InitialiseSettingsRequest);
-    SetCaptions();
-    ShowChildWindow(kChannelGridWindow);
-    ShowMainTxt();
-}
-
-void frmMain::LoadNewDoc() {
-    CloseCurAllWindows();
-    NewDocTimer.start();
-}
-
-void frmMain::NewDocTimer_Timer() {
-    NewDocTimer.stop();
-    // The same new document as at start, then the windows in cascade.
-    LoadNewDoc2();
-    arrangeCascade();
-    s_.settings.InitialiseSettingsRequest = false;
-    if (history_->held())
-        history_->release(
-            ChangeLabel({ChangeSubject::Kind::CountryMode}, s_.doc.CurrentCountryMode, s_.prompts));
-    else
-        history_->reset();
-}
-
-void frmMain::documentOpened() {
-    history_->reset();
-    ShowChildWindow(kChannelGridWindow);
-    ShowMainTxt();
-    Change_Language();
-    arrangeCascade();
-}
-
-void frmMain::documentRestored(bool modeChanged) {
-    if (modeChanged) {
-        // The windows were built for the other mode's groups and band.
-        CloseCurAllWindows();
-        SetCaptions();
-        ShowChildWindow(kChannelGridWindow);
-        arrangeCascade();
-    }
-    ShowMainTxt();
-}
-
-void frmMain::rememberFile(const std::string& path) {
-    if (!s_.recentFiles) return;
-    s_.recentFiles->add(path);
-    recentMenu_->refresh();
-}
-
-void frmMain::forgetFile(const std::string& path) {
-    if (!s_.recentFiles) return;
-    s_.recentFiles->remove(path);
-    recentMenu_->refresh();
-}
-
-void frmMain::documentKept() {
-    ShowChildWindow(kChannelGridWindow);
-    arrangeCascade();
-}
-
-void frmMain::endProgram() {
-    ending_ = true;
-    close();
-}
-
 // ---- editing windows ----
 
-QMdiSubWindow* frmMain::findSubWindow(const QString& name) const {
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        // A window that has been closed may linger until it is deleted.
-        if (sub->isHidden() || !sub->widget()) continue;
-        if (sub->widget()->objectName() == name) return sub;
-    }
-    return nullptr;
-}
-
 QWidget* frmMain::childWindow(const QString& name) const {
-    QMdiSubWindow* sub = findSubWindow(name);
-    return sub ? sub->widget() : nullptr;
+    return windows_->window(name);
 }
 
 QList<QWidget*> frmMain::childWindows() const {
-    QList<QWidget*> open;
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (!sub->isHidden() && sub->widget()) open.append(sub->widget());
-    return open;
+    return windows_->windows();
 }
 
 QWidget* frmMain::ShowChildWindow(const QString& name) {
-    if (QMdiSubWindow* sub = findSubWindow(name)) {
-        if (sub->isMinimized()) sub->showNormal();
-        mdi_->setActiveSubWindow(sub);
-        sub->widget()->setFocus();
-        return sub->widget();
-    }
-    QWidget* window = s_.children.create(name, s_.prompts);
-    QMdiSubWindow* sub = mdi_->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(windowIcon());
-    window->show();
-    sub->show();
-    arrangeCascade();
-    mdi_->setActiveSubWindow(sub);
-    return window;
-}
-
-void frmMain::closeSubWindow(QMdiSubWindow* sub) {
-    // A window may refuse to close. One that closes leaves the area at once (its frame deletes
-    // itself on close, and the area drops it from its list then), so a window of the same name
-    // can open again before the old one is deleted.
-    sub->close();
+    return windows_->show(name, windowIcon());
 }
 
 void frmMain::CloseWindowByName(const QString& name) {
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->widget() && sub->widget()->objectName() == name) closeSubWindow(sub);
+    windows_->close(name);
 }
 
 void frmMain::CloseCurAllWindows() {
     // The dialogs are modal and close themselves; the editing windows are closed here.
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) closeSubWindow(sub);
+    windows_->closeAll();
 }
 
 void frmMain::arrangeCascade() {
-    mdi_->cascadeSubWindows();
-}
-
-void frmMain::rebuildWindowList() {
-    QMenu* menu = menus_.value(QStringLiteral("mnuWindow"));
-    for (QAction* a : windowListActions_) {
-        menu->removeAction(a);
-        a->deleteLater();
-    }
-    windowListActions_.clear();
-    int number = 0;
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        if (sub->isHidden() || !sub->widget()) continue;
-        ++number;
-        QString text = sub->windowTitle();
-        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(number).arg(text));
-        a->setCheckable(true);
-        a->setChecked(sub == mdi_->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, sub] {
-            if (mdi_->subWindowList().contains(sub)) mdi_->setActiveSubWindow(sub);
-        });
-        windowListActions_.append(a);
-    }
+    windows_->cascade();
 }
 
 // ---- placement and closing ----
@@ -562,26 +384,6 @@ void frmMain::storePlacement() {
     p.MainWidth = static_cast<float>(PixelsToTwips(width()));
     p.MainHeight = static_cast<float>(PixelsToTwips(height()));
     s_.placement->save(p);
-}
-
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    // No file replaces the document while a transfer works on it.
-    if (!DroppedCodeplugFile(event->mimeData()).isEmpty() && !(s_.radio && s_.radio->busy()))
-        event->acceptProposedAction();
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent* event) {
-    if (!DroppedCodeplugFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void frmMain::dropEvent(QDropEvent* event) {
-    const QString path = DroppedCodeplugFile(event->mimeData());
-    if (path.isEmpty() || (s_.radio && s_.radio->busy())) return;
-    event->acceptProposedAction();
-    // The file manager waits for the drop to end; the questions come after it has.
-    QTimer::singleShot(0, this, [this, path] {
-        runDocumentCommand([this, path] { commands_->openFile(path.toStdString()); });
-    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,7 @@ class QToolBar;
 namespace k7x {
 
 class ChannelCsvCommands;
+class ChildWindowArea;
 class CsvImportChoices;
 class HistoryActions;
 class NavigationPane;
@@ -129,9 +130,6 @@ private:
     void restorePlacement();
     void storePlacement();
     QAction* action(const char* name) const;
-    QMdiSubWindow* findSubWindow(const QString& name) const;
-    void closeSubWindow(QMdiSubWindow* sub);
-    void rebuildWindowList();
 
     // Menu and toolbar commands.
     void TreeView1_NodeClick(const QString& key);
@@ -164,13 +162,12 @@ private:
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
     QList<QAction*> channelEditButtons_;  // toolbar positions 11..19
-    QAction* windowListStart_ = nullptr;
-    QList<QAction*> windowListActions_;
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     QLabel* panels_[3] = {};
     NavigationPane* Picture1 = nullptr;
     QMdiArea* mdi_ = nullptr;
+    ChildWindowArea* windows_ = nullptr;
     QTimer NewDocTimer{this};
     QString filter_;
     bool ending_ = false;

@@ -10,6 +10,7 @@
 
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/ChildWindowArea.h"
 #include "shell/ui/HistoryActions.h"
 #include "shell/ui/MainWindow.h"
 
@@ -180,9 +181,9 @@ void frmMain::buildMenus() {
             if (e.hidden) a->setVisible(false);
         }
     }
-    windowListStart_ = menus_.value(QStringLiteral("mnuWindow"))->actions().constLast();
-    connect(menus_.value(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
-            &frmMain::rebuildWindowList);
+    QMenu* windowMenu = menus_.value(QStringLiteral("mnuWindow"));
+    connect(windowMenu, &QMenu::aboutToShow, this,
+            [this, windowMenu] { windows_->listIn(*windowMenu); });
 }
 
 void frmMain::buildToolBar() {
@@ -243,6 +244,45 @@ void frmMain::SetCaptions() {
 void frmMain::ShowCHInfo(bool show) {
     menus_.value(QStringLiteral("MnuCHEdit"))->menuAction()->setVisible(show);
     for (QAction* a : channelEditButtons_) a->setVisible(show);
+}
+
+void frmMain::tbToolBar_ButtonClick(QAction* button) {
+    const QString key = button->objectName();
+    // Print, Read and Write go through their menu entries, which commit as they need.
+    if (key == QLatin1String("NewFile") || key == QLatin1String("OpenFile") ||
+        key == QLatin1String("SaveFile"))
+        commitOpenEdits();
+    runCommand([this, &key] {
+        if (key == QLatin1String("NewFile"))
+            commands_->NewFileButton_Click();
+        else if (key == QLatin1String("OpenFile"))
+            commands_->mnuFileOpen_Click();
+        else if (key == QLatin1String("SaveFile"))
+            commands_->mnuFileSave_Click();
+        else if (key == QLatin1String("Print"))
+            action("mnuFilePrint")->trigger();
+        else if (key == QLatin1String("ReadRadio"))
+            action("mnuReadFromRadio")->trigger();
+        else if (key == QLatin1String("CommSet"))
+            action("mnuComm")->trigger();
+        else if (key == QLatin1String("WriteRadio"))
+            action("mnuWriteToRadio")->trigger();
+        else if (key == QLatin1String("About"))
+            mnuHelpAbout_Click();
+    });
+}
+
+void frmMain::TreeView1_NodeClick(const QString& key) {
+    // The nodes that open an editing window; N7 reads the radio's information, and N0, N3, N5,
+    // N6, N9, N10, N11 and N13 open nothing.
+    static const std::pair<const char*, const QString*> kNodeWindows[] = {
+        {"N1", &kChannelGridWindow}, {"N2", &kOptionalFeaturesWindow},
+        {"N4", &kDtmfWindow},        {"N12", &kToneTipsWindow},
+        {"N8", &kKeyWindow},
+    };
+    for (const auto& [node, window] : kNodeWindows)
+        if (key == QLatin1String(node)) ShowChildWindow(*window);
+    if (key == QLatin1String("N7") && action("MnuLocalInfo")->isEnabled()) MnuLocalInfo_Click();
 }
 
 }  // namespace k7x
