@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "channels/ChannelEditView.h"
 #include "channels/Frm_Mem_Freq.h"
 #include "channels/GroupLists.h"
 #include "channels/ShownFrequency.h"
@@ -22,6 +23,7 @@
 #include "shell/ui/CommittingField.h"
 #include "shell/ui/CountrySelectors.h"
 #include "shell/ui/DialogControls.h"
+#include "shell/ui/ListControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -42,37 +44,6 @@ constexpr int kSubListWidthTwips = 900;
 constexpr int kHeightTwipsCountry = 7645;
 constexpr int kHeightTwipsBand = 8725;
 
-// A stored value shown by index: outside the list the first entry is shown.
-void ShowByIndex(QComboBox& list, int index) {
-    list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
-}
-
-// The entry equal to text, else the first one.
-void ShowByText(QComboBox& list, const QString& text) {
-    const int index = list.findText(text, Qt::MatchExactly);
-    list.setCurrentIndex(index >= 0 ? index : 0);
-}
-
-void Refill(QComboBox& list, const QStringList& entries) {
-    list.clear();
-    list.addItems(entries);
-}
-
-QComboBox* MakeList(QWidget* parent, const QString& name) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
-    MoveFocusOnEnter(*list);
-    return list;
-}
-
-QString FrequencyForCommit(const QString& typed) {
-    const std::string text = typed.trimmed().toStdString();
-    if (text.empty()) return {};  // asks for the channel's removal
-    const std::optional<double> value = ParseNumber(text);
-    return QString::fromStdString(value ? FormatFrequency(*value) : text);
-}
-
 }  // namespace
 
 FrmCHInfoEdit::FrmCHInfoEdit(const ChannelWindowServices& services, QWidget* parent)
@@ -90,7 +61,6 @@ FrmCHInfoEdit::FrmCHInfoEdit(const ChannelWindowServices& services, QWidget* par
     // Nothing selected yet: the first display always adopts EditGroup and EditPosition.
     Combo4->setCurrentIndex(-1);
     ShowDtmfLists();
-    applyModeLayout();
     applyTexts();
 
     s_.state.edit = this;
@@ -135,13 +105,13 @@ void FrmCHInfoEdit::buildControls() {
 }
 
 QGridLayout* FrmCHInfoEdit::buildHeader() {
-    Combo4 = MakeList(this, QStringLiteral("Combo4"));
-    Combo3[0] = MakeList(this, QStringLiteral("Combo3_0"));
-    Combo3[1] = MakeList(this, QStringLiteral("Combo3_1"));
+    Combo4 = MakeList(this, QStringLiteral("Combo4"), kListWidthTwips);
+    Combo3[0] = MakeList(this, QStringLiteral("Combo3_0"), kListWidthTwips);
+    Combo3[1] = MakeList(this, QStringLiteral("Combo3_1"), kListWidthTwips);
     Combo3[1]->setFixedWidth(TwipsToPixels(kSubListWidthTwips));
     countries_ = new CountrySelectors(*Combo3[0], *Combo3[1], this);
     Label4 = MakeBuddyLabel(this, QStringLiteral("Label4"), mode_ == 0 ? Combo3[0] : Combo4);
-    Combo1 = MakeList(this, QStringLiteral("Combo1"));
+    Combo1 = MakeList(this, QStringLiteral("Combo1"), kListWidthTwips);
     Label1 = MakeBuddyLabel(this, QStringLiteral("Label1"), Combo1);
 
     Text1 = new QLineEdit(this);
@@ -199,7 +169,7 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
 
     const QStringList tones = ToneEntries();
     for (int i = 0; i < kOptionRowCount; ++i) {
-        QComboBox* list = MakeList(Frame1, QStringLiteral("Combo2_%1").arg(i));
+        QComboBox* list = MakeList(Frame1, QStringLiteral("Combo2_%1").arg(i), kListWidthTwips);
         list->addItems(i == kRowRdct || i == kRowTdct ? tones : FixedRowEntries(i));
         Combo2[static_cast<std::size_t>(i)] = list;
         Label3[static_cast<std::size_t>(i)] =
@@ -233,22 +203,6 @@ void FrmCHInfoEdit::setTabChain() {
     chain.push_back(CommandClose);
     chain.push_back(CommandHelp);
     SetTabChain(chain);
-}
-
-void FrmCHInfoEdit::applyModeLayout() {
-    auto hideRow = [this](int row) {
-        Label3[static_cast<std::size_t>(row)]->hide();
-        Combo2[static_cast<std::size_t>(row)]->hide();
-    };
-    // The 5 kHz shift is not offered in any mode.
-    hideRow(kRowAddSub5K);
-    if (mode_ == 0) {
-        // CB channels have neither a repeater shift nor a choice of power.
-        hideRow(kRowTxPower);
-        hideRow(kRowDup);
-        Label2[1]->hide();
-        Text2->hide();
-    }
 }
 
 void FrmCHInfoEdit::applyTexts() {
@@ -345,62 +299,46 @@ void FrmCHInfoEdit::adoptEditState(bool gridChange) {
 
 void FrmCHInfoEdit::showChannel() {
     const int group = shownGroup();
-    const std::string name = GroupName(group, mode_);
-    const bool memGroup = name == "MEM";
-    Label3[kRowScan]->setVisible(name != "VFO");
-    Combo2[kRowScan]->setVisible(name != "VFO");
-    const int width = TwipsToPixels(memGroup ? kMemFrequencyWidthTwips : kFrequencyWidthTwips);
-    if (Text1->minimumWidth() != width) Text1->setFixedWidth(width);
-    // In mode 0 the frequency of a MEM channel is taken from a country channel.
-    Command1->setVisible(mode_ == 0 && memGroup);
-
+    const int position = shownPosition();
     const int index = shownChannelIndex();
-    if (index < 0) {
-        showEmptyPosition();
-        return;
-    }
-    showRecord(s_.doc.ChannelList[static_cast<std::size_t>(index)], group, shownPosition());
-}
-
-void FrmCHInfoEdit::showRecord(ChannelRecord ch, int group, int position) {
-    if (IsFixFM(position, group, mode_) && ch.AM_FM != 0) {
-        // The channel may only be FM. Storing that redisplays the window.
+    const ChannelRecord* channel =
+        index < 0 ? nullptr : &s_.doc.ChannelList[static_cast<std::size_t>(index)];
+    const ChannelEditView view = ViewOfPosition(channel, group, position, mode_);
+    if (view.mustBecomeFm) {
+        // Storing FM redisplays the window.
         EditChannelCell(s_.doc, s_.prompts, group, position, kColAmFm, "0");
         return;
     }
-    Text1->setText(QString::fromStdString(
-        ShownFrequency(ch.Frequency.raw(), group, mode_, s_.doc, s_.prompts)));
-    Text1->setEnabled(mode_ != 0);
-    Text2->setText(QString::number(ch.OffSetFre));
 
-    for (int i = 0; i < kOptionRowCount; ++i) {
-        const OptionRow& row = OptionRows()[static_cast<std::size_t>(i)];
-        if (i == kRowTxPower || row.passesText) continue;
-        ShowByIndex(*Combo2[static_cast<std::size_t>(i)], ChannelField(ch, row.column));
-    }
-    Combo2[kRowPublic]->setEnabled(true);
-    EnablePub(ch.Public == 0);
-    if (IsFixFM(position, group, mode_)) Combo2[kRowAmFm]->setEnabled(false);
+    const bool memGroup = GroupName(group, mode_) == "MEM";
+    const int width = TwipsToPixels(memGroup ? kMemFrequencyWidthTwips : kFrequencyWidthTwips);
+    if (Text1->minimumWidth() != width) Text1->setFixedWidth(width);
+    Command1->setVisible(view.memFrequencyButton);
+    Text1->setEnabled(view.frequencyEditable);
+    Text1->setText(channel ? QString::fromStdString(ShownFrequency(channel->Frequency.raw(), group,
+                                                                   mode_, s_.doc, s_.prompts))
+                           : QString());
+    Label2[1]->setVisible(view.offsetShown);
+    Text2->setVisible(view.offsetShown);
+    Text2->setEnabled(view.offsetEditable);
+    Text2->setText(channel ? QString::number(channel->OffSetFre) : QString());
 
     // AM allows only the two lower power levels.
-    QComboBox& power = *Combo2[kRowTxPower];
-    Refill(power, TxPowerEntries(s_.prompts, ch.AM_FM == 0));
-    ShowByIndex(power, ch.AM_FM == 1 && ch.Tx_Power > 1 ? 1 : ch.Tx_Power);
-
-    selectRogerBeep(ch);
-    selectDtmfReferences(ch);
-}
-
-void FrmCHInfoEdit::showEmptyPosition() {
-    // Typing a frequency creates the channel; in mode 0 only a MEM channel can be created,
-    // through the ">" button.
-    Text1->clear();
-    Text1->setEnabled(mode_ != 0);
-    Text2->clear();
-    Text2->setEnabled(false);
-    for (QComboBox* list : Combo2) {
-        list->setCurrentIndex(-1);
-        list->setEnabled(false);
+    Refill(*Combo2[kRowTxPower], TxPowerEntries(s_.prompts, view.allPowerLevels));
+    for (int i = 0; i < kOptionRowCount; ++i) {
+        const OptionRowView& row = view.rows[static_cast<std::size_t>(i)];
+        QComboBox& list = *Combo2[static_cast<std::size_t>(i)];
+        Label3[static_cast<std::size_t>(i)]->setVisible(row.shown);
+        list.setVisible(row.shown);
+        list.setEnabled(row.editable);
+        if (!channel)
+            list.setCurrentIndex(-1);
+        else if (!OptionRows()[static_cast<std::size_t>(i)].passesText)
+            ShowByIndex(list, row.entry);
+    }
+    if (channel) {
+        selectRogerBeep(*channel);
+        selectDtmfReferences(*channel);
     }
 }
 
@@ -412,14 +350,6 @@ void FrmCHInfoEdit::ChangShowCHs(int group) {
     for (int p = 1; p <= size; ++p) positions.append(QString::number(p));
     Refill(*Combo1, positions);
     Combo1->setCurrentIndex(-1);
-}
-
-void FrmCHInfoEdit::EnablePub(bool enable) {
-    for (int i = 1; i < kOptionRowCount; ++i) {
-        const bool locked = OptionRows()[static_cast<std::size_t>(i)].publicLocked;
-        Combo2[static_cast<std::size_t>(i)]->setEnabled(!locked || enable);
-    }
-    Text2->setEnabled(enable);
 }
 
 void FrmCHInfoEdit::DocumentRestored() {
@@ -492,7 +422,7 @@ void FrmCHInfoEdit::commitFrequency() {
     committing_ = true;
     Text1->setModified(false);
     EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), kColFrequency,
-                    FrequencyForCommit(Text1->text()).toStdString());
+                    FrequencyForCommit(Text1->text()));
     committing_ = false;
 }
 

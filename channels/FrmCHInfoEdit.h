@@ -35,8 +35,6 @@ public:
     void DocumentRestored() override;
     // Refills the position list with 1 .. size of the group; nothing is selected afterwards.
     void ChangShowCHs(int group);
-    // Enables or disables the rows that Public locks.
-    void EnablePub(bool enable);
     // Rebuilds and reselects the roger-beep list.
     void ShowRB() override;
     // Rebuilds the three DTMF code lists from the codes in use and reselects the channel's
@@ -62,7 +60,6 @@ private:
     QGridLayout* buildHeader();
     QGroupBox* buildFrame();
     void setTabChain();
-    void applyModeLayout();
     void applyTexts();
     void alignLabels();
 
@@ -72,8 +69,6 @@ private:
     int shownChannelIndex() const;
     void adoptEditState(bool gridChange);
     void showChannel();
-    void showRecord(ChannelRecord ch, int group, int position);
-    void showEmptyPosition();
     void selectDtmfReferences(const ChannelRecord& ch);
     void selectRogerBeep(const ChannelRecord& ch);
 

@@ -8,6 +8,7 @@
 
 #include "channels/GridColumns.h"
 #include "channels/GridTable.h"
+#include "channels/ShownFrequency.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "shell/ui/Captions.h"
@@ -24,15 +25,6 @@ constexpr int kMinEditorWidth = 60;
 
 bool IsEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-// The frequency as committed: a number in "#0.00000"; an empty text stays empty, and a text
-// that is not a number goes on as typed, to be refused by the frequency check.
-std::string FrequencyValue(const QString& text) {
-    const std::string raw = text.toStdString();
-    if (raw.empty()) return raw;
-    const std::optional<double> mhz = ParseNumber(raw);
-    return mhz ? FormatFrequency(*mhz) : raw;
 }
 
 }  // namespace
@@ -142,7 +134,7 @@ void GridCellEditors::CommitCellEdit() {
     if (value == committed_) return;
     committed_ = value;
     const std::string text =
-        target_.column == kColFrequency ? FrequencyValue(value) : value.toStdString();
+        target_.column == kColFrequency ? FrequencyForCommit(value) : value.toStdString();
     committing_ = true;
     EditChannelCell(doc_, prompts_, target_.group, target_.position, target_.column, text);
     committing_ = false;

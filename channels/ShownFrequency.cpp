@@ -12,4 +12,11 @@ std::string ShownFrequency(std::string_view stored, int group, int mode, const D
     return FormatFrequency(doc.FreqMin);
 }
 
+std::string FrequencyForCommit(const QString& typed) {
+    const std::string text = typed.trimmed().toStdString();
+    if (text.empty()) return text;
+    const std::optional<double> mhz = ParseNumber(text);
+    return mhz ? FormatFrequency(*mhz) : text;
+}
+
 }  // namespace k7x

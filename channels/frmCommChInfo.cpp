@@ -26,6 +26,7 @@
 #include "shell/ui/ChildWindows.h"
 #include "shell/ui/CountrySelectors.h"
 #include "shell/ui/DialogControls.h"
+#include "shell/ui/ListControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -41,13 +42,6 @@ constexpr int kLabelGapTwips = 50;
 constexpr int kTextCaptionCellEntry = 14012;  // the caption on a group change and cell entry
 constexpr int kTextEditButton = 14023;
 constexpr int kTextGroupLabel = 14050;  // also the caption while the texts are applied
-
-QComboBox* MakeList(QWidget& window, const char* name) {
-    auto* list = new QComboBox(&window);
-    list->setObjectName(QString::fromLatin1(name));
-    MoveFocusOnEnter(*list);
-    return list;
-}
 
 }  // namespace
 
@@ -91,9 +85,9 @@ void frmCommChInfo::buildControls() {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Combo7 = MakeList(*this, "Combo7");
-    Combo9_0 = MakeList(*this, "Combo9_0");
-    Combo9_1 = MakeList(*this, "Combo9_1");
+    Combo7 = MakeList(this, QStringLiteral("Combo7"));
+    Combo9_0 = MakeList(this, QStringLiteral("Combo9_0"));
+    Combo9_1 = MakeList(this, QStringLiteral("Combo9_1"));
     for (QComboBox* selector : {Combo7, Combo9_0})
         selector->setMinimumWidth(TwipsToPixels(kGroupSelectorWidthTwips));
     countries_ = std::make_unique<CountrySelectors>(*Combo9_0, *Combo9_1);

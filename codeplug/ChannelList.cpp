@@ -139,8 +139,11 @@ void SetChannelField(ChannelRecord& record, int column, std::string_view value,
     if (field == nullptr) return;
     // The lists pass their index; a text that is not a number leaves the field as it was.
     *field = ToInt16(NumberOrDefault(value, *field));
-    // AM allows only the two lower power levels.
-    if (column == kColAmFm && record.AM_FM == 1 && record.Tx_Power > 1) record.Tx_Power = 1;
+    if (column == kColAmFm) record.Tx_Power = static_cast<Int>(AllowedTxPower(record));
+}
+
+int AllowedTxPower(const ChannelRecord& record) {
+    return record.AM_FM != 0 && record.Tx_Power > 1 ? 1 : record.Tx_Power;
 }
 
 int ChannelField(const ChannelRecord& record, int column) {

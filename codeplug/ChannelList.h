@@ -43,6 +43,9 @@ void SetChannelField(ChannelRecord& record, int column, std::string_view value,
                      const DocumentState& doc);
 // The value of a field by grid column (1..18) as stored: the raw frequency digits for column 1.
 int ChannelField(const ChannelRecord& record, int column);
+// The power level a channel transmits at: AM allows only the two lower levels, so a higher
+// stored level counts as the middle one.
+int AllowedTxPower(const ChannelRecord& record);
 
 // DTMF code n was removed: references to it become 0.
 void ClearDtmfReferences(DocumentState& doc, int codeNumber);

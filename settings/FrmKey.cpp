@@ -12,6 +12,7 @@
 #include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
+#include "shell/ui/ListControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -25,17 +26,9 @@ constexpr int kTextKeyMode = kTextKeyModeTitle;
 constexpr int kLabelGapTwips = 100;  // between Label1's right edge and the key-mode list
 constexpr int kListWidthTwips = 1215;
 
-// A stored position shown in list: outside the list the first entry is shown.
-void ShowPosition(QComboBox& list, int position) {
-    list.setCurrentIndex(position >= 0 && position < list.count() ? position : 0);
-}
-
-QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& entries) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
+QComboBox* MakeKeyList(QWidget* parent, const QString& name, const QStringList& entries) {
+    QComboBox* list = MakeList(parent, name, kListWidthTwips);
     list->addItems(entries);
-    MoveFocusOnEnter(*list);
     return list;
 }
 
@@ -62,7 +55,7 @@ const QStringList& FrmKey::KeyFunctionNames() {
 FrmKey::FrmKey(const SettingsWindowServices& services, QWidget* parent)
     : QWidget(parent), s_(services) {
     loading_ = true;
-    Combo2 = MakeList(this, QStringLiteral("Combo2"), KeyModeNames());
+    Combo2 = MakeKeyList(this, QStringLiteral("Combo2"), KeyModeNames());
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setBuddy(Combo2);
@@ -116,7 +109,7 @@ QGroupBox* FrmKey::buildFrame(int mode) {
     for (int k = 0; k < kKeysPerMode; ++k) {
         const int key = mode * kKeysPerMode + k;
         const auto at = static_cast<std::size_t>(key);
-        Combo1[at] = MakeList(frame, QStringLiteral("Combo1_%1").arg(key), KeyFunctionNames());
+        Combo1[at] = MakeKeyList(frame, QStringLiteral("Combo1_%1").arg(key), KeyFunctionNames());
         Label2[at] = new QLabel(QStringLiteral("P%1").arg(k + 1), frame);
         Label2[at]->setObjectName(QStringLiteral("Label2_%1").arg(key));
         Label2[at]->setBuddy(Combo1[at]);
@@ -145,10 +138,10 @@ void FrmKey::applyTexts() {
 
 void FrmKey::showValues() {
     const KeyRecord& keys = s_.doc.WorkDoc.Keys;
-    ShowPosition(*Combo2, keys.KeyOption);
+    ShowByIndex(*Combo2, keys.KeyOption);
     for (int key = 0; key < kKeyListCount; ++key)
-        ShowPosition(*Combo1[static_cast<std::size_t>(key)],
-                     keys.KeyFunction[static_cast<std::size_t>(key)] - 1);
+        ShowByIndex(*Combo1[static_cast<std::size_t>(key)],
+                    keys.KeyFunction[static_cast<std::size_t>(key)] - 1);
 }
 
 void FrmKey::DocumentRestored() {

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "settings/OptFeatureRatio.h"
 #include "settings/SettingTexts.h"
@@ -323,7 +324,7 @@ void FrmOptFeatures::showPowerList(const ChannelRecord& common) {
     QComboBox& power = *Combo2[kCommonTxPower];
     Refill(power, TxPowerEntries(s_.prompts, common.AM_FM == 0));
     // AM allows only the two lower levels; a higher one stored shows as the middle level.
-    ShowByIndex(power, common.AM_FM == 1 && common.Tx_Power > 1 ? 1 : common.Tx_Power);
+    ShowByIndex(power, AllowedTxPower(common));
 }
 
 void FrmOptFeatures::ShowRBOpt() {
@@ -372,8 +373,7 @@ void FrmOptFeatures::SaveOptFeat(int id) {
             listValue(*Combo2[static_cast<std::size_t>(list)], CommonStorage(list), 0);
         if (!value) return;
         CommonField(common, list) = static_cast<Int>(*value);
-        // AM allows only the two lower power levels.
-        if (list == kCommonAmFm && common.AM_FM == 1 && common.Tx_Power > 1) common.Tx_Power = 1;
+        if (list == kCommonAmFm) common.Tx_Power = static_cast<Int>(AllowedTxPower(common));
     } else if (id == kIdOffset) {
         common.OffSetFre = static_cast<Int>(ClampToStep(Text2->text().toStdString(), kOffsetMin,
                                                         kOffsetMax, kOffsetStep, kOffsetMin));

@@ -19,6 +19,7 @@
 #include "settings/ToneTipLists.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
+#include "shell/ui/ListControls.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -42,18 +43,11 @@ constexpr int kListWidthTwips = 1095;
 constexpr int kListTextLength = 4;
 constexpr int kColumnGapTwips = 600;
 
-void ShowByIndex(QComboBox& list, int index) {
-    list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
-}
-
-QComboBox* MakeList(QWidget* parent, const QString& name) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setFixedWidth(TwipsToPixels(kListWidthTwips));
+QComboBox* MakeStepList(QWidget* parent, const QString& name) {
+    QComboBox* list = MakeList(parent, name, kListWidthTwips);
     // Sized without measuring every entry: the step lists hold over two hundred each.
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(kListTextLength);
-    MoveFocusOnEnter(*list);
     return list;
 }
 
@@ -86,8 +80,8 @@ void FrmToneTips::buildControls() {
     TabStrip1->setExpanding(false);
     for (int n = 1; n <= kTipCount; ++n) TabStrip1->addTab(QString());
 
-    Combo1 = MakeList(this, QStringLiteral("Combo1_0"));
-    Combo2 = MakeList(this, QStringLiteral("Combo2_0"));
+    Combo1 = MakeStepList(this, QStringLiteral("Combo1_0"));
+    Combo2 = MakeStepList(this, QStringLiteral("Combo2_0"));
     Label1 = MakeBuddyLabel(this, QStringLiteral("Label1_0"), Combo1);
     Label2 = MakeBuddyLabel(this, QStringLiteral("Label2_0"), Combo2);
 
@@ -159,8 +153,8 @@ QGridLayout* FrmToneTips::buildSteps() {
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
     for (int k = 0; k < kToneStepCount; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        Combo3[i] = MakeList(this, QStringLiteral("Combo3_%1").arg(k));
-        Combo4[i] = MakeList(this, QStringLiteral("Combo4_%1").arg(k));
+        Combo3[i] = MakeStepList(this, QStringLiteral("Combo3_%1").arg(k));
+        Combo4[i] = MakeStepList(this, QStringLiteral("Combo4_%1").arg(k));
         Label5[i] = MakeBuddyLabel(this, QStringLiteral("Label5_%1").arg(k), Combo3[i]);
         const int column = (k / kStepsPerColumn) * 4;
         const int row = 1 + k % kStepsPerColumn;

@@ -2,6 +2,7 @@
 
 #include "codeplug/ChannelList.h"
 #include "codeplug/DocumentFields.h"
+#include "codeplug/FillText.h"
 #include "shell/ui/Captions.h"
 
 namespace k7x {
@@ -25,15 +26,14 @@ constexpr int kTextFirstField = 10916;  // + column - 1: the field names of colu
 }  // namespace
 
 QString FillIn(const QString& pattern, const QStringList& values) {
-    QString out = pattern;
+    std::string form = pattern.toStdString();
+    std::vector<std::string> args;
     for (qsizetype i = 0; i < values.size(); ++i) {
-        const QString mark = QLatin1Char('%') + QString::number(i + 1);
-        if (out.contains(mark))
-            out.replace(mark, values[i]);
-        else
-            out += QLatin1Char(' ') + values[i];
+        const std::string mark = '%' + std::to_string(i + 1);
+        if (form.find(mark) == std::string::npos) form += ' ' + mark;
+        args.push_back(values[i].toStdString());
     }
-    return out;
+    return QString::fromStdString(FillTextList(form, args));
 }
 
 // The undo menu separates group and position by a blank, as the grid's caption does.

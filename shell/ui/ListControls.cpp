@@ -1,0 +1,33 @@
+#include "shell/ui/ListControls.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "shell/ui/DialogControls.h"
+#include "shell/ui/Twips.h"
+
+namespace k7x {
+
+QComboBox* MakeList(QWidget* parent, const QString& name, int widthTwips) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    if (widthTwips > 0) list->setFixedWidth(TwipsToPixels(widthTwips));
+    MoveFocusOnEnter(*list);
+    return list;
+}
+
+void Refill(QComboBox& list, const QStringList& entries) {
+    const QSignalBlocker block(&list);
+    list.clear();
+    list.addItems(entries);
+}
+
+void ShowByIndex(QComboBox& list, int index) {
+    list.setCurrentIndex(index >= 0 && index < list.count() ? index : 0);
+}
+
+void ShowByText(QComboBox& list, const QString& text) {
+    ShowByIndex(list, list.findText(text, Qt::MatchExactly));
+}
+
+}  // namespace k7x
