@@ -1,5 +1,6 @@
 #include "channels/ChannelPrintSections.h"
 
+#include "channels/ChannelsTexts.h"
 #include "channels/EditOptionRows.h"
 #include "channels/GridColumns.h"
 #include "codeplug/ChannelList.h"
@@ -10,10 +11,6 @@
 namespace k7x {
 
 namespace {
-
-constexpr int kTextGroup = 14050;
-constexpr int kTextWorkingChannel = 14052;  // + 1, + 2: emergency channels 1 and 2
-constexpr int kTextGroupEnabled = 14101;
 
 // The grid's columns, then the edit window's rows the grid has no column for. The columns a
 // window hides in a mode are left out in that mode as well.
@@ -107,7 +104,7 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
                       const ValueLists& lists) {
     const int mode = doc.CurrentCountryMode;
     PrintTable table;
-    table.title = LangText(prompts, kTextGroup) + QLatin1Char(' ') +
+    table.title = LangText(prompts, kTextGroupLabel) + QLatin1Char(' ') +
                   QString::fromStdString(GroupName(group, mode));
     table.notes = GroupNotes(doc, group, prompts);
     table.startsPage = true;

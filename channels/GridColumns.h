@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 
+#include "channels/ChannelsTexts.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Prompts.h"
 
@@ -21,8 +22,9 @@ inline constexpr int kGridFieldCount = kGridLastField - kGridFirstField + 1;
 inline constexpr int kGridHeaderHeightTwips = 500;
 inline constexpr std::array<int, kGridColumnCount> kGridColumnWidthTwips = {740, 1800, 1100, 0,
                                                                             0,   1200, 1100, 1400};
-inline constexpr std::array<int, kGridColumnCount> kGridHeaderText = {14001, 14002, 14003, 14004,
-                                                                      14005, 14006, 14008, 14011};
+inline constexpr std::array<int, kGridColumnCount> kGridHeaderText = {
+    kTextGridChannelNumber, kTextGridFrequency,   kTextGridCommon, kTextGridDuplex,
+    kTextGridOffset,        kTextGridToneSquelch, kTextGridScan,   kTextGridEdit};
 inline constexpr const char* kGridEditMark = ">>";
 
 // The entries of the list that edits a flag column (2, 3, 5 or 6; index = stored value);

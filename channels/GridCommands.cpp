@@ -9,6 +9,7 @@
 #include <array>
 #include <set>
 
+#include "channels/ChannelsTexts.h"
 #include "channels/GridTable.h"
 #include "codeplug/Groups.h"
 #include "shell/ui/Captions.h"
@@ -16,20 +17,6 @@
 namespace k7x {
 
 namespace {
-
-constexpr int kTextPastEnd = 9240;
-constexpr int kTextGroupFull = 9241;
-constexpr int kTextKept = 9242;
-constexpr int kTextNotPasted = 9243;
-constexpr int kTextUnreadable = 9244;
-constexpr int kTextOutOfBand = 9245;
-constexpr int kTextNoChannel = 9246;
-constexpr int kTextNoChannels = 9247;
-constexpr int kTextPasteOf = 9250;
-constexpr int kTextCutOf = 9251;
-constexpr int kTextInsertionAt = 9252;
-constexpr int kTextDeletionOf = 9253;
-constexpr int kTextMoveOf = 9254;
 
 constexpr std::size_t kMostRowsListed = 10;
 
@@ -157,7 +144,7 @@ void GridCommands::paste() {
     if (!rows && mime && mime->hasText())
         rows = PasteRowsFromText(mime->text().toStdString(), s_.doc);
     if (!rows || rows->empty()) {
-        warn(text(kTextNoChannels));
+        warn(text(kTextGridNoChannels));
         return;
     }
     const std::vector<int> selected = selectedPositions();
@@ -169,7 +156,7 @@ void GridCommands::paste() {
     const int taken = static_cast<int>(rows->size()) - result.pastEnd;
     selectPositions(first, first + std::max(taken, 1) - 1);
     reportPaste(result, first);
-    changeMade(result, text(kTextPasteOf).arg(result.count));
+    changeMade(result, text(kTextGridPasteStep).arg(result.count));
 }
 
 void GridCommands::cut() {
@@ -178,7 +165,7 @@ void GridCommands::cut() {
     const ChannelCommandResult result =
         change([&] { return ClearPositions(s_.doc, group, selectedPositions()); });
     reportKept(result);
-    changeMade(result, text(kTextCutOf).arg(result.count));
+    changeMade(result, text(kTextGridCutStep).arg(result.count));
 }
 
 void GridCommands::insert() {
@@ -190,11 +177,11 @@ void GridCommands::insert() {
         change([&] { return InsertPosition(s_.doc, group, position); });
     const QString groupName = QString::fromStdString(GroupName(group, s_.doc.CurrentCountryMode));
     if (result.groupFull) {
-        warn(text(kTextGroupFull).arg(groupName));
+        warn(text(kTextGridGroupFull).arg(groupName));
         return;
     }
     selectPositions(position, position);
-    changeMade(result, text(kTextInsertionAt).arg(groupName).arg(position));
+    changeMade(result, text(kTextGridInsertStep).arg(groupName).arg(position));
 }
 
 void GridCommands::remove() {
@@ -205,7 +192,7 @@ void GridCommands::remove() {
         change([&] { return DeletePositions(s_.doc, group, selected); });
     selectPositions(selected.front(), selected.front());
     reportKept(result);
-    changeMade(result, text(kTextDeletionOf).arg(result.count));
+    changeMade(result, text(kTextGridDeleteStep).arg(result.count));
 }
 
 void GridCommands::move(int step) {
@@ -218,7 +205,7 @@ void GridCommands::move(int step) {
         change([&] { return MoveBlock(s_.doc, group, first, last, step); });
     if (result.count == 0) return;
     selectPositions(first + step, last + step);
-    changeMade(result, text(kTextMoveOf).arg(result.count));
+    changeMade(result, text(kTextGridMoveStep).arg(result.count));
 }
 
 ChannelCommandResult GridCommands::change(const std::function<ChannelCommandResult()>& command) {
@@ -234,7 +221,7 @@ void GridCommands::reportKept(const ChannelCommandResult& result) {
     QStringList names;
     for (int channelNo : result.keptFrequency)
         names << QString::fromStdString(PlaceOfChannel(channelNo, s_.doc.CurrentCountryMode).name);
-    warn(text(kTextKept).arg(names.join(QStringLiteral(", "))));
+    warn(text(kTextGridChannelsKept).arg(names.join(QStringLiteral(", "))));
 }
 
 void GridCommands::reportPaste(const ChannelCommandResult& result, int first) {
@@ -242,22 +229,22 @@ void GridCommands::reportPaste(const ChannelCommandResult& result, int first) {
     if (result.pastEnd > 0) {
         const QString group =
             QString::fromStdString(GroupName(shownGroup_(), s_.doc.CurrentCountryMode));
-        lines << text(kTextPastEnd).arg(result.pastEnd).arg(group);
+        lines << text(kTextGridPastEnd).arg(result.pastEnd).arg(group);
     }
     if (!result.refused.empty()) {
-        lines << text(kTextNotPasted);
+        lines << text(kTextGridNotPasted);
         for (std::size_t i = 0; i < result.refused.size() && i < kMostRowsListed; ++i) {
             const RefusedRow& row = result.refused[i];
             const QString detail = QString::fromStdString(row.detail);
             switch (row.why) {
                 case PasteRefusal::Unreadable:
-                    lines << text(kTextUnreadable).arg(row.row).arg(detail);
+                    lines << text(kTextGridRowUnreadable).arg(row.row).arg(detail);
                     break;
                 case PasteRefusal::OutOfBand:
-                    lines << text(kTextOutOfBand).arg(row.row).arg(detail);
+                    lines << text(kTextGridRowOutOfBand).arg(row.row).arg(detail);
                     break;
                 case PasteRefusal::NoChannel:
-                    lines << text(kTextNoChannel).arg(row.row).arg(first + row.row - 1);
+                    lines << text(kTextGridRowNoChannel).arg(row.row).arg(first + row.row - 1);
                     break;
             }
         }

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include "channels/ChannelsTexts.h"
 #include "channels/GridColumns.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
@@ -16,8 +17,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextWorkingChannel = 14052;  // + 1, + 2: emergency channels 1 and 2
-constexpr int kTextGroupEnabled = 14101;
 constexpr int kEnableSelector = 3;
 constexpr std::size_t kGroupSettings = 10;  // groups with settings of their own
 

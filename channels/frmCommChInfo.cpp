@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "channels/ChannelsTexts.h"
 #include "channels/FrmCHInfoEdit.h"
 #include "channels/GridCellEditors.h"
 #include "channels/GridColumns.h"
@@ -38,10 +39,6 @@ constexpr int kWindowHeightTwips = 6900;
 constexpr int kGroupSelectorWidthTwips = 1215;
 constexpr int kEmergencyListWidthTwips = 615;
 constexpr int kLabelGapTwips = 50;
-
-constexpr int kTextCaptionCellEntry = 14012;  // the caption on a group change and cell entry
-constexpr int kTextEditButton = 14023;
-constexpr int kTextGroupLabel = 14050;  // also the caption while the texts are applied
 
 }  // namespace
 
@@ -192,7 +189,7 @@ void frmCommChInfo::ChangShowByLanguage() {
     MSFlexGrid1->setHeaderTexts(s_.prompts);
     MSFlexGrid1->setAccessibleName(Label1->text());
     editors_->setAccessibleNames(s_.prompts);
-    CommandCHInfoEdit->setText(LangText(s_.prompts, kTextEditButton));
+    CommandCHInfoEdit->setText(LangText(s_.prompts, kTextEditChannelButton));
     SetCloseHelpCaption(*this, s_.prompts);
     Formatting = false;
 }
@@ -224,7 +221,7 @@ void frmCommChInfo::Combo7_Click(int index) {
     if (rows > 0) MSFlexGrid1->setCurrentPosition(1, kColFrequency);
     // Row 1 is the current row now; the caption says so.
     state.GridRow = 1;
-    setCaption(kTextCaptionCellEntry);
+    setCaption(kTextGridCaption);
     panel_->showFor(index);
     panel_->ReshowByCh(index);
     showAllRows();
@@ -306,7 +303,7 @@ void frmCommChInfo::countryChosen(const QString& name) {
 void frmCommChInfo::cellEntered(int row) {
     if (!Loaded || Formatting || row < 0) return;
     s_.state.GridRow = row + 1;
-    setCaption(kTextCaptionCellEntry);
+    setCaption(kTextGridCaption);
 }
 
 void frmCommChInfo::EnterGridEdit(const QString& typed) {

@@ -36,6 +36,32 @@ inline constexpr int kTextNumberRange = 9177;    // option, lowest, highest
 inline constexpr int kTextBadPort = 9178;        // the value given
 inline constexpr int kTextTwoPasswords = 9129;
 
+// What each command does, in the command list and its help.
+inline constexpr int kTextNewCommand = 9130;
+inline constexpr int kTextShowCommand = 9131;
+inline constexpr int kTextPackCommand = 9132;
+inline constexpr int kTextUnpackCommand = 9133;
+inline constexpr int kTextReadCommand = 9134;
+inline constexpr int kTextWriteCommand = 9135;
+inline constexpr int kTextInfoCommand = 9136;
+inline constexpr int kTextPortsCommand = 9137;
+inline constexpr int kTextExportCsvCommand = 9300;
+inline constexpr int kTextImportCsvCommand = 9301;
+inline constexpr int kTextDiffCommand = 9470;
+
+// What each option does.
+inline constexpr int kTextModeOption = 9140;
+inline constexpr int kTextDatOutputOption = 9141;
+inline constexpr int kTextImageOutputOption = 9142;
+inline constexpr int kTextPortOption = 9143;
+inline constexpr int kTextTraceOption = 9144;
+inline constexpr int kTextPasswordFileOption = 9145;
+inline constexpr int kTextPasswordOption = 9146;
+inline constexpr int kTextRetriesOption = 9147;
+inline constexpr int kTextCsvOutputOption = 9302;
+inline constexpr int kTextPartialOption = 9303;
+inline constexpr int kTextJsonOption = 9471;
+
 // Files.
 inline constexpr int kTextCannotRead = 9122;   // path
 inline constexpr int kTextCannotWrite = 9123;  // path
@@ -46,10 +72,13 @@ inline constexpr int kTextNotOpened = 9190;               // path
 inline constexpr int kTextNotOpenedBecause = 9191;        // path, one of 9193-9197
 inline constexpr int kTextNotOpenedNotWritten = 9192;     // path
 inline constexpr int kTextUnreadable = 9193;
-inline constexpr int kTextShortFile = 9194;         // size, the size a file has
-inline constexpr int kTextBadChannelCount = 9195;   // count, capacity
-inline constexpr int kTextBadChannelNumber = 9196;  // entry, number, capacity
-inline constexpr int kTextRepeatedChannel = 9197;   // entry, number
+inline constexpr int kTextShortFile = 9194;          // size, the size a file has
+inline constexpr int kTextBadChannelCount = 9195;    // count, capacity
+inline constexpr int kTextBadChannelNumber = 9196;   // entry, number, capacity
+inline constexpr int kTextRepeatedChannel = 9197;    // entry, number
+inline constexpr int kTextCsvNothingWritten = 9317;  // count of rows not taken
+inline constexpr int kTextCsvRowsLeftOut = 9318;     // channels taken, rows left out
+inline constexpr int kTextOnlyIn = 9472;             // channel, file: what only one file has
 
 // Versions, the radio, the terminal.
 inline constexpr int kTextNoLaunch = 9126;  // data version
@@ -60,6 +89,17 @@ inline constexpr int kTextWritingRadio = 9161;
 inline constexpr int kTextReadingInformation = 9162;
 inline constexpr int kTextStopped = 9163;             // the reason after kTextFailed
 inline constexpr int kTextRadioPartlyWritten = 9164;  // write the file again
+// Why a transfer did not complete, after kTextFailed.
+inline constexpr int kTextReasonPortError = 9150;
+inline constexpr int kTextReasonPortLost = 9151;
+inline constexpr int kTextReasonCancelled = 9152;
+inline constexpr int kTextReasonNoAnswer = 9153;
+inline constexpr int kTextReasonPassword = 9154;
+inline constexpr int kTextReasonOtherModel = 9155;
+inline constexpr int kTextReasonModeMismatch = 9156;
+inline constexpr int kTextReasonUnknownMode = 9157;
+inline constexpr int kTextReasonOtherVersion = 9158;
+inline constexpr int kTextReasonIncomplete = 9159;
 inline constexpr int kTextProgressRead = 9027;
 inline constexpr int kTextProgressWrite = 9028;
 inline constexpr int kTextAnsweredWithout = 9180;  // the answer's button caption

@@ -12,9 +12,6 @@
 namespace k7x::cli {
 namespace {
 
-constexpr int kTextNothingWritten = 9317;  // count of rows not taken
-constexpr int kTextRowsLeftOut = 9318;     // channels taken, rows left out
-
 int RunExportCsv(const Arguments& args, CliContext& ctx) {
     std::string output;
     if (!ReadOutput(args, ctx, output)) return kExitUsage;
@@ -47,7 +44,7 @@ int RunImportCsv(const Arguments& args, CliContext& ctx) {
         for (const std::string& line : CsvRefusalLines(import, doc, ctx.prompts))
             ctx.err << "  " << line << '\n';
         if (!args.has("--partial"))
-            return Failure(ctx, Text(ctx.prompts, kTextNothingWritten,
+            return Failure(ctx, Text(ctx.prompts, kTextCsvNothingWritten,
                                      {std::to_string(import.refused.size())}));
     }
     if (import.taken == 0) return Failure(ctx, ctx.prompts.text(kTextCsvNoneTaken));
@@ -55,7 +52,7 @@ int RunImportCsv(const Arguments& args, CliContext& ctx) {
     if (!SaveFile(doc, output, ctx.prompts))
         return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
     if (!import.refused.empty())
-        ctx.err << Text(ctx.prompts, kTextRowsLeftOut,
+        ctx.err << Text(ctx.prompts, kTextCsvRowsLeftOut,
                         {std::to_string(import.taken), std::to_string(import.refused.size())})
                 << '\n';
     return kExitOk;
@@ -65,12 +62,17 @@ int RunImportCsv(const Arguments& args, CliContext& ctx) {
 
 std::vector<Command> CsvCommands() {
     return {
-        {"export-csv", "FILE.dat", 1, 9300, {{"-o", "CHANNELS.csv", 9302}}, RunExportCsv},
+        {"export-csv",
+         "FILE.dat",
+         1,
+         kTextExportCsvCommand,
+         {{"-o", "CHANNELS.csv", kTextCsvOutputOption}},
+         RunExportCsv},
         {"import-csv",
          "FILE.dat CHANNELS.csv",
          2,
-         9301,
-         {{"-o", "OUT.dat", 9141}, {"--partial", "", 9303}},
+         kTextImportCsvCommand,
+         {{"-o", "OUT.dat", kTextDatOutputOption}, {"--partial", "", kTextPartialOption}},
          RunImportCsv},
     };
 }

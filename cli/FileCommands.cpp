@@ -15,7 +15,7 @@
 namespace k7x::cli {
 namespace {
 
-const OptionSpec kModeOption{"--mode", "0|1|2", 9140};
+const OptionSpec kModeOption{"--mode", "0|1|2", kTextModeOption};
 
 // The country mode of --mode; false (after reporting) when it is not 0, 1 or 2.
 bool ReadMode(const Arguments& args, CliContext& ctx, Int& mode) {
@@ -99,12 +99,17 @@ int RunUnpack(const Arguments& args, CliContext& ctx) {
 }  // namespace
 
 std::vector<Command> FileCommands() {
-    const OptionSpec datOutput{"-o", "FILE.dat", 9141};
+    const OptionSpec datOutput{"-o", "FILE.dat", kTextDatOutputOption};
     return {
-        {"new", "", 0, 9130, {kModeOption, datOutput}, RunNew},
-        {"show", "FILE.dat", 1, 9131, {{"--json", "", 9471}}, RunShow},
-        {"pack", "FILE.dat", 1, 9132, {{"-o", "IMAGE.bin", 9142}}, RunPack},
-        {"unpack", "IMAGE.bin", 1, 9133, {kModeOption, datOutput}, RunUnpack},
+        {"new", "", 0, kTextNewCommand, {kModeOption, datOutput}, RunNew},
+        {"show", "FILE.dat", 1, kTextShowCommand, {{"--json", "", kTextJsonOption}}, RunShow},
+        {"pack",
+         "FILE.dat",
+         1,
+         kTextPackCommand,
+         {{"-o", "IMAGE.bin", kTextImageOutputOption}},
+         RunPack},
+        {"unpack", "IMAGE.bin", 1, kTextUnpackCommand, {kModeOption, datOutput}, RunUnpack},
     };
 }
 

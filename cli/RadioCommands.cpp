@@ -26,11 +26,11 @@ namespace {
 
 constexpr int kMaxRetries = 1000;
 
-const OptionSpec kPortOption{"--port", "P", 9143};
-const OptionSpec kTraceOption{"--trace", "FILE", 9144};
-const OptionSpec kPasswordFileOption{"--password-file", "FILE", 9145};
-const OptionSpec kPasswordOption{"--password", "TEXT", 9146};
-const OptionSpec kRetriesOption{"--retries", "N", 9147};
+const OptionSpec kPortOption{"--port", "P", kTextPortOption};
+const OptionSpec kTraceOption{"--trace", "FILE", kTextTraceOption};
+const OptionSpec kPasswordFileOption{"--password-file", "FILE", kTextPasswordFileOption};
+const OptionSpec kPasswordOption{"--password", "TEXT", kTextPasswordOption};
+const OptionSpec kRetriesOption{"--retries", "N", kTextRetriesOption};
 const OptionSpec kNoBackupOption{"--no-backup", "", kTextNoBackupOption};
 const OptionSpec kCheckOption{"--check", "", kTextCheckOption};
 const OptionSpec kCheckedPortOption{"--port", "P", kTextCheckedPortOption};
@@ -135,27 +135,27 @@ private:
 int FailureReasonText(FailureReason reason) {
     switch (reason) {
         case FailureReason::PortError:
-            return 9150;
+            return kTextReasonPortError;
         case FailureReason::PortLost:
-            return 9151;
+            return kTextReasonPortLost;
         case FailureReason::Cancelled:
-            return 9152;
+            return kTextReasonCancelled;
         case FailureReason::NoAnswer:
-            return 9153;
+            return kTextReasonNoAnswer;
         case FailureReason::PasswordFailure:
-            return 9154;
+            return kTextReasonPassword;
         case FailureReason::OtherModel:
-            return 9155;
+            return kTextReasonOtherModel;
         case FailureReason::CountryModeMismatch:
-            return 9156;
+            return kTextReasonModeMismatch;
         case FailureReason::CountryModeError:
-            return 9157;
+            return kTextReasonUnknownMode;
         case FailureReason::OtherVersion:
-            return 9158;
+            return kTextReasonOtherVersion;
         case FailureReason::None:
             break;
     }
-    return 9159;  // the transfer did not complete
+    return kTextReasonIncomplete;
 }
 
 // The last line on stderr: which transfer failed and why. Stopped by a signal, the exit status
@@ -338,15 +338,15 @@ int RunPorts(const Arguments& args, CliContext& ctx) {
 
 std::vector<Command> RadioCommands() {
     std::vector<OptionSpec> readOptions = TransferOptions();
-    readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", 9141});
+    readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", kTextDatOutputOption});
     readOptions.push_back(kNoBackupOption);
     std::vector<OptionSpec> writeOptions = TransferOptions();
     writeOptions.push_back(kNoBackupOption);
     return {
-        {"read", "", 0, 9134, readOptions, &RunRead},
-        {"write", "FILE.dat", 1, 9135, writeOptions, &RunWrite},
-        {"info", "", 0, 9136, TransferOptions(), &RunInfo},
-        {"ports", "", 0, 9137, {kCheckOption, kCheckedPortOption}, &RunPorts},
+        {"read", "", 0, kTextReadCommand, readOptions, &RunRead},
+        {"write", "FILE.dat", 1, kTextWriteCommand, writeOptions, &RunWrite},
+        {"info", "", 0, kTextInfoCommand, TransferOptions(), &RunInfo},
+        {"ports", "", 0, kTextPortsCommand, {kCheckOption, kCheckedPortOption}, &RunPorts},
     };
 }
 

@@ -12,8 +12,6 @@
 namespace k7x::cli {
 namespace {
 
-constexpr int kTextOnlyIn = 9472;  // channel, file
-
 // Exit status of diff, as cmp and diff have it.
 constexpr int kExitEqual = 0;
 constexpr int kExitDifferent = 1;
@@ -56,7 +54,7 @@ int RunDiff(const Arguments& args, CliContext& ctx) {
 
 std::vector<Command> ScriptCommands() {
     return {
-        {"diff", "A.dat B.dat", 2, 9470, {}, RunDiff},
+        {"diff", "A.dat B.dat", 2, kTextDiffCommand, {}, RunDiff},
     };
 }
 

@@ -3,19 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include "cli/CliTexts.h"
+
 namespace k7x::cli {
 
 namespace {
 
 constexpr int kBarWidth = 40;
-// The progress window's captions.
-constexpr int kReadCaption = 9027;
-constexpr int kWriteCaption = 9028;
 
 }  // namespace
 
 void TerminalProgress::show(Operation operation) {
-    label_ = text_(operation == Operation::ImageWrite ? kWriteCaption : kReadCaption);
+    label_ = text_(operation == Operation::ImageWrite ? kTextProgressWrite : kTextProgressRead);
     shown_ = true;
     if (terminal_) {
         draw(0);

@@ -7,6 +7,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/TerminalPrompts.h"
+#include "codeplug/CodeplugTexts.h"
 #include "shell/AppSettings.h"
 #include "shell/LanguageTextSource.h"
 #include "shell/StartUp.h"
@@ -57,7 +58,7 @@ int Run(int argc, char** argv) {
 
     const auto launch = [&](const std::string& dataVersion) {
         if (FindProgramForVersion(settings.Versions, dataVersion).empty()) {
-            prompts.message(9063, Buttons::Ok);
+            prompts.message(kTextNoProgramVersion, Buttons::Ok);
         } else {
             std::cerr << kProgramName << ": " << Text(prompts, kTextNoLaunch, {dataVersion})
                       << '\n';

@@ -10,39 +10,39 @@ namespace {
 int DamageTextNumber(CsvDamage damage) {
     switch (damage) {
         case CsvDamage::TooLarge:
-            return 9312;
+            return kTextCsvTooLarge;
         case CsvDamage::NotText:
-            return 9313;
+            return kTextCsvNotText;
         case CsvDamage::NoHeader:
-            return 9314;
+            return kTextCsvNoHeader;
         case CsvDamage::NoRows:
-            return 9315;
+            return kTextCsvNoRows;
     }
-    return 9314;
+    return kTextCsvNoHeader;
 }
 
 int RefusalTextNumber(CsvRefusal why) {
     switch (why) {
         case CsvRefusal::Unreadable:
-            return 9304;
+            return kTextCsvRowUnreadable;
         case CsvRefusal::NoFrequency:
-            return 9305;
+            return kTextCsvRowNoFrequency;
         case CsvRefusal::OutOfBand:
-            return 9306;
+            return kTextCsvRowOutOfBand;
         case CsvRefusal::NoLocation:
-            return 9307;
+            return kTextCsvRowNoLocation;
         case CsvRefusal::RepeatedLocation:
-            return 9308;
+            return kTextCsvRowRepeatedLocation;
         case CsvRefusal::FixedFrequency:
-            return 9309;
+            return kTextCsvRowFixedFrequency;
         case CsvRefusal::NoChannel:
-            return 9310;
+            return kTextCsvRowNoChannel;
         case CsvRefusal::PastEnd:
-            return 9311;
+            return kTextCsvRowPastEnd;
         case CsvRefusal::NotOffered:
-            return 9331;
+            return kTextCsvRowNotOffered;
     }
-    return 9304;
+    return kTextCsvRowUnreadable;
 }
 
 }  // namespace

@@ -6,16 +6,10 @@
 #include <vector>
 
 #include "codeplug/ChannelCsv.h"
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/Prompts.h"
 
 namespace k7x {
-
-inline constexpr int kTextCsvRowsRefused = 9316;  // file name: heading of the refused rows
-inline constexpr int kTextCsvCannotRead = 9319;   // path
-inline constexpr int kTextCsvCannotWrite = 9320;  // path, reason
-inline constexpr int kTextCsvFilter = 9321;       // the file dialogs' filter
-inline constexpr int kTextCsvNoneTaken = 9328;
-inline constexpr int kTextCsvImportStep = 9329;  // count: the undo step's name
 
 // Why the file named fileName is no channel table, in the user's language.
 std::string CsvDamageText(CsvDamage damage, const std::string& fileName, const Prompts& prompts);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/FileContent.h"
 #include "codeplug/FileIo.h"
 
@@ -54,7 +55,7 @@ bool SaveFile(DocumentState& doc, const std::string& path, Prompts& prompts) {
         doc.WorkDoc.Header = previousHeader;
         doc.SavedDoc = previousSaved;
         doc.SavedChannels = previousChannels;
-        prompts.message(9002, Buttons::Ok, Icon::Warning);
+        prompts.message(kTextFileNotReadOrWritten, Buttons::Ok, Icon::Warning);
         return false;
     }
     doc.CurrentFilePath = path;
@@ -69,12 +70,12 @@ OpenResult OpenFileContent(DocumentState& doc, std::span<const Byte> bytes,
     const CodeplugDocument decoded = DecodeDocumentBlock(bytes);
     const DocumentHeader& header = decoded.Header;
     if (!IsSameModel(header.ModelName.str(), doc.CurrentModel)) {
-        prompts.message(9012, Buttons::Ok, Icon::Warning);
+        prompts.message(kTextOtherModel, Buttons::Ok, Icon::Warning);
         return OpenResult::Refused;
     }
     const std::string fileVersion = header.FileVersion.str();
     if (!IsValidVersionText(fileVersion)) {
-        prompts.message(9065, Buttons::Ok, Icon::Warning);
+        prompts.message(kTextFileVersionInvalid, Buttons::Ok, Icon::Warning);
         return OpenResult::Refused;
     }
     if (!IsVersionPairListed(versions, ProgramVersion, fileVersion)) {
@@ -87,7 +88,7 @@ OpenResult OpenFileContent(DocumentState& doc, std::span<const Byte> bytes,
         return OpenResult::Refused;
     }
     if (FindFileDamage(bytes)) {
-        prompts.message(9002, Buttons::Ok, Icon::Warning);
+        prompts.message(kTextFileNotReadOrWritten, Buttons::Ok, Icon::Warning);
         return OpenResult::Refused;
     }
     if (!IsKnownCountryMode(header.CountryMode)) {
@@ -105,7 +106,7 @@ OpenResult OpenFile(DocumentState& doc, const std::string& path, const VersionTa
                     Prompts& prompts, const VersionLauncher& launch) {
     const std::optional<std::vector<Byte>> bytes = ReadFileBytes(path, kFileSize);
     if (!bytes) {
-        prompts.message(9002, Buttons::Ok, Icon::Warning);
+        prompts.message(kTextFileNotReadOrWritten, Buttons::Ok, Icon::Warning);
         return OpenResult::Refused;
     }
     const OpenResult result = OpenFileContent(doc, *bytes, versions, prompts, launch);

@@ -10,6 +10,7 @@
 #include <string>
 #include <system_error>
 
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/Groups.h"
 #include "codeplug/MemFrequency.h"
 
@@ -21,7 +22,6 @@ constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kEmptyFrequency = "FFFFFFFF";
 constexpr int kStoredDigits = 8;
 constexpr int kFrequencyDecimals = 5;
-constexpr int kOutOfBandMessage = 9021;
 
 std::string_view TrimBlanks(std::string_view text) {
     std::size_t first = text.find_first_not_of(kBlanks);
@@ -128,7 +128,7 @@ int ToIntSaturated(double value) {
 }
 
 void WarnOutOfBand(Prompts& prompts) {
-    prompts.message(kOutOfBandMessage, Buttons::Ok, Icon::Warning);
+    prompts.message(kTextFrequencyCorrected, Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace

@@ -6,13 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 
 namespace k7x {
-
-inline constexpr int kTextDamagedFrequency = 9473;  // channel, stored text: nothing written
-inline constexpr int kTextNotAFrequency = 9474;     // stored text, marked
 
 // The first channel, by number, whose stored frequency is no frequency; nullptr when none is.
 const ChannelRecord* FirstDamagedFrequency(const DocumentState& doc);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Records.h"
 
@@ -34,9 +35,10 @@ std::string VersionDisplayText(std::string_view version) {
 
 std::string BuildVersionMessage(std::string_view programVersion, std::string_view dataVersion,
                                 VersionSource source, const Prompts& prompts) {
-    const int dataLabel = source == VersionSource::Radio ? 9060 : 9064;
-    return prompts.text(9062) + "\n" + prompts.text(dataLabel) + " " +
-           VersionDisplayText(dataVersion) + "\n" + prompts.text(9061) + " " +
+    const int dataLabel =
+        source == VersionSource::Radio ? kTextRadioDataVersion : kTextFileDataVersion;
+    return prompts.text(kTextVersionNotHandled) + "\n" + prompts.text(dataLabel) + " " +
+           VersionDisplayText(dataVersion) + "\n" + prompts.text(kTextProgramVersion) + " " +
            VersionDisplayText(programVersion);
 }
 

@@ -1,5 +1,7 @@
 // The checks an image transfer makes once the radio's information block has arrived: the
 // radio password, then whether this program, this document and this radio belong together.
+#include "codeplug/CodeplugTexts.h"
+#include "link/LinkTexts.h"
 #include "link/TransferEngine.h"
 
 namespace k7x {
@@ -94,7 +96,7 @@ bool TransferEngine::compatibilityCheck() {
 
     if (!sameModel) {
         checkReason_ = FailureReason::OtherModel;
-        checkMessage_ = prompts_.text(9012) + "\nPC is " + ModelDisplayName(pcModel) +
+        checkMessage_ = prompts_.text(kTextOtherModel) + "\nPC is " + ModelDisplayName(pcModel) +
                         "\nRadio is " + ModelDisplayName(state_.RadioModel);
         prompts_.show(checkMessage_, Buttons::Ok, Icon::None);
     } else if (!listed) {
@@ -113,7 +115,7 @@ bool TransferEngine::compatibilityCheck() {
         prompts_.show(checkMessage_, Buttons::Ok, Icon::None);
     } else {
         checkReason_ = FailureReason::CountryModeMismatch;
-        checkMessage_ = prompts_.text(9030);
+        checkMessage_ = prompts_.text(kTextCountryModeMismatch);
         prompts_.show(checkMessage_, Buttons::Ok, Icon::Warning);
     }
     return false;

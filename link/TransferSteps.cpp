@@ -2,6 +2,7 @@
 // retry budgets and then asks the user.
 #include <algorithm>
 
+#include "link/LinkTexts.h"
 #include "link/TransferEngine.h"
 
 namespace k7x {
@@ -162,7 +163,7 @@ void TransferEngine::askRestart() {
     state_.awaitingReply = false;
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
-    const std::string question = prompts_.text(9008);
+    const std::string question = prompts_.text(kTextRadioNotAnswering);
     const Answer answer =
         prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::OkCancel, Icon::Question);
     // A port lost or a cancel while the question was open decides, not the answer.
@@ -183,7 +184,7 @@ void TransferEngine::askRestart() {
 // Information read: read the area again from its first block, or give up.
 void TransferEngine::askRetry() {
     state_.awaitingReply = false;
-    const std::string question = prompts_.text(9008);
+    const std::string question = prompts_.text(kTextRadioNotAnswering);
     const Answer answer =
         prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::RetryCancel, Icon::None);
     if (stopPending()) return;

@@ -3,13 +3,13 @@
 #include <array>
 #include <cmath>
 
+#include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 
 namespace k7x {
 
 namespace {
 
-constexpr int kTextAutoResetOff = 18040;
 constexpr int kAutoResetSeconds = 16;
 
 // What a numbered entry is divided by when stored; 0 for the list stored by position.
@@ -39,7 +39,7 @@ QStringList DtmfSettingEntries(int setting, const Prompts& prompts) {
             return {QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("500"),
                     QStringLiteral("1000")};
         default: {
-            QStringList entries{LangText(prompts, kTextAutoResetOff)};
+            QStringList entries{LangText(prompts, kTextDtmfAutoResetOff)};
             for (int s = 1; s <= kAutoResetSeconds; ++s)
                 entries.append(QString::number(s) + QLatin1Char('s'));
             return entries;

@@ -23,13 +23,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = kTextDtmfCaption;
-constexpr int kTextTabSettings = 18002;
-constexpr int kTextTabOther = 18003;
-constexpr int kTextTabCodes = kTextDtmfCodesTab;
-constexpr int kTextFirstListLabel = kTextDtmfListLabel;
-constexpr int kTextCheck = kTextDtmfCheck;
-
 constexpr int kTabSettings = 0;
 constexpr int kTabOther = 1;  // holds nothing and stays hidden
 constexpr int kTabCodes = 2;
@@ -153,13 +146,13 @@ void FrmDTMF::setTabChain() {
 }
 
 void FrmDTMF::applyTexts() {
-    setWindowTitle(LangText(s_.prompts, kTextCaption));
-    SSTab1->setTabText(kTabSettings, LangText(s_.prompts, kTextTabSettings));
-    SSTab1->setTabText(kTabOther, LangText(s_.prompts, kTextTabOther));
-    SSTab1->setTabText(kTabCodes, LangText(s_.prompts, kTextTabCodes));
+    setWindowTitle(LangText(s_.prompts, kTextDtmfCaption));
+    SSTab1->setTabText(kTabSettings, LangText(s_.prompts, kTextDtmfSettingsTab));
+    SSTab1->setTabText(kTabOther, LangText(s_.prompts, kTextDtmfOtherTab));
+    SSTab1->setTabText(kTabCodes, LangText(s_.prompts, kTextDtmfCodesTab));
     for (int k = 0; k < kDtmfListCount; ++k)
-        Label1[static_cast<std::size_t>(k)]->setText(LangText(s_.prompts, kTextFirstListLabel + k));
-    Check1->setText(LangText(s_.prompts, kTextCheck));
+        Label1[static_cast<std::size_t>(k)]->setText(LangText(s_.prompts, kTextDtmfListLabel + k));
+    Check1->setText(LangText(s_.prompts, kTextDtmfCheck));
     SetCloseHelpCaption(*this, s_.prompts);
 }
 

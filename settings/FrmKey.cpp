@@ -19,10 +19,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = kTextKeyCaption;
-constexpr int kTextKeyModes = kTextKeyModesLabel;
-constexpr int kTextKeyMode = kTextKeyModeTitle;
-
 constexpr int kLabelGapTwips = 100;  // between Label1's right edge and the key-mode list
 constexpr int kListWidthTwips = 1215;
 
@@ -121,11 +117,11 @@ QGroupBox* FrmKey::buildFrame(int mode) {
 }
 
 void FrmKey::applyTexts() {
-    setWindowTitle(LangText(s_.prompts, kTextCaption));
-    Label1->setText(LangText(s_.prompts, kTextKeyModes));
+    setWindowTitle(LangText(s_.prompts, kTextKeyCaption));
+    Label1->setText(LangText(s_.prompts, kTextKeyModesLabel));
     for (int mode = 0; mode < kKeyModeCount; ++mode) {
         const QString title =
-            LangText(s_.prompts, kTextKeyMode) + QLatin1Char(' ') + QString::number(mode + 1);
+            LangText(s_.prompts, kTextKeyModeTitle) + QLatin1Char(' ') + QString::number(mode + 1);
         Frame1[static_cast<std::size_t>(mode)]->setTitle(title);
         // Every frame has keys P1 to P6: a screen reader names the frame with the key.
         for (int k = 0; k < kKeysPerMode; ++k) {

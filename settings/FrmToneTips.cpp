@@ -26,15 +26,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = kTextToneTipsCaption;
-constexpr int kTextTab = kTextToneTipTab;
-constexpr int kTextPlay = 29006;
-constexpr int kTextStop = 29007;
-// Why the tip cannot be heard: no sound output, one that refused it, one that stopped.
-constexpr int kTextNoOutput = 29008;
-constexpr int kTextCannotOpen = 29009;
-constexpr int kTextStoppedMoving = 29010;
-
 constexpr int kTipCount = 8;
 constexpr int kStepsPerColumn = kToneStepCount / 2;
 
@@ -195,8 +186,8 @@ void FrmToneTips::fillLists() {
 }
 
 void FrmToneTips::applyTexts() {
-    setWindowTitle(LangText(s_.prompts, kTextCaption));
-    const QString tab = LangText(s_.prompts, kTextTab);
+    setWindowTitle(LangText(s_.prompts, kTextToneTipsCaption));
+    const QString tab = LangText(s_.prompts, kTextToneTipTab);
     for (int n = 1; n <= kTipCount; ++n)
         TabStrip1->setTabText(n - 1, tab + QLatin1Char(' ') + QString::number(n));
     Label1->setText(LangText(s_.prompts, kTextRepeatCount));
@@ -214,8 +205,8 @@ void FrmToneTips::applyTexts() {
         Combo3[i]->setAccessibleName(step + QLatin1Char(' ') + pitch);
         Combo4[i]->setAccessibleName(step + QLatin1Char(' ') + duration);
     }
-    Command1->setText(LangText(s_.prompts, kTextPlay));
-    Command2->setText(LangText(s_.prompts, kTextStop));
+    Command1->setText(LangText(s_.prompts, kTextToneTipPlay));
+    Command2->setText(LangText(s_.prompts, kTextToneTipStop));
     SetCloseHelpCaption(*this, s_.prompts);
 }
 
@@ -313,9 +304,9 @@ void FrmToneTips::Command1_Click() {
 }
 
 void FrmToneTips::ShowSilence(ToneOutputProblem why) {
-    const int text = why == ToneOutputProblem::NoOutput     ? kTextNoOutput
-                     : why == ToneOutputProblem::CannotOpen ? kTextCannotOpen
-                                                            : kTextStoppedMoving;
+    const int text = why == ToneOutputProblem::NoOutput     ? kTextToneNoOutput
+                     : why == ToneOutputProblem::CannotOpen ? kTextToneOutputRefused
+                                                            : kTextToneOutputStopped;
     LabelSound->setText(LangText(s_.prompts, text));
     LabelSound->show();
 }

@@ -14,11 +14,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextSetting = 9356;
-constexpr int kTextValue = 9357;
-constexpr int kTextNumber = 9358;
-constexpr int kTextDigits = 9359;
-constexpr int kTextKey = 9360;
 constexpr int kDtmfCheckSetting = 5;
 
 QString Numbered(const Prompts& prompts, int text, int number) {
@@ -28,7 +23,7 @@ QString Numbered(const Prompts& prompts, int text, int number) {
 PrintTable SettingTable(const Prompts& prompts, int title) {
     PrintTable table;
     table.title = LangText(prompts, title);
-    table.columns = {LangText(prompts, kTextSetting), LangText(prompts, kTextValue)};
+    table.columns = {LangText(prompts, kTextPrintSetting), LangText(prompts, kTextPrintValue)};
     return table;
 }
 
@@ -88,7 +83,7 @@ QList<PrintTable> Dtmf(const DtmfRecord& dtmf, const Prompts& prompts) {
          dtmf.DtmfSetting[kDtmfCheckSetting] == 1 ? QStringLiteral("On") : QStringLiteral("Off")});
     PrintTable codes;
     codes.title = LangText(prompts, kTextDtmfCodesTab);
-    codes.columns = {LangText(prompts, kTextNumber), LangText(prompts, kTextDigits)};
+    codes.columns = {LangText(prompts, kTextPrintNumber), LangText(prompts, kTextPrintDigits)};
     for (std::size_t n = 0; n < dtmf.Codes.size(); ++n)
         codes.rows.append({QString::number(n + 1), ShownCode(dtmf.Codes[n])});
     return {settings, codes};
@@ -99,7 +94,7 @@ PrintTable Keys(const KeyRecord& keys, const Prompts& prompts) {
     table.title = LangText(prompts, kTextKeyCaption);
     table.notes = {LangText(prompts, kTextKeyModesLabel) + QStringLiteral(": ") +
                    EntryAt(FrmKey::KeyModeNames(), keys.KeyOption)};
-    table.columns = {LangText(prompts, kTextKey)};
+    table.columns = {LangText(prompts, kTextPrintKey)};
     for (int mode = 1; mode <= kKeyModeCount; ++mode)
         table.columns.append(Numbered(prompts, kTextKeyModeTitle, mode));
     for (int k = 0; k < kKeysPerMode; ++k) {

@@ -15,6 +15,7 @@
 #include "shell/LangTexts.h"
 #include "shell/SettingStore.h"
 #include "shell/SetupFile.h"
+#include "shell/ShellTexts.h"
 #include "shell/VersionLoader.h"
 
 namespace k7x {
@@ -126,7 +127,7 @@ void RunStartSequence(AppSettings& settings, DocumentState& doc, const StartEnvi
     DetectOperatingSystem(settings, prompts);
     ReadSetupFile(settings, true);
     InitNewDocument(doc, settings.ProgramFolder, settings.InitialiseSettingsRequest);
-    settings.AppTitle = GetLangText(settings, 12000);
+    settings.AppTitle = GetLangText(settings, kTextAppTitle);
     settings.ReservedSettings = ReadReservedSettings(settings.SettingFilePath);
 }
 
@@ -136,7 +137,7 @@ void LoadSettingsReadOnly(AppSettings& settings, const StartEnvironment& env) {
     settings.Versions = LoadVersionTable(settings.InstallRoot);
     ChooseSystemLanguage(settings, env);
     ReadSetupFile(settings, false);
-    settings.AppTitle = GetLangText(settings, 12000);
+    settings.AppTitle = GetLangText(settings, kTextAppTitle);
 }
 
 bool RunShutdownDuties(const AppSettings& settings) {

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "codeplug/CodeplugTexts.h"
 #include "shell/IniFile.h"
 #include "shell/SetupFile.h"
 
@@ -88,7 +89,7 @@ bool LaunchProgramVersion(const VersionTable& table, std::string_view dataVersio
                           const ProgramStarter& start, const std::string& executableName) {
     const std::string version = FindProgramForVersion(table, dataVersion);
     if (version.empty()) {
-        prompts.message(9063, Buttons::Ok);
+        prompts.message(kTextNoProgramVersion, Buttons::Ok);
         return false;
     }
     const std::string program = installRoot + "/" + version + "/" + executableName;

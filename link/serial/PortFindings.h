@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "codeplug/FillText.h"
+#include "link/LinkTexts.h"
 
 namespace k7x {
 
@@ -49,32 +50,6 @@ struct Finding {
     std::vector<std::string> args;  // what fills its %1, %2, ...
     std::string fix;                // the command that fixes it; empty when none is needed
 };
-
-// The language texts of the findings.
-inline constexpr int kTextCheckLinkTarget = 9100;  // "Device: %1"
-inline constexpr int kTextCheckNoDevice = 9101;
-inline constexpr int kTextCheckBusy = 9103;
-inline constexpr int kTextCheckUsbAdapter = 9401;       // vendor id, product id, maker and product
-inline constexpr int kTextCheckSerialNumber = 9402;     // serial number
-inline constexpr int kTextCheckDriver = 9403;           // driver
-inline constexpr int kTextCheckMayOpen = 9404;          // user
-inline constexpr int kTextCheckMayNotOpen = 9405;       // user, owner, group, mode
-inline constexpr int kTextCheckOwnerMode = 9406;        // mode
-inline constexpr int kTextCheckNotInGroup = 9407;       // group
-inline constexpr int kTextCheckGroupNotInLogin = 9408;  // group
-inline constexpr int kTextCheckRootGroup = 9409;
-inline constexpr int kTextCheckModeShutsOut = 9410;  // mode
-inline constexpr int kTextCheckHolder = 9411;        // process id, program name
-inline constexpr int kTextCheckNoHolder = 9412;
-inline constexpr int kTextCheckHoldersHidden = 9413;
-inline constexpr int kTextCheckModemManager = 9414;  // process id
-inline constexpr int kTextCheckBrltty = 9415;        // process id
-inline constexpr int kTextCheckLowLatencyNone = 9416;
-inline constexpr int kTextCheckLowLatencyOn = 9417;
-inline constexpr int kTextCheckLowLatencySwitchable = 9418;
-inline constexpr int kTextCheckLowLatencyUnknown = 9419;
-inline constexpr int kTextCheckFix = 9420;  // the command
-inline constexpr int kTextCheckNoneOfThoseRunning = 9421;
 
 // One line for each finding, in the language of `text`; a fix on a line of its own below it,
 // indented.

@@ -3,22 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "link/LinkTexts.h"
 #include "link/serial/SystemView.h"
 
 namespace k7x {
-
-namespace {
-
-// The language texts of the serial device problems.
-constexpr int kDeviceText = 9100;
-constexpr int kNoDeviceText = 9101;
-constexpr int kAccessDeniedText = 9102;
-constexpr int kBusyText = 9103;
-constexpr int kMissingPortText = 9104;
-constexpr int kNotOpenedText = 9105;
-constexpr int kPortNameText = 9108;
-
-}  // namespace
 
 DeviceFacts InspectDevice(const std::string& path) {
     DeviceFacts facts;
@@ -46,31 +34,31 @@ std::string DescribeOpenFailure(const TextLookup& text, const std::string& shown
                                 const DeviceFacts& facts, const std::string& systemText) {
     std::string name = shown;
     if (!device.empty() && shown.find(device) == std::string::npos) name += " (" + device + ")";
-    std::string description = FillText(text(kDeviceText), {name}) + "\n";
+    std::string description = FillText(text(kTextSerialDevice), {name}) + "\n";
     switch (problem) {
         case OpenProblem::NoDevice:
-            description += text(kNoDeviceText);
+            description += text(kTextCheckNoDevice);
             break;
         case OpenProblem::AccessDenied:
-            description += FillText(text(kAccessDeniedText), {facts.owner, facts.group});
+            description += FillText(text(kTextAccessDenied), {facts.owner, facts.group});
             break;
         case OpenProblem::Busy:
-            description += text(kBusyText);
+            description += text(kTextCheckBusy);
             break;
         case OpenProblem::Other:
             // The system's own words say more than a general "could not be opened".
-            description += systemText.empty() ? text(kNotOpenedText) : systemText;
+            description += systemText.empty() ? text(kTextDeviceNotOpened) : systemText;
             break;
     }
     return description;
 }
 
 std::string DescribeMissingPort(const TextLookup& text, int number) {
-    return FillText(text(kMissingPortText), {std::to_string(number)});
+    return FillText(text(kTextMissingPort), {std::to_string(number)});
 }
 
 std::string PortDisplayName(const TextLookup& text, int number, const std::string& device) {
-    return FillText(text(kPortNameText), {std::to_string(number), device});
+    return FillText(text(kTextPortName), {std::to_string(number), device});
 }
 
 }  // namespace k7x

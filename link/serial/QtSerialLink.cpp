@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "link/Frames.h"
+#include "link/LinkTexts.h"
 #include "link/serial/PortOpenFailure.h"
 #include "link/serial/SerialTrace.h"
 
@@ -16,12 +17,6 @@ std::string realDevice(const std::string& path) {
     const std::filesystem::path real = std::filesystem::canonical(path, ec);
     return ec ? path : real.string();
 }
-
-// The language texts of a device that went away during a transfer.
-constexpr int kDeviceText = 9100;
-constexpr int kDisconnectedText = 9170;
-constexpr int kReadFailedText = 9171;
-constexpr int kWriteFailedText = 9172;
 
 }  // namespace
 
@@ -138,13 +133,13 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     int what = 0;
     switch (error) {
         case QSerialPort::ResourceError:
-            what = kDisconnectedText;
+            what = kTextDeviceDisconnected;
             break;
         case QSerialPort::ReadError:
-            what = kReadFailedText;
+            what = kTextDeviceReadFailed;
             break;
         case QSerialPort::WriteError:
-            what = kWriteFailedText;
+            what = kTextDeviceWriteFailed;
             break;
         default:
             return;
@@ -155,7 +150,7 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     port_.clearError();
     close();
     if (events_ != nullptr) {
-        events_->onPortLost(FillText(text_(kDeviceText), {openedPath_}) + "\n" + reason);
+        events_->onPortLost(FillText(text_(kTextSerialDevice), {openedPath_}) + "\n" + reason);
     }
 }
 

@@ -8,14 +8,12 @@
 
 #include "codeplug/Prompts.h"
 #include "link/LinkInterfaces.h"
+#include "link/LinkTexts.h"
 
 class QLabel;
 class QProgressBar;
 
 namespace k7x {
-
-inline constexpr int kTextProgressCaptionBase = 9026;  // + operation: 9027 read, 9028 write
-inline constexpr int kTextProgressLabel = 9029;
 
 class FrmProgress : public QDialog {
     Q_OBJECT

@@ -105,32 +105,33 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
     auto* reasonLabels = new QWidget(this);
     auto* reasonLayout = new QVBoxLayout(reasonLabels);
     reasonLayout->setContentsMargins(0, 0, 0, 0);
-    QLabel* reason1 = makeLabel(QStringLiteral("Label1_5"), text(21011));
-    QLabel* reason2 = makeLabel(QStringLiteral("Label1_7"), text(21012));
+    QLabel* reason1 = makeLabel(QStringLiteral("Label1_5"), text(kTextRadioInfoRepairReason));
+    QLabel* reason2 = makeLabel(QStringLiteral("Label1_7"), text(kTextRadioInfoRepairReason2));
     reasonLayout->addWidget(reason1);
     reasonLayout->addWidget(reason2);
     reasonLayout->addStretch(1);
 
     const std::vector<Row> rows = {
-        {makeLabel(QStringLiteral("Label2"), text(21002)), Text1[0]},
-        {makeLabel(QStringLiteral("Label1_8"), text(21003)), Text1[6]},
-        {makeLabel(QStringLiteral("Label1_9"), text(21004)), Text1[7]},
-        {makeLabel(QStringLiteral("Label1_0"), text(21005)), Combo1_0},
+        {makeLabel(QStringLiteral("Label2"), text(kTextRadioInfoSalesArea)), Text1[0]},
+        {makeLabel(QStringLiteral("Label1_8"), text(kTextRadioInfoBatch)), Text1[6]},
+        {makeLabel(QStringLiteral("Label1_9"), text(kTextRadioInfoCustomer)), Text1[7]},
+        {makeLabel(QStringLiteral("Label1_0"), text(kTextRadioInfoModel)), Combo1_0},
         // The mode label has no language text: it keeps its built-in caption.
         {makeLabel(QStringLiteral("Label1_14"), QStringLiteral("模式")), Combo3},
-        {makeLabel(QStringLiteral("Label1_1"), text(21006)), Combo1_1},
-        {makeLabel(QStringLiteral("Label1_2"), text(21007)), Text1[1]},
-        {makeLabel(QStringLiteral("Label1_3"), text(21008)), Text1[2]},
-        {makeLabel(QStringLiteral("Label1_4"), text(21009)), Text1[3]},
-        {makeLabel(QStringLiteral("Label1_6"), text(21010)), Text1[5]},
+        {makeLabel(QStringLiteral("Label1_1"), text(kTextRadioInfoBand)), Combo1_1},
+        {makeLabel(QStringLiteral("Label1_2"), text(kTextRadioInfoSerialNumber)), Text1[1]},
+        {makeLabel(QStringLiteral("Label1_3"), text(kTextRadioInfoMade)), Text1[2]},
+        {makeLabel(QStringLiteral("Label1_4"), text(kTextRadioInfoRepaired)), Text1[3]},
+        {makeLabel(QStringLiteral("Label1_6"), text(kTextRadioInfoVersion)), Text1[5]},
         {nullptr, repairReason_},
     };
 
-    Frame1 = new QGroupBox(text(21001), this);
+    Frame1 = new QGroupBox(text(kTextRadioInfoDealerFrame), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     std::vector<Row> dealerRows;
     for (int i = 0; i < 4; ++i) {
-        QLabel* label = makeLabel(QStringLiteral("Label1_%1").arg(10 + i), text(21013 + i));
+        QLabel* label =
+            makeLabel(QStringLiteral("Label1_%1").arg(10 + i), text(kTextRadioInfoDealerLabel + i));
         label->setParent(Frame1);
         Text1[static_cast<std::size_t>(8 + i)]->setParent(Frame1);
         dealerRows.push_back({label, Text1[static_cast<std::size_t>(8 + i)]});

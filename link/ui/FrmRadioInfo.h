@@ -7,6 +7,7 @@
 
 #include "codeplug/Prompts.h"
 #include "codeplug/Records.h"
+#include "link/LinkTexts.h"
 
 class QComboBox;
 class QGridLayout;
@@ -18,7 +19,6 @@ class QPushButton;
 
 namespace k7x {
 
-inline constexpr int kTextRadioInfoCaption = 21000;
 inline constexpr int kRadioInfoHelpContext = 3600;
 inline constexpr const char* kCountryModeError = "Country Mode Error!";
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "codeplug/Prompts.h"
+#include "link/LinkTexts.h"
 #include "link/serial/PortCheck.h"
 #include "link/ui/PortScan.h"
 #include "shell/AppSettings.h"
@@ -24,15 +25,6 @@ namespace k7x {
 
 inline constexpr int kPortChoices = 16;
 inline constexpr int kReCommIntervalMs = 1000;
-
-inline constexpr int kTextPortCaption = 22000;
-inline constexpr int kTextPortFrame = 22001;
-inline constexpr int kTextPortPrefix = 22002;
-inline constexpr int kTextNoSerialPorts = 9106;
-inline constexpr int kTextMissingPort = 9104;
-inline constexpr int kTextPortDevice = 9107;
-inline constexpr int kTextCheckPort = 22003;
-inline constexpr int kTextFindings = 22004;
 
 class FrmSetComm : public QDialog {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/ShellTexts.h"
 #include "shell/ui/AppIcon.h"
 #include "shell/ui/Captions.h"
 
@@ -70,12 +71,12 @@ frmAbout::frmAbout(const Prompts& prompts, QWidget* parent) : QDialog(parent) {
     layout->addWidget(lblDisclaimer);
     layout->addLayout(buttons);
 
-    setWindowTitle(LangText(prompts, 24000));
-    lblTitle->setText(LangText(prompts, 24001));
-    lblVersion->setText(LangText(prompts, 24002));
-    lblDescription->setText(LangText(prompts, 24003));
-    lblDisclaimer->setText(LangText(prompts, 24004));
-    cmdOK->setText(LangText(prompts, 24005));
+    setWindowTitle(LangText(prompts, kTextAboutCaption));
+    lblTitle->setText(LangText(prompts, kTextAboutTitle));
+    lblVersion->setText(LangText(prompts, kTextAboutVersion));
+    lblDescription->setText(LangText(prompts, kTextAboutDescription));
+    lblDisclaimer->setText(LangText(prompts, kTextAboutDisclaimer));
+    cmdOK->setText(LangText(prompts, kTextAboutOk));
     resize(480, 280);
 }
 

@@ -4,16 +4,11 @@
 #include <QString>
 
 #include "codeplug/Prompts.h"
+#include "shell/ShellTexts.h"
 
 class QWidget;
 
 namespace k7x {
-
-// Captions of the shared buttons of the dialogs, editing windows and message boxes.
-inline constexpr int kTextOk = 9017;
-inline constexpr int kTextCancel = 9018;
-inline constexpr int kTextClose = 9023;
-inline constexpr int kTextHelp = 9025;
 
 // The language text of a number as a QString.
 QString LangText(const Prompts& prompts, int number);

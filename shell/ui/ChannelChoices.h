@@ -6,13 +6,9 @@
 
 #include "codeplug/Prompts.h"
 #include "codeplug/Records.h"
+#include "shell/ShellTexts.h"
 
 namespace k7x {
-
-// Language texts of the lists.
-inline constexpr int kTextPowerLow = 15044;  // 15045 middle, 15046 high
-inline constexpr int kTextRogerBeepOff = 15030;
-inline constexpr int kTextNoDtmfCode = 14013;
 
 // The entry at a stored index; the first entry when the index lies outside the list.
 QString EntryAt(const QStringList& entries, int index);

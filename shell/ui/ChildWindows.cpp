@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/Twips.h"
 
@@ -17,13 +18,13 @@ struct EmptyWindow {
 };
 
 const EmptyWindow kEmptyWindows[] = {
-    {&kChannelGridWindow, 14050, 8200, 6900},
-    {&kChannelEditWindow, 15000, 7000, 7000},
-    {&kOptionalFeaturesWindow, 16000, 7000, 5000},
-    {&kDtmfWindow, 18000, 7000, 5000},
-    {&kKeyWindow, 25000, 7000, 5000},
-    {&kToneTipsWindow, 29000, 7000, 5000},
-    {&kRadioInfoWindow, 21000, 7000, 5000},
+    {&kChannelGridWindow, kTextWindowChannelGrid, 8200, 6900},
+    {&kChannelEditWindow, kTextWindowChannelEdit, 7000, 7000},
+    {&kOptionalFeaturesWindow, kTextWindowOptions, 7000, 5000},
+    {&kDtmfWindow, kTextWindowDtmf, 7000, 5000},
+    {&kKeyWindow, kTextWindowKeys, 7000, 5000},
+    {&kToneTipsWindow, kTextWindowToneTips, 7000, 5000},
+    {&kRadioInfoWindow, kTextWindowRadioInfo, 7000, 5000},
 };
 
 // An editing window whose own content is not there yet: it keeps the window's size.

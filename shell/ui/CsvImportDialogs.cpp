@@ -12,32 +12,24 @@
 #include <algorithm>
 
 #include "codeplug/Groups.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 
 namespace k7x {
 
-namespace {
-
-constexpr int kTextTitle = 9322;
-constexpr int kTextByLocation = 9323;
-constexpr int kTextIntoGroup = 9324;
-constexpr int kTextGroup = 9325;
-constexpr int kTextPosition = 9326;
-constexpr int kTextTakeRest = 9327;
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<CsvPlacement> DialogCsvImportChoices::choosePlacement(QWidget* parent,
                                                                     const DocumentState& doc) {
     const int mode = doc.CurrentCountryMode;
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmCsvImport"));
-    dialog.setWindowTitle(LangText(prompts_, kTextTitle));
-    auto* byLocation = new QRadioButton(LangText(prompts_, kTextByLocation), &dialog);
+    dialog.setWindowTitle(LangText(prompts_, kTextCsvImportTitle));
+    auto* byLocation = new QRadioButton(LangText(prompts_, kTextCsvImportByLocation), &dialog);
     byLocation->setObjectName(QStringLiteral("OptionLocation"));
     byLocation->setChecked(true);
-    auto* intoGroup = new QRadioButton(LangText(prompts_, kTextIntoGroup), &dialog);
+    auto* intoGroup = new QRadioButton(LangText(prompts_, kTextCsvImportIntoGroup), &dialog);
     intoGroup->setObjectName(QStringLiteral("OptionGroup"));
     auto* group = new QComboBox(&dialog);
     group->setObjectName(QStringLiteral("ComboGroup"));
@@ -63,9 +55,9 @@ std::optional<CsvPlacement> DialogCsvImportChoices::choosePlacement(QWidget* par
     fields->addWidget(byLocation, 0, 0, 1, 2);
     fields->addWidget(intoGroup, 1, 0, 1, 2);
     QLabel* groupLabel = MakeBuddyLabel(&dialog, QStringLiteral("LabelGroup"), group);
-    groupLabel->setText(LangText(prompts_, kTextGroup));
+    groupLabel->setText(LangText(prompts_, kTextCsvImportGroup));
     QLabel* positionLabel = MakeBuddyLabel(&dialog, QStringLiteral("LabelPosition"), position);
-    positionLabel->setText(LangText(prompts_, kTextPosition));
+    positionLabel->setText(LangText(prompts_, kTextCsvImportPosition));
     fields->addWidget(groupLabel, 2, 0);
     fields->addWidget(group, 2, 1);
     fields->addWidget(positionLabel, 3, 0);
@@ -87,7 +79,7 @@ bool DialogCsvImportChoices::takeTheRest(QWidget* parent, const QString& heading
                                          const QStringList& rows, bool someTaken) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmCsvRefused"));
-    dialog.setWindowTitle(LangText(prompts_, kTextTitle));
+    dialog.setWindowTitle(LangText(prompts_, kTextCsvImportTitle));
     auto* list = new QPlainTextEdit(rows.join(QLatin1Char('\n')), &dialog);
     list->setObjectName(QStringLiteral("TextRows"));
     list->setReadOnly(true);
@@ -96,7 +88,7 @@ bool DialogCsvImportChoices::takeTheRest(QWidget* parent, const QString& heading
     QLabel* label = MakeBuddyLabel(&dialog, QStringLiteral("LabelRows"), list,
                                    Qt::AlignLeft | Qt::AlignVCenter);
     label->setText(heading);
-    auto* take = new QPushButton(LangText(prompts_, kTextTakeRest), &dialog);
+    auto* take = new QPushButton(LangText(prompts_, kTextCsvImportTakeRest), &dialog);
     take->setObjectName(QStringLiteral("CommandTakeRest"));
     take->setVisible(someTaken);
     auto* cancel = new QPushButton(LangText(prompts_, kTextCancel), &dialog);

@@ -9,19 +9,13 @@
 #include <string>
 
 #include "codeplug/Prompts.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 
 class QMessageBox;
 class QWidget;
 
 namespace k7x {
-
-// Button captions of the message boxes, besides kTextOk and kTextCancel.
-inline constexpr int kTextYes = 9040;
-inline constexpr int kTextNo = 9041;
-inline constexpr int kTextRetry = 9042;
-// The application title, the caption of a message box that names none.
-inline constexpr int kTextAppTitle = 12000;
 
 class DesktopPrompts : public Prompts {
 public:

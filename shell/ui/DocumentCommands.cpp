@@ -4,6 +4,7 @@
 
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
+#include "shell/ShellTexts.h"
 
 namespace k7x {
 
@@ -35,7 +36,7 @@ bool DocumentCommands::saveForPrompt() {
 
 bool DocumentCommands::settleChanges(bool cancelStops) {
     if (!IsDocumentChanged(doc_)) return true;
-    const Answer a = prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning);
+    const Answer a = prompts_.message(kTextSaveChanges, Buttons::YesNoCancel, Icon::Warning);
     if (a == Answer::Cancel) return !cancelStops;
     // A save that was cancelled or failed must not be followed by discarding the changes.
     return a != Answer::Yes || saveForPrompt();
@@ -44,7 +45,8 @@ bool DocumentCommands::settleChanges(bool cancelStops) {
 bool DocumentCommands::mnuFileNew_Click() {
     // Cancel here goes on to the confirmation, which is where the menu's New can be stopped.
     if (!settleChanges(false)) return false;
-    if (prompts_.message(9026, Buttons::OkCancel, Icon::Warning) != Answer::Ok) return false;
+    if (prompts_.message(kTextConfirmNew, Buttons::OkCancel, Icon::Warning) != Answer::Ok)
+        return false;
     host_.LoadNewDoc();
     return true;
 }
@@ -82,7 +84,8 @@ bool DocumentCommands::openFile(const std::string& path) {
 bool DocumentCommands::openRecentFile(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        prompts_.message("\"" + path + "\"" + prompts_.text(9220), Buttons::Ok, Icon::Warning);
+        prompts_.message("\"" + path + "\"" + prompts_.text(kTextRecentFileGone), Buttons::Ok,
+                         Icon::Warning);
         host_.forgetFile(path);
         return false;
     }
@@ -121,7 +124,7 @@ bool DocumentCommands::openPath(const std::string& path) {
 bool DocumentCommands::mnuFileSave_Click() {
     if (doc_.IsUntitled) return mnuFileSaveAs_Click();
     const std::string prompt =
-        "\"" + FileNameOfPath(doc_.CurrentFilePath) + "\"" + prompts_.text(9007);
+        "\"" + FileNameOfPath(doc_.CurrentFilePath) + "\"" + prompts_.text(kTextSaveUnderName);
     if (prompts_.message(prompt, Buttons::OkCancel, Icon::Question) != Answer::Ok) return false;
     return saveTo(doc_.CurrentFilePath);
 }
@@ -135,7 +138,7 @@ bool DocumentCommands::mnuFileSaveAs_Click() {
 
 bool DocumentCommands::QueryUnload() {
     if (!IsDocumentChanged(doc_)) return true;
-    switch (prompts_.message(9006, Buttons::YesNoCancel, Icon::Warning)) {
+    switch (prompts_.message(kTextSaveChanges, Buttons::YesNoCancel, Icon::Warning)) {
         case Answer::Cancel:
             return false;
         // The user asked to keep the changes: closing after a cancelled or failed save

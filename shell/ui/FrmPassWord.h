@@ -6,15 +6,13 @@
 #include <string>
 
 #include "codeplug/Prompts.h"
+#include "shell/ShellTexts.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace k7x {
-
-inline constexpr int kTextPasswordCaption = 23100;
-inline constexpr int kTextPasswordLabel = 23101;
 
 class FrmPassWord : public QDialog {
     Q_OBJECT

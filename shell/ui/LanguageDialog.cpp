@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/IniFile.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 
@@ -40,10 +41,10 @@ FrmSetLanguage::FrmSetLanguage(AppSettings& settings, const Prompts& prompts, QW
     layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
 
     Combo1->clear();
-    setWindowTitle(LangText(prompts, 23000));
-    Label1->setText(LangText(prompts, 23001));
-    Combo1->addItem(LangText(prompts, 23002));
-    Combo1->addItem(LangText(prompts, 23003));
+    setWindowTitle(LangText(prompts, kTextLanguageCaption));
+    Label1->setText(LangText(prompts, kTextLanguageLabel));
+    Combo1->addItem(LangText(prompts, kTextLanguageEnglish));
+    Combo1->addItem(LangText(prompts, kTextLanguageChinese));
     Combo1->setCurrentIndex(settings_.LangIndex - 1);
 }
 

@@ -9,6 +9,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/Conversions.h"
 #include "shell/Models.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
 
@@ -58,8 +59,8 @@ FrmModelInfo::FrmModelInfo(DocumentState& doc, Prompts& prompts, std::function<v
     layout->addStretch();
     layout->addLayout(ButtonRow({CommandOK, CommandCancel}));
 
-    setWindowTitle(LangText(prompts_, 13000));
-    for (int i = 0; i < 3; ++i) Label1[i]->setText(LangText(prompts_, 13001 + i));
+    setWindowTitle(LangText(prompts_, kTextModelCaption));
+    for (int i = 0; i < 3; ++i) Label1[i]->setText(LangText(prompts_, kTextModelFirstLabel + i));
 
     Combo1->addItem(QString::fromStdString(ModelDisplayName(kModelName)));
     const int model = Combo1->findText(QString::fromStdString(ModelDisplayName(doc_.CurrentModel)));
@@ -89,8 +90,9 @@ void FrmModelInfo::CommandOK_Click() {
         accept();
         return;
     }
-    const Answer answer = prompts_.message(prompts_.text(9016), Buttons::OkCancel, Icon::Warning,
-                                           prompts_.text(9019));
+    const Answer answer =
+        prompts_.message(prompts_.text(kTextCountryModeChange), Buttons::OkCancel, Icon::Warning,
+                         prompts_.text(kTextCountryModeChangeTitle));
     if (answer != Answer::Ok) {
         reject();
         return;

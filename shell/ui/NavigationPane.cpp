@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "shell/ShellTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/Twips.h"
 
@@ -29,7 +30,8 @@ struct TreeNode {
 
 // The editing windows below the root, in the order they are listed.
 constexpr TreeNode kTreeNodes[] = {
-    {"N1", 12001}, {"N2", 12002}, {"N4", 12004}, {"N12", 12014}, {"N8", 12010}, {"N7", 12007},
+    {"N1", kTextNodeChannels},  {"N2", kTextNodeOptions}, {"N4", kTextNodeDtmf},
+    {"N12", kTextNodeToneTips}, {"N8", kTextNodeKeys},    {"N7", kTextNodeRadioInfo},
 };
 
 constexpr int kSplitterPixels = 5;

@@ -73,8 +73,8 @@ PrintedDocument PrintCommands::document() const {
     };
     PageHeading heading{
         QString::fromStdString(ModelDisplayName(doc_.CurrentModel)),
-        {labelled(kTextCountryMode, CountryModeName(doc_.CurrentCountryMode)),
-         labelled(kTextFileName, FileNameOfPath(doc_.CurrentFilePath)),
+        {labelled(kTextPrintCountryMode, CountryModeName(doc_.CurrentCountryMode)),
+         labelled(kTextPrintFileName, FileNameOfPath(doc_.CurrentFilePath)),
          labelled(kTextPrintDate, QDate::currentDate().toString(Qt::ISODate).toStdString())},
         LangText(prompts_, kTextPageNumber)};
     if (!heading.pageNumber.contains(QLatin1String("%1")))

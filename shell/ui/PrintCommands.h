@@ -7,21 +7,13 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 #include "shell/PrintSections.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/FileChooser.h"
 #include "shell/ui/PrintedDocument.h"
 
 class QWidget;
 
 namespace k7x {
-
-// Language texts of the printed pages and the PDF export.
-inline constexpr int kTextPdfFiles = 9350;
-inline constexpr int kTextPdfNotWritten = 9351;
-inline constexpr int kTextCountryMode = 9352;
-inline constexpr int kTextFileName = 9353;
-inline constexpr int kTextPrintDate = 9354;
-inline constexpr int kTextPageNumber = 9355;  // "%1" the page, "%2" the number of pages
-inline constexpr int kTextPrintMenu = 10005;
 
 class PrintCommands {
 public:
