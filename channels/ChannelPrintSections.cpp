@@ -113,7 +113,7 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
         table.columns.append(
             c.row < 0 || c.gridColumn != 0
                 ? LangText(prompts, kGridHeaderText[c.gridColumn])
-                : TextOr(prompts, kOptionLabelText + c.row, OptionRows()[c.row].caption));
+                : TextOr(prompts, kTextEditRowLabel + c.row, OptionRows()[c.row].caption));
     }
     const int start = GroupStart(group, mode);
     for (int position = 1; position <= GroupSize(group, mode); ++position) {

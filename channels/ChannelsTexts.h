@@ -37,4 +37,11 @@ inline constexpr int kTextGridInsertStep = 9252;  // channel, its frequency
 inline constexpr int kTextGridDeleteStep = 9253;  // count
 inline constexpr int kTextGridMoveStep = 9254;    // count
 
+// The channel edit window.
+inline constexpr int kTextEditPosition = 15001;
+inline constexpr int kTextEditFrequency = 15002;
+inline constexpr int kTextEditRowLabel = 15005;  // + option row: 15005..15020
+inline constexpr int kTextEditGroup = 15029;
+inline constexpr int kTextEditOffset = 15100;
+
 }  // namespace k7x

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+#include "channels/ChannelsTexts.h"
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 #include "shell/ui/ChannelChoices.h"
@@ -48,9 +49,6 @@ inline constexpr std::array<int, kOptionRowCount + 1> kFrameOrder = {
     kRowScan,     kRowTsq, kRowRdct,    kRowTdct,    kRowPublic,  kRowHiCut,
     kRowBusy,     kRowNb,  kRowAmFm,    kRowRbTone,  kRowDtmfBot, kRowDtmfEot,
     kRowDtmfCall, kRowDup, kOffsetSlot, kRowTxPower, kRowAddSub5K};
-
-// Language text number of a row's label.
-inline constexpr int kOptionLabelText = 15005;
 
 // The fixed entries of the rows whose list never changes (rows 0-8); empty for the others.
 QStringList FixedRowEntries(int row);

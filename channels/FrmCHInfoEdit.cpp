@@ -30,12 +30,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kTextCaption = 15000;
-constexpr int kTextPosition = 15001;
-constexpr int kTextFrequency = 15002;
-constexpr int kTextGroup = 15029;
-constexpr int kTextOffset = 15100;
-
 constexpr int kLabelGapTwips = 100;
 constexpr int kFrequencyWidthTwips = 1815;
 constexpr int kMemFrequencyWidthTwips = 1560;  // leaves room for the ">" button
@@ -206,14 +200,14 @@ void FrmCHInfoEdit::setTabChain() {
 }
 
 void FrmCHInfoEdit::applyTexts() {
-    setWindowTitle(LangText(s_.prompts, kTextCaption));
-    Label4->setText(LangText(s_.prompts, kTextGroup));
-    Label1->setText(LangText(s_.prompts, kTextPosition));
-    Label2[0]->setText(LangText(s_.prompts, kTextFrequency));
-    Label2[1]->setText(LangText(s_.prompts, kTextOffset));
+    setWindowTitle(LangText(s_.prompts, kTextWindowChannelEdit));
+    Label4->setText(LangText(s_.prompts, kTextEditGroup));
+    Label1->setText(LangText(s_.prompts, kTextEditPosition));
+    Label2[0]->setText(LangText(s_.prompts, kTextEditFrequency));
+    Label2[1]->setText(LangText(s_.prompts, kTextEditOffset));
     for (int i = 0; i < kOptionRowCount; ++i)
         Label3[static_cast<std::size_t>(i)]->setText(TextOr(
-            s_.prompts, kOptionLabelText + i, OptionRows()[static_cast<std::size_t>(i)].caption));
+            s_.prompts, kTextEditRowLabel + i, OptionRows()[static_cast<std::size_t>(i)].caption));
     // The sub-selector sits beside the country list and shares its label.
     Combo3[1]->setAccessibleName(Label4->text());
     SetCloseHelpCaption(*this, s_.prompts);

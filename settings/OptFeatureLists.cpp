@@ -3,21 +3,12 @@
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
+#include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 
 namespace k7x {
 
 namespace {
-
-constexpr int kTextSettingOff = 16040;  // squelch and gain lists
-constexpr int kTextGainAuto = 16049;
-constexpr int kTextScanCarrier = 16058;
-constexpr int kTextScanTime = 16059;
-constexpr int kTextSeconds = 16060;
-constexpr int kTextMinutes = 16061;
-constexpr int kTextTimerOff = 16300;
-constexpr int kTextDisplayFrequency = 17001;
-constexpr int kTextDisplayChannel = 17002;
 
 QStringList OffOn() {
     return {QStringLiteral("Off"), QStringLiteral("On")};

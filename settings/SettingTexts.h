@@ -10,6 +10,17 @@ inline constexpr int kTextCommonLabel =
     15005;  // + list number: 15005..15020; without one the frame's title
 inline constexpr int kTextOffsetLabel = 15100;
 
+// The entries of the optional features' lists.
+inline constexpr int kTextSettingOff = 16040;  // squelch and gain lists
+inline constexpr int kTextGainAuto = 16049;
+inline constexpr int kTextScanCarrier = 16058;
+inline constexpr int kTextScanTime = 16059;
+inline constexpr int kTextSeconds = 16060;
+inline constexpr int kTextMinutes = 16061;
+inline constexpr int kTextTimerOff = 16300;
+inline constexpr int kTextDisplayFrequency = 17001;
+inline constexpr int kTextDisplayChannel = 17002;
+
 // The DTMF window.
 inline constexpr int kTextDtmfCaption = 18000;
 inline constexpr int kTextDtmfSettingsTab = 18002;

@@ -78,4 +78,103 @@ inline constexpr int kTextAboutDescription = 24003;
 inline constexpr int kTextAboutDisclaimer = 24004;
 inline constexpr int kTextAboutOk = 24005;
 
+// The menus and their entries, by the object names of the entries.
+inline constexpr int kTextMenuFile = 10000;
+inline constexpr int kTextMenuFileNew = 10001;
+inline constexpr int kTextMenuFileOpen = 10002;
+inline constexpr int kTextMenuFileSave = 10003;
+inline constexpr int kTextMenuFileSaveAs = 10004;
+inline constexpr int kTextMenuFilePrint = 10005;
+inline constexpr int kTextMenuFileExit = 10006;
+inline constexpr int kTextMenuModel = 10100;
+inline constexpr int kTextMenuModelInfo = 10101;
+inline constexpr int kTextMenuEdit = 10200;
+inline constexpr int kTextMenuChannelInfo = 10201;
+inline constexpr int kTextMenuOptFeature = 10202;
+inline constexpr int kTextMenuRadioFre = 10203;
+inline constexpr int kTextMenuDTMF = 10204;
+inline constexpr int kTextMenuTestFre = 10205;
+inline constexpr int kTextMenuEmbeddedMsg = 10206;
+inline constexpr int kTextMenuLocalInfo = 10207;
+inline constexpr int kTextMenuKey = 10208;
+inline constexpr int kTextMenuScan = 10209;
+inline constexpr int kTextMenuAlert = 10210;
+inline constexpr int kTextMenuGroupName = 10220;
+inline constexpr int kTextMenuToneTips = 10221;
+inline constexpr int kTextMenuResetInit = 10222;
+inline constexpr int kTextMenuProgram = 10300;
+inline constexpr int kTextMenuReadFromRadio = 10301;
+inline constexpr int kTextMenuWriteToRadio = 10302;
+inline constexpr int kTextMenuProPassWord = 10303;
+inline constexpr int kTextMenuSet = 10400;
+inline constexpr int kTextMenuComm = 10401;
+inline constexpr int kTextMenuLanguage = 10402;
+inline constexpr int kTextMenuInit = 10403;
+inline constexpr int kTextMenuView = 10500;
+inline constexpr int kTextMenuTreeView = 10501;
+inline constexpr int kTextMenuViewToolbar = 10502;
+inline constexpr int kTextMenuViewStatusBar = 10503;
+inline constexpr int kTextMenuWindow = 10600;
+inline constexpr int kTextMenuWindowCascade = 10601;
+inline constexpr int kTextMenuCloseAll = 10602;
+inline constexpr int kTextMenuHelp = 10700;
+inline constexpr int kTextMenuHelpTopic = 10701;
+inline constexpr int kTextMenuHelpAbout = 10702;
+inline constexpr int kTextMenuChannelEdit = 10800;
+inline constexpr int kTextMenuChannelCut = 10801;
+inline constexpr int kTextMenuChannelCopy = 10802;
+inline constexpr int kTextMenuChannelPaste = 10803;
+inline constexpr int kTextMenuChannelInsert = 10804;
+inline constexpr int kTextMenuChannelDelete = 10805;
+inline constexpr int kTextMenuChannelMoveUp = 10806;
+inline constexpr int kTextMenuChannelMoveDown = 10807;
+inline constexpr int kTextMenuChannelHabits = 10808;
+inline constexpr int kTextMenuFileOpenBackup = 10940;
+inline constexpr int kTextMenuFileImportCsv = 10941;
+inline constexpr int kTextMenuFileExportCsv = 10942;
+inline constexpr int kTextMenuFileExportPdf = 10943;
+
+// The toolbar buttons' tips.
+inline constexpr int kTextToolNewFile = 11000;
+inline constexpr int kTextToolOpenFile = 11001;
+inline constexpr int kTextToolSaveFile = 11002;
+inline constexpr int kTextToolPrint = 11003;
+inline constexpr int kTextToolReadRadio = 11004;
+inline constexpr int kTextToolCommSet = 11005;
+inline constexpr int kTextToolWriteRadio = 11006;
+inline constexpr int kTextToolAbout = 11007;
+inline constexpr int kTextToolChannelCut = 11010;
+inline constexpr int kTextToolChannelCopy = 11011;
+inline constexpr int kTextToolChannelPaste = 11012;
+inline constexpr int kTextToolChannelInsert = 11013;
+inline constexpr int kTextToolChannelDelete = 11014;
+inline constexpr int kTextToolChannelMoveUp = 11015;
+inline constexpr int kTextToolChannelMoveDown = 11016;
+
+// The main window.
+inline constexpr int kTextDatFiles = 9001;      // the file dialogs' filter, before " (*.dat)"
+inline constexpr int kTextStatusPort = 12008;   // the status bar's port, before its number
+inline constexpr int kTextTitleFile = 12009;    // the title's file label
+inline constexpr int kTextCommandFault = 9475;  // a command failed unexpectedly: what failed
+
+// The undo history: the menu entries and the names of the steps.
+inline constexpr int kTextUndo = 10900;
+inline constexpr int kTextRedo = 10901;
+inline constexpr int kTextUndoWhat = 10902;              // "Undo: %1"
+inline constexpr int kTextRedoWhat = 10903;              // "Redo: %1"
+inline constexpr int kTextChangeFieldOfChannel = 10904;  // "%1 of channel %2"
+inline constexpr int kTextChangeChannel = 10905;         // "channel %1"
+inline constexpr int kTextChangeChannels = 10906;        // "%1 channels"
+inline constexpr int kTextChangeOptions = 10907;
+inline constexpr int kTextChangeCommonSettings = 10908;
+inline constexpr int kTextChangeKeys = 10909;
+inline constexpr int kTextChangeDtmfSettings = 10910;
+inline constexpr int kTextChangeDtmfCode = 10911;  // "DTMF code %1"
+inline constexpr int kTextChangeToneTip = 10912;   // "tone tip %1"
+inline constexpr int kTextChangeGroups = 10913;
+inline constexpr int kTextChangeCountryMode = 10914;
+inline constexpr int kTextChangeToneTips = 10915;
+// + column - 1: 10916..10933, the field names of the channel columns 1..18
+inline constexpr int kTextChangeFirstField = 10916;
+
 }  // namespace k7x

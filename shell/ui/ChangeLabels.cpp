@@ -7,24 +7,6 @@
 
 namespace k7x {
 
-namespace {
-
-constexpr int kTextFieldOfChannel = 10904;  // "%1 of channel %2"
-constexpr int kTextChannel = 10905;         // "channel %1"
-constexpr int kTextChannels = 10906;        // "%1 channels"
-constexpr int kTextOptions = 10907;
-constexpr int kTextCommonSettings = 10908;
-constexpr int kTextKeys = 10909;
-constexpr int kTextDtmfSettings = 10910;
-constexpr int kTextDtmfCode = 10911;  // "DTMF code %1"
-constexpr int kTextToneTip = 10912;   // "tone tip %1"
-constexpr int kTextGroups = 10913;
-constexpr int kTextCountryMode = 10914;
-constexpr int kTextToneTips = 10915;
-constexpr int kTextFirstField = 10916;  // + column - 1: the field names of columns 1..18
-
-}  // namespace
-
 QString FillIn(const QString& pattern, const QStringList& values) {
     std::string form = pattern.toStdString();
     std::vector<std::string> args;
@@ -49,30 +31,30 @@ QString ChangeLabel(const ChangeSubject& s, int mode, const Prompts& prompts) {
         case Kind::Nothing:
             return {};
         case Kind::ChannelField:
-            return FillIn(text(kTextFieldOfChannel),
-                          {text(kTextFirstField + s.column - kColFrequency),
+            return FillIn(text(kTextChangeFieldOfChannel),
+                          {text(kTextChangeFirstField + s.column - kColFrequency),
                            ChannelPlaceName(s.channelNo, mode)});
         case Kind::Channel:
-            return FillIn(text(kTextChannel), {ChannelPlaceName(s.channelNo, mode)});
+            return FillIn(text(kTextChangeChannel), {ChannelPlaceName(s.channelNo, mode)});
         case Kind::Channels:
-            return FillIn(text(kTextChannels), {QString::number(s.count)});
+            return FillIn(text(kTextChangeChannels), {QString::number(s.count)});
         case Kind::DtmfCode:
-            return FillIn(text(kTextDtmfCode), {QString::number(s.number)});
+            return FillIn(text(kTextChangeDtmfCode), {QString::number(s.number)});
         case Kind::DtmfSettings:
-            return text(kTextDtmfSettings);
+            return text(kTextChangeDtmfSettings);
         case Kind::ToneTip:
-            return s.number > 0 ? FillIn(text(kTextToneTip), {QString::number(s.number)})
-                                : text(kTextToneTips);
+            return s.number > 0 ? FillIn(text(kTextChangeToneTip), {QString::number(s.number)})
+                                : text(kTextChangeToneTips);
         case Kind::Keys:
-            return text(kTextKeys);
+            return text(kTextChangeKeys);
         case Kind::CommonSettings:
-            return text(kTextCommonSettings);
+            return text(kTextChangeCommonSettings);
         case Kind::Options:
-            return text(kTextOptions);
+            return text(kTextChangeOptions);
         case Kind::Groups:
-            return text(kTextGroups);
+            return text(kTextChangeGroups);
         case Kind::CountryMode:
-            return text(kTextCountryMode);
+            return text(kTextChangeCountryMode);
     }
     return {};
 }

@@ -6,13 +6,9 @@
 
 #include "codeplug/ChangeSubject.h"
 #include "codeplug/Prompts.h"
+#include "shell/ShellTexts.h"
 
 namespace k7x {
-
-inline constexpr int kTextUndo = 10900;
-inline constexpr int kTextRedo = 10901;
-inline constexpr int kTextUndoWhat = 10902;  // "Undo: %1"
-inline constexpr int kTextRedoWhat = 10903;  // "Redo: %1"
 
 // Puts values in for %1, %2, ...; a value whose mark the text lacks (an edited language
 // file) is added at the end rather than lost.

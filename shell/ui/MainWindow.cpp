@@ -41,11 +41,7 @@
 #include "shell/ui/Twips.h"
 
 namespace k7x {
-namespace {
-
-constexpr int kTextCommandFault = 9475;  // what failed
-
-}  // namespace
+namespace {}  // namespace
 
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), s_(std::move(services)) {
@@ -177,7 +173,8 @@ void frmMain::connectCommands() {
     on("mnuComm", [this] {
         if (s_.radio) s_.radio->choosePort(this);
         // The port dialog may have changed the port shown in the status bar.
-        panels_[2]->setText(LangText(s_.prompts, 12008) + QString::number(s_.settings.ComPortNo));
+        panels_[2]->setText(LangText(s_.prompts, kTextStatusPort) +
+                            QString::number(s_.settings.ComPortNo));
     });
     on("mnuLanguage", [this] { mnuLanguage_Click(); });
     onDocument("MnuInit", [this] { mnuInit_Click(); });
@@ -299,9 +296,10 @@ QString frmMain::dialogFilter() const {
 void frmMain::ShowMainTxt() {
     const std::string model = ModelDisplayName(s_.doc.CurrentModel);
     const std::string mode = CountryModeName(s_.doc.CurrentCountryMode);
-    const std::string title =
-        s_.prompts.text(12000) + "[" + model + ":" + mode + ":" + BandDisplayText(s_.doc.BandText) +
-        "]" + "[" + s_.prompts.text(12009) + ":" + FileNameOfPath(s_.doc.CurrentFilePath) + "]";
+    const std::string title = s_.prompts.text(kTextAppTitle) + "[" + model + ":" + mode + ":" +
+                              BandDisplayText(s_.doc.BandText) + "]" + "[" +
+                              s_.prompts.text(kTextTitleFile) + ":" +
+                              FileNameOfPath(s_.doc.CurrentFilePath) + "]";
     setWindowTitle(QString::fromStdString(title));
     Picture1->setModelText(QString::fromStdString(model + ":" + mode));
 }

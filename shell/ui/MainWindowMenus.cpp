@@ -38,75 +38,79 @@ constexpr MenuEntry hiddenEntry(const char* name, int text, const char* shortcut
 }
 
 constexpr MenuEntry kFileMenu[] = {
-    entry("mnuFileNew", 10001, "Ctrl+N"),
-    entry("mnuFileOpen", 10002, "Ctrl+O"),
-    entry("mnuFileOpenBackup", 10940),
+    entry("mnuFileNew", kTextMenuFileNew, "Ctrl+N"),
+    entry("mnuFileOpen", kTextMenuFileOpen, "Ctrl+O"),
+    entry("mnuFileOpenBackup", kTextMenuFileOpenBackup),
     hiddenEntry("mnuFileEOpen", 0),
-    entry("mnuFileSave", 10003),
-    entry("mnuFileSaveAs", 10004),
+    entry("mnuFileSave", kTextMenuFileSave),
+    entry("mnuFileSaveAs", kTextMenuFileSaveAs),
     separator(),
-    entry("mnuFileImportCsv", 10941),
-    entry("mnuFileExportCsv", 10942),
+    entry("mnuFileImportCsv", kTextMenuFileImportCsv),
+    entry("mnuFileExportCsv", kTextMenuFileExportCsv),
     separator(),
-    entry("mnuFilePrint", 10005),
-    entry("mnuFileExportPdf", 10943),
+    entry("mnuFilePrint", kTextMenuFilePrint),
+    entry("mnuFileExportPdf", kTextMenuFileExportPdf),
     separator(),
-    entry("mnuFileExit", 10006),
+    entry("mnuFileExit", kTextMenuFileExit),
 };
 constexpr MenuEntry kModelMenu[] = {
-    entry("mnuModelInfo", 10101),
+    entry("mnuModelInfo", kTextMenuModelInfo),
 };
 constexpr MenuEntry kChannelEditMenu[] = {
-    entry("MnuCHCut", 10801, "Ctrl+X"),    entry("MnuCHCopy", 10802, "Ctrl+C"),
-    entry("MnuCHPaste", 10803, "Ctrl+V"),  separator(),
-    entry("MnuCHInsert", 10804, "Ctrl+I"), entry("MnuCHDelete", 10805, "Del"),
-    entry("MnuCHMoveUp", 10806, "Ctrl+U"), entry("MnuCHMoveDown", 10807, "Ctrl+D"),
+    entry("MnuCHCut", kTextMenuChannelCut, "Ctrl+X"),
+    entry("MnuCHCopy", kTextMenuChannelCopy, "Ctrl+C"),
+    entry("MnuCHPaste", kTextMenuChannelPaste, "Ctrl+V"),
+    separator(),
+    entry("MnuCHInsert", kTextMenuChannelInsert, "Ctrl+I"),
+    entry("MnuCHDelete", kTextMenuChannelDelete, "Del"),
+    entry("MnuCHMoveUp", kTextMenuChannelMoveUp, "Ctrl+U"),
+    entry("MnuCHMoveDown", kTextMenuChannelMoveDown, "Ctrl+D"),
 };
 constexpr MenuEntry kEditMenu[] = {
-    entry("mnuChannelInfo", 10201),
+    entry("mnuChannelInfo", kTextMenuChannelInfo),
     separator(),
-    entry("mnuOptFeature", 10202),
-    hiddenEntry("mnuGroupName", 10220),
-    hiddenEntry("mnuResetInit", 10222),
-    entry("mnuToneTips", 10221),
-    hiddenEntry("MnuRadioFre", 10203),
-    entry("MnuDTMF", 10204),
-    entry("MnuKey", 10208),
-    hiddenEntry("MnuScan", 10209),
-    hiddenEntry("MnuAlert", 10210),
-    hiddenEntry("MnuTestFre", 10205),
+    entry("mnuOptFeature", kTextMenuOptFeature),
+    hiddenEntry("mnuGroupName", kTextMenuGroupName),
+    hiddenEntry("mnuResetInit", kTextMenuResetInit),
+    entry("mnuToneTips", kTextMenuToneTips),
+    hiddenEntry("MnuRadioFre", kTextMenuRadioFre),
+    entry("MnuDTMF", kTextMenuDTMF),
+    entry("MnuKey", kTextMenuKey),
+    hiddenEntry("MnuScan", kTextMenuScan),
+    hiddenEntry("MnuAlert", kTextMenuAlert),
+    hiddenEntry("MnuTestFre", kTextMenuTestFre),
     separator(),
-    hiddenEntry("mnuEmbeddedMsg", 10206),
-    entry("MnuLocalInfo", 10207),
+    hiddenEntry("mnuEmbeddedMsg", kTextMenuEmbeddedMsg),
+    entry("MnuLocalInfo", kTextMenuLocalInfo),
 };
 constexpr MenuEntry kProgramMenu[] = {
-    entry("mnuReadFromRadio", 10301, "Ctrl+R"),
-    entry("mnuWriteToRadio", 10302, "Ctrl+W"),
-    entry("MnuProPassWord", 10303, "Ctrl+P"),
+    entry("mnuReadFromRadio", kTextMenuReadFromRadio, "Ctrl+R"),
+    entry("mnuWriteToRadio", kTextMenuWriteToRadio, "Ctrl+W"),
+    entry("MnuProPassWord", kTextMenuProPassWord, "Ctrl+P"),
 };
 constexpr MenuEntry kSettingsMenu[] = {
-    entry("mnuComm", 10401),
-    entry("mnuLanguage", 10402),
-    entry("MnuInit", 10403),
+    entry("mnuComm", kTextMenuComm),
+    entry("mnuLanguage", kTextMenuLanguage),
+    entry("MnuInit", kTextMenuInit),
     separator(true),
-    hiddenEntry("MnuCHHabits", 10808, "Ctrl+H"),
+    hiddenEntry("MnuCHHabits", kTextMenuChannelHabits, "Ctrl+H"),
 };
 constexpr MenuEntry kViewMenu[] = {
-    {"mnuTreeView", 10501, nullptr, nullptr, false, true},
+    {"mnuTreeView", kTextMenuTreeView, nullptr, nullptr, false, true},
     separator(),
-    {"mnuViewToolbar", 10502, nullptr, nullptr, false, true},
-    {"mnuViewStatusBar", 10503, nullptr, nullptr, false, true},
+    {"mnuViewToolbar", kTextMenuViewToolbar, nullptr, nullptr, false, true},
+    {"mnuViewStatusBar", kTextMenuViewStatusBar, nullptr, nullptr, false, true},
 };
 constexpr MenuEntry kWindowMenu[] = {
-    entry("mnuWindowCascade", 10601),
+    entry("mnuWindowCascade", kTextMenuWindowCascade),
     separator(),
-    entry("mnuCloseAll", 10602),
+    entry("mnuCloseAll", kTextMenuCloseAll),
     separator(),
 };
 constexpr MenuEntry kHelpMenu[] = {
-    hiddenEntry("mnuHelpTopic", 10701),
+    hiddenEntry("mnuHelpTopic", kTextMenuHelpTopic),
     separator(),
-    entry("mnuHelpAbout", 10702),
+    entry("mnuHelpAbout", kTextMenuHelpAbout),
 };
 
 struct MenuDef {
@@ -116,11 +120,15 @@ struct MenuDef {
 };
 
 const MenuDef kMenus[] = {
-    {"mnuFile", 10000, kFileMenu},          {"mnuModel", 10100, kModelMenu},
-    {"MnuCHEdit", 10800, kChannelEditMenu}, {"mnuEdit", 10200, kEditMenu},
-    {"mnuProgram", 10300, kProgramMenu},    {"mnuSet", 10400, kSettingsMenu},
-    {"mnuView", 10500, kViewMenu},          {"mnuWindow", 10600, kWindowMenu},
-    {"mnuHelp", 10700, kHelpMenu},
+    {"mnuFile", kTextMenuFile, kFileMenu},
+    {"mnuModel", kTextMenuModel, kModelMenu},
+    {"MnuCHEdit", kTextMenuChannelEdit, kChannelEditMenu},
+    {"mnuEdit", kTextMenuEdit, kEditMenu},
+    {"mnuProgram", kTextMenuProgram, kProgramMenu},
+    {"mnuSet", kTextMenuSet, kSettingsMenu},
+    {"mnuView", kTextMenuView, kViewMenu},
+    {"mnuWindow", kTextMenuWindow, kWindowMenu},
+    {"mnuHelp", kTextMenuHelp, kHelpMenu},
 };
 
 struct ToolButton {
@@ -132,26 +140,26 @@ struct ToolButton {
 
 // Positions 1..20; positions 11..19 are the channel edit buttons.
 constexpr ToolButton kToolButtons[] = {
-    {"NewFile", 11000, QStyle::SP_FileIcon, "document-new"},
-    {"OpenFile", 11001, QStyle::SP_DialogOpenButton, "document-open"},
-    {"SaveFile", 11002, QStyle::SP_DialogSaveButton, "document-save"},
+    {"NewFile", kTextToolNewFile, QStyle::SP_FileIcon, "document-new"},
+    {"OpenFile", kTextToolOpenFile, QStyle::SP_DialogOpenButton, "document-open"},
+    {"SaveFile", kTextToolSaveFile, QStyle::SP_DialogSaveButton, "document-save"},
     {nullptr, 0, {}, nullptr},
-    {"Print", 11003, QStyle::SP_FileDialogContentsView, "document-print"},
+    {"Print", kTextToolPrint, QStyle::SP_FileDialogContentsView, "document-print"},
     {nullptr, 0, {}, nullptr},
-    {"ReadRadio", 11004, QStyle::SP_ArrowDown, "go-down"},
-    {"CommSet", 11005, QStyle::SP_DriveNetIcon, "network-wired"},
-    {"WriteRadio", 11006, QStyle::SP_ArrowUp, "go-up"},
+    {"ReadRadio", kTextToolReadRadio, QStyle::SP_ArrowDown, "go-down"},
+    {"CommSet", kTextToolCommSet, QStyle::SP_DriveNetIcon, "network-wired"},
+    {"WriteRadio", kTextToolWriteRadio, QStyle::SP_ArrowUp, "go-up"},
     {nullptr, 0, {}, nullptr},
-    {"BtnCHCut", 11010, QStyle::SP_DialogDiscardButton, "edit-cut"},
-    {"BtnCHCopy", 11011, QStyle::SP_FileDialogNewFolder, "edit-copy"},
-    {"BtnCHPaste", 11012, QStyle::SP_DialogApplyButton, "edit-paste"},
+    {"BtnCHCut", kTextToolChannelCut, QStyle::SP_DialogDiscardButton, "edit-cut"},
+    {"BtnCHCopy", kTextToolChannelCopy, QStyle::SP_FileDialogNewFolder, "edit-copy"},
+    {"BtnCHPaste", kTextToolChannelPaste, QStyle::SP_DialogApplyButton, "edit-paste"},
     {nullptr, 0, {}, nullptr},
-    {"BtnCHInsert", 11013, QStyle::SP_FileDialogStart, "list-add"},
-    {"BtnCHDelete", 11014, QStyle::SP_TrashIcon, "list-remove"},
-    {"BtnCHMoveUp", 11015, QStyle::SP_ArrowUp, "go-up"},
-    {"BtnCHMoveDown", 11016, QStyle::SP_ArrowDown, "go-down"},
+    {"BtnCHInsert", kTextToolChannelInsert, QStyle::SP_FileDialogStart, "list-add"},
+    {"BtnCHDelete", kTextToolChannelDelete, QStyle::SP_TrashIcon, "list-remove"},
+    {"BtnCHMoveUp", kTextToolChannelMoveUp, QStyle::SP_ArrowUp, "go-up"},
+    {"BtnCHMoveDown", kTextToolChannelMoveDown, QStyle::SP_ArrowDown, "go-down"},
     {nullptr, 0, {}, nullptr},
-    {"About", 11007, QStyle::SP_MessageBoxInformation, "help-about"},
+    {"About", kTextToolAbout, QStyle::SP_MessageBoxInformation, "help-about"},
 };
 constexpr int kFirstChannelEditPosition = 11;
 constexpr int kLastChannelEditPosition = 19;
@@ -211,9 +219,10 @@ void frmMain::buildToolBar() {
 }
 
 void frmMain::SetCaptions() {
-    filter_ = LangText(s_.prompts, 9001) + QStringLiteral(" (*.dat)");
+    filter_ = LangText(s_.prompts, kTextDatFiles) + QStringLiteral(" (*.dat)");
     commands_->setFileFilter(filter_.toStdString());
-    panels_[2]->setText(LangText(s_.prompts, 12008) + QString::number(s_.settings.ComPortNo));
+    panels_[2]->setText(LangText(s_.prompts, kTextStatusPort) +
+                        QString::number(s_.settings.ComPortNo));
     panels_[1]->setText(QString::fromStdString(ModelDisplayName(s_.doc.CurrentModel) + "[" +
                                                CountryModeName(s_.doc.CurrentCountryMode) + ":" +
                                                s_.doc.BandText + "]"));
