@@ -1,6 +1,7 @@
 #include "shell/ui/ListControls.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "shell/ui/DialogControls.h"
@@ -14,6 +15,13 @@ QComboBox* MakeList(QWidget* parent, const QString& name, int widthTwips) {
     if (widthTwips > 0) list->setFixedWidth(TwipsToPixels(widthTwips));
     MoveFocusOnEnter(*list);
     return list;
+}
+
+QLineEdit* MakeField(QWidget* parent, const QString& name, int widthTwips) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFixedWidth(TwipsToPixels(widthTwips));
+    return field;
 }
 
 void Refill(QComboBox& list, const QStringList& entries) {

@@ -13,6 +13,7 @@
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
 #include "settings/FrmOptFeatures.h"
+#include "settings/OptFeatureLists.h"
 
 using namespace k7x;
 using namespace k7x::test;
