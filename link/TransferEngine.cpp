@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "link/LinkTexts.h"
+
 namespace k7x {
 
 // ---- Prompts held while open ----
@@ -69,8 +71,8 @@ bool TransferEngine::start(Operation operation, bool confirm) {
             if (!openPort()) break;
             // The port is not held while the user decides.
             env_.serial.close();
-            if (confirm &&
-                prompts_.message(9004, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+            if (confirm && prompts_.message(kTextConfirmRead, Buttons::OkCancel, Icon::Question) !=
+                               Answer::Ok) {
                 finish(false, FailureReason::Cancelled, {});
                 break;
             }
@@ -94,7 +96,8 @@ void TransferEngine::startWrite() {
     beginOperation(Operation::ImageWrite);
     if (!openPort()) return;
     env_.serial.close();
-    if (confirmWrite_ && prompts_.message(9005, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+    if (confirmWrite_ &&
+        prompts_.message(kTextConfirmWrite, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
         finish(false, FailureReason::Cancelled, {});
         return;
     }
@@ -138,7 +141,7 @@ bool TransferEngine::openPort() {
         state_.receiveThreshold = 1;
         return true;
     }
-    std::string message = prompts_.text(9003);
+    std::string message = prompts_.text(kTextPortCannotOpen);
     if (!error->empty()) message += "\n" + *error;
     prompts_.show(message, Buttons::Ok, Icon::Critical);
     finish(false, FailureReason::PortError, message);
@@ -279,7 +282,8 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
             env_.listener.showRadioInformation();
         }
         if (operation == Operation::ImageRead || operation == Operation::ImageWrite) {
-            prompts_.message(9008 + static_cast<int>(operation), Buttons::Ok, Icon::None);
+            prompts_.message(kTextTransferCompleteBase + static_cast<int>(operation), Buttons::Ok,
+                             Icon::None);
         }
     }
     env_.timers.stop(TimerId::WaitTimer);
@@ -425,7 +429,7 @@ void TransferEngine::stopForCancel() {
 void TransferEngine::failPortLost(const std::string& detail) {
     env_.timers.stop(TimerId::WaitTimer);
     state_.awaitingReply = false;
-    std::string message = prompts_.text(9003);
+    std::string message = prompts_.text(kTextPortCannotOpen);
     if (!detail.empty()) message += "\n" + detail;
     prompts_.show(message, Buttons::Ok, Icon::Critical);
     finish(false, FailureReason::PortLost, message);

@@ -41,7 +41,6 @@ inline constexpr Int kBlockRetries = 3;
 // forever; past this many in a row the block counts as unanswered.
 inline constexpr int kResendRequestsInRow = 8;
 inline constexpr int kInformationAreaStart = 0x3DF0;  // one block before the information area
-inline constexpr int kTextBackupNotKept = 9200;
 
 // The one transfer state of the program.
 struct LinkState {

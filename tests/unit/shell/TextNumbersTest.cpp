@@ -40,8 +40,8 @@ constexpr const char* kTextHeaders[] = {
 // is to become empty.
 constexpr const char* kNotYetConverted[] = {
     "channels/FrmCHInfoEdit.",   "channels/EditOptionRows.", "settings/FrmOptFeatures.",
-    "settings/OptFeatureLists.", "link/TransferEngine.",     "shell/ui/ChangeLabels.",
-    "shell/ui/ChildWindowArea.", "shell/ui/MainWindow",  // MainWindow.cpp, ...Documents, ...Menus
+    "settings/OptFeatureLists.", "shell/ui/ChangeLabels.",   "shell/ui/ChildWindowArea.",
+    "shell/ui/MainWindow",  // MainWindow.cpp, ...Documents, ...Menus
 };
 
 // Literals in the text range that are something else. A value of 0 stands for every literal
@@ -66,7 +66,7 @@ struct ComputedTexts {
 };
 constexpr ComputedTexts kComputedTexts[] = {
     {"kTextProgressCaptionBase + operation", 9027, 9028},
-    {"9008 + operation in link/TransferEngine.cpp", 9009, 9010},
+    {"kTextTransferCompleteBase + operation", 9009, 9010},
     {"kTextModelFirstLabel + i", 13002, 13003},
     {"kTextWorkingChannel + emergency channel", 14053, 14054},
     {"kTextCommonLabel + list", 15006, 15020},
