@@ -141,9 +141,7 @@ bool TransferEngine::openPort() {
         state_.receiveThreshold = 1;
         return true;
     }
-    std::string message = prompts_.text(kTextPortCannotOpen);
-    if (!error->empty()) message += "\n" + *error;
-    prompts_.show(message, Buttons::Ok, Icon::Critical);
+    const std::string message = showWithDetail(kTextPortCannotOpen, *error, Icon::Critical);
     finish(false, FailureReason::PortError, message);
     return false;
 }
@@ -299,10 +297,14 @@ void TransferEngine::keepBackup(Operation operation) {
             ? env_.backups->keepRead(env_.doc, env_.doc.RadioCountryMode)
             : env_.backups->keepWrite(env_.doc);
     if (operation == Operation::ImageWrite) writeBackupKept_ = !problem;
-    if (!problem) return;
-    std::string message = prompts_.text(kTextBackupNotKept);
-    if (!problem->empty()) message += "\n" + *problem;
-    prompts_.show(message, Buttons::Ok, Icon::Warning);
+    if (problem) showWithDetail(kTextBackupNotKept, *problem, Icon::Warning);
+}
+
+std::string TransferEngine::showWithDetail(int text, const std::string& detail, Icon icon) {
+    std::string message = prompts_.text(text);
+    if (!detail.empty()) message += "\n" + detail;
+    prompts_.show(message, Buttons::Ok, icon);
+    return message;
 }
 
 // ---- Events ----
@@ -429,9 +431,7 @@ void TransferEngine::stopForCancel() {
 void TransferEngine::failPortLost(const std::string& detail) {
     env_.timers.stop(TimerId::WaitTimer);
     state_.awaitingReply = false;
-    std::string message = prompts_.text(kTextPortCannotOpen);
-    if (!detail.empty()) message += "\n" + detail;
-    prompts_.show(message, Buttons::Ok, Icon::Critical);
+    const std::string message = showWithDetail(kTextPortCannotOpen, detail, Icon::Critical);
     finish(false, FailureReason::PortLost, message);
 }
 

@@ -183,6 +183,9 @@ private:
     void finishCancelled();
     // Backup copies (TransferEngine.cpp): a failure is shown once and the transfer goes on.
     void keepBackup(Operation operation);
+    // Shows the text with the detail, when there is one, on a line of its own; returns what
+    // was shown.
+    std::string showWithDetail(int text, const std::string& detail, Icon icon);
     // The transfer is about to end for a lost port or a cancel: nothing more is asked or sent
     // (except END), the end comes when the current event is over.
     bool stopPending() const { return portLostPending_ || cancelPending_; }
