@@ -48,7 +48,8 @@ TransferEngine::EventScope::~EventScope() {
 TransferEngine::TransferEngine(LinkEnvironment env) : env_(std::move(env)) {}
 
 bool TransferEngine::isBusy() const {
-    return state_.operation != Operation::Idle || writePending_ || unpackPending_;
+    return state_.operation != Operation::Idle || phase_ == TransferPhase::WriteDue ||
+           phase_ == TransferPhase::Unpacking;
 }
 
 void TransferEngine::setStoredPassword(const std::string& password) {
@@ -62,7 +63,7 @@ bool TransferEngine::start(Operation operation, bool confirm) {
     switch (operation) {
         case Operation::ImageWrite:
             // The editing windows commit their edits first; the write starts on the timer.
-            writePending_ = true;
+            enterPhase(TransferPhase::WriteDue);
             confirmWrite_ = confirm;
             env_.timers.start(TimerId::WaitSaveDataTimer, kWaitSaveDataTimerMs);
             break;
@@ -117,7 +118,7 @@ void TransferEngine::beginOperation(Operation operation) {
     }
     state_.lastPercent = 0;
     env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Opening);
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
     const auto blocks = std::lround(static_cast<double>(state_.endLimit) / state_.blockSize);
@@ -125,7 +126,6 @@ void TransferEngine::beginOperation(Operation operation) {
     resendsInRow_ = 0;
     portLostPending_ = false;
     cancelPending_ = false;
-    cancelling_ = false;
     exchangeOpen_ = false;
     handshakeSent_ = false;
     blocksWritten_ = false;
@@ -178,7 +178,7 @@ void TransferEngine::send(const Request& request) {
 
 void TransferEngine::sendHandshake() {
     state_.step = link_step::kHandshake;
-    state_.awaitingReply = true;
+    enterPhase(TransferPhase::Exchanging);
     send(HandshakeRequest());
 }
 
@@ -202,7 +202,6 @@ void TransferEngine::sendEnd() {
 // request could be taken for the answer to END.
 void TransferEngine::sendEndOnCancel() {
     state_.step = link_step::kEnd;
-    state_.awaitingReply = true;
     sendEnd();
 }
 
@@ -238,7 +237,7 @@ void TransferEngine::endFailed(FailureReason reason, const std::string& message)
 
 void TransferEngine::endCompleted() {
     // The END of a cancel was answered or its time ran out.
-    if (cancelling_) {
+    if (phase_ == TransferPhase::Cancelling) {
         finishCancelled();
         return;
     }
@@ -246,20 +245,26 @@ void TransferEngine::endCompleted() {
 }
 
 void TransferEngine::finishCancelled() {
-    cancelling_ = false;
     // Blocks read so far are no document: none of them survives.
     if (state_.operation == Operation::ImageRead) env_.doc.MemImage.fill(0);
     finish(false, FailureReason::Cancelled, {});
 }
 
+// Bytes from the radio are looked at only in the phases that wait for them. Whether a handshake
+// or a write block actually went out is kept beside the phase: a request meant to go out is held
+// back once the transfer is stopping.
+void TransferEngine::enterPhase(TransferPhase phase) {
+    phase_ = phase;
+    state_.awaitingReply = phase == TransferPhase::Exchanging || phase == TransferPhase::Cancelling;
+}
+
 void TransferEngine::finish(bool completed, FailureReason reason, const std::string& message) {
     const Operation operation = state_.operation;
     const bool partlyWritten = operation == Operation::ImageWrite && !completed && blocksWritten_;
-    cancelling_ = false;
     exchangeOpen_ = false;
     // No reply timer while the closing messages are shown.
     env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Ending);
     if (env_.serial.isOpen()) env_.serial.close();
     if (progressShown_) {
         progressShown_ = false;
@@ -273,7 +278,7 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
         if (operation == Operation::ImageRead) {
             keepBackup(Operation::ImageRead);
             env_.listener.closeChildWindows();
-            unpackPending_ = true;
+            enterPhase(TransferPhase::Unpacking);
             env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
         } else if (operation == Operation::InformationRead) {
             UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
@@ -287,6 +292,8 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     env_.timers.stop(TimerId::WaitTimer);
     state_.operation = Operation::Idle;
     state_.step = link_step::kIdle;
+    // A completed read stays Unpacking (unless it was unpacked while its message was open).
+    if (phase_ == TransferPhase::Ending) enterPhase(TransferPhase::Idle);
     env_.listener.transferFinished({operation, completed, reason, message, partlyWritten});
 }
 
@@ -341,10 +348,7 @@ void TransferEngine::onTimer(TimerId id) {
             handleReadOk();
             break;
         case TimerId::WaitSaveDataTimer:
-            if (writePending_) {
-                writePending_ = false;
-                startWrite();
-            }
+            if (phase_ == TransferPhase::WriteDue) startWrite();
             break;
     }
 }
@@ -371,7 +375,7 @@ void TransferEngine::afterEvent() {
     if (!portLostPending_) return;
     portLostPending_ = false;
     if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
-    if (cancelling_) {
+    if (phase_ == TransferPhase::Cancelling) {
         // Gone while it was being told END: the user asked to stop, and it has stopped.
         finishCancelled();
         return;
@@ -389,8 +393,8 @@ bool TransferEngine::cancel() {
 }
 
 void TransferEngine::stopForCancel() {
-    if (writePending_) {
-        writePending_ = false;
+    if (phase_ == TransferPhase::WriteDue) {
+        enterPhase(TransferPhase::Idle);
         env_.timers.stop(TimerId::WaitSaveDataTimer);
         TransferOutcome outcome;
         outcome.operation = Operation::ImageWrite;
@@ -398,9 +402,9 @@ void TransferEngine::stopForCancel() {
         env_.listener.transferFinished(outcome);
         return;
     }
-    if (unpackPending_) {
+    if (phase_ == TransferPhase::Unpacking) {
         // The read is over; only the step that makes its image the document is left out.
-        unpackPending_ = false;
+        enterPhase(TransferPhase::Idle);
         env_.timers.stop(TimerId::ReadOKTimer);
         env_.doc.MemImage.fill(0);
         env_.listener.imageUnpacked(false);
@@ -408,7 +412,7 @@ void TransferEngine::stopForCancel() {
     }
     // Ended meanwhile (the last answer came in the same event).
     if (state_.operation == Operation::Idle) return;
-    if (cancelling_) {
+    if (phase_ == TransferPhase::Cancelling) {
         // Asked again: no more waiting. END at least goes out, behind whatever is on its way.
         if (state_.step != link_step::kEnd && env_.serial.isOpen()) {
             env_.serial.write(EndRequest().bytes);
@@ -419,7 +423,7 @@ void TransferEngine::stopForCancel() {
     // Any handshake sent may have put the radio into programming mode, even one whose answer
     // was not taken (a cable whose echo was not yet known).
     if (handshakeSent_ && env_.serial.isOpen() && !portLostPending_) {
-        cancelling_ = true;
+        enterPhase(TransferPhase::Cancelling);
         // With a request out, END follows its answer or its reply time (handleReply,
         // handleReplyTimeout); at the last step that request is END itself.
         if (!exchangeOpen_) sendEndOnCancel();
@@ -430,7 +434,7 @@ void TransferEngine::stopForCancel() {
 
 void TransferEngine::failPortLost(const std::string& detail) {
     env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Ending);
     const std::string message = showWithDetail(kTextPortCannotOpen, detail, Icon::Critical);
     finish(false, FailureReason::PortLost, message);
 }
