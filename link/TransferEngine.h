@@ -157,6 +157,7 @@ private:
 
     // Start and the chain of requests (TransferEngine.cpp).
     void beginOperation(Operation operation);
+    void enterPhase(TransferPhase phase);
     bool openPort();
     void startWrite();
     void startImageTransfer();
@@ -186,8 +187,7 @@ private:
     bool compatibilityCheck();
     void acceptInformationBlock(const Reply& reply);
 
-    // Ending (TransferEngine.cpp).
-    void enterPhase(TransferPhase phase);
+    // Ending, cancel and lost port (TransferEnding.cpp).
     void endFailed(FailureReason reason, const std::string& message);
     void endCompleted();
     void finish(bool completed, FailureReason reason, const std::string& message);
