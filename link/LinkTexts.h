@@ -4,10 +4,15 @@
 namespace k7x {
 
 // Transfers.
-inline constexpr int kTextRadioNotAnswering = 9008;    // check the cable and power; try again?
-inline constexpr int kTextProgressCaptionBase = 9026;  // + operation: 9027 read, 9028 write
-inline constexpr int kTextProgressLabel = 9029;        // in front of the percentage
-inline constexpr int kTextCountryModeMismatch = 9030;  // the radio's mode differs: nothing written
+inline constexpr int kTextPortCannotOpen = 9003;  // also when the port is lost midway
+inline constexpr int kTextConfirmRead = 9004;     // the radio's data replaces the document
+inline constexpr int kTextConfirmWrite = 9005;
+inline constexpr int kTextRadioNotAnswering = 9008;     // check the cable and power; try again?
+inline constexpr int kTextTransferCompleteBase = 9008;  // + operation: 9009 read, 9010 write
+inline constexpr int kTextProgressCaptionBase = 9026;   // + operation: 9027 read, 9028 write
+inline constexpr int kTextProgressLabel = 9029;         // in front of the percentage
+inline constexpr int kTextCountryModeMismatch = 9030;   // the radio's mode differs: nothing written
+inline constexpr int kTextBackupNotKept = 9200;         // the transfer goes on without a copy
 
 // The serial device and why it cannot be opened.
 inline constexpr int kTextSerialDevice = 9100;   // "Device: %1"

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "link/LinkTexts.h"
+
 namespace k7x {
 
 // ---- Prompts held while open ----
@@ -46,7 +48,8 @@ TransferEngine::EventScope::~EventScope() {
 TransferEngine::TransferEngine(LinkEnvironment env) : env_(std::move(env)) {}
 
 bool TransferEngine::isBusy() const {
-    return state_.operation != Operation::Idle || writePending_ || unpackPending_;
+    return state_.operation != Operation::Idle || phase_ == TransferPhase::WriteDue ||
+           phase_ == TransferPhase::Unpacking;
 }
 
 void TransferEngine::setStoredPassword(const std::string& password) {
@@ -60,7 +63,7 @@ bool TransferEngine::start(Operation operation, bool confirm) {
     switch (operation) {
         case Operation::ImageWrite:
             // The editing windows commit their edits first; the write starts on the timer.
-            writePending_ = true;
+            enterPhase(TransferPhase::WriteDue);
             confirmWrite_ = confirm;
             env_.timers.start(TimerId::WaitSaveDataTimer, kWaitSaveDataTimerMs);
             break;
@@ -69,8 +72,8 @@ bool TransferEngine::start(Operation operation, bool confirm) {
             if (!openPort()) break;
             // The port is not held while the user decides.
             env_.serial.close();
-            if (confirm &&
-                prompts_.message(9004, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+            if (confirm && prompts_.message(kTextConfirmRead, Buttons::OkCancel, Icon::Question) !=
+                               Answer::Ok) {
                 finish(false, FailureReason::Cancelled, {});
                 break;
             }
@@ -94,7 +97,8 @@ void TransferEngine::startWrite() {
     beginOperation(Operation::ImageWrite);
     if (!openPort()) return;
     env_.serial.close();
-    if (confirmWrite_ && prompts_.message(9005, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+    if (confirmWrite_ &&
+        prompts_.message(kTextConfirmWrite, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
         finish(false, FailureReason::Cancelled, {});
         return;
     }
@@ -114,7 +118,7 @@ void TransferEngine::beginOperation(Operation operation) {
     }
     state_.lastPercent = 0;
     env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Opening);
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
     const auto blocks = std::lround(static_cast<double>(state_.endLimit) / state_.blockSize);
@@ -122,13 +126,20 @@ void TransferEngine::beginOperation(Operation operation) {
     resendsInRow_ = 0;
     portLostPending_ = false;
     cancelPending_ = false;
-    cancelling_ = false;
     exchangeOpen_ = false;
     handshakeSent_ = false;
     blocksWritten_ = false;
     writeBackupKept_ = false;
     checkReason_ = FailureReason::None;
     checkMessage_.clear();
+}
+
+// Bytes from the radio are looked at only in the phases that wait for them. Whether a handshake
+// or a write block actually went out is kept beside the phase: a request meant to go out is held
+// back once the transfer is stopping.
+void TransferEngine::enterPhase(TransferPhase phase) {
+    phase_ = phase;
+    state_.awaitingReply = phase == TransferPhase::Exchanging || phase == TransferPhase::Cancelling;
 }
 
 bool TransferEngine::openPort() {
@@ -138,9 +149,7 @@ bool TransferEngine::openPort() {
         state_.receiveThreshold = 1;
         return true;
     }
-    std::string message = prompts_.text(9003);
-    if (!error->empty()) message += "\n" + *error;
-    prompts_.show(message, Buttons::Ok, Icon::Critical);
+    const std::string message = showWithDetail(kTextPortCannotOpen, *error, Icon::Critical);
     finish(false, FailureReason::PortError, message);
     return false;
 }
@@ -177,7 +186,7 @@ void TransferEngine::send(const Request& request) {
 
 void TransferEngine::sendHandshake() {
     state_.step = link_step::kHandshake;
-    state_.awaitingReply = true;
+    enterPhase(TransferPhase::Exchanging);
     send(HandshakeRequest());
 }
 
@@ -201,7 +210,6 @@ void TransferEngine::sendEnd() {
 // request could be taken for the answer to END.
 void TransferEngine::sendEndOnCancel() {
     state_.step = link_step::kEnd;
-    state_.awaitingReply = true;
     sendEnd();
 }
 
@@ -227,66 +235,7 @@ void TransferEngine::nextWriteBlock() {
     sendWriteBlock();
 }
 
-// ---- Ending ----
-
-void TransferEngine::endFailed(FailureReason reason, const std::string& message) {
-    // The radio is told to leave programming mode; its answer is not waited for.
-    if (env_.serial.isOpen()) sendEnd();
-    finish(false, reason, message);
-}
-
-void TransferEngine::endCompleted() {
-    // The END of a cancel was answered or its time ran out.
-    if (cancelling_) {
-        finishCancelled();
-        return;
-    }
-    finish(true, FailureReason::None, {});
-}
-
-void TransferEngine::finishCancelled() {
-    cancelling_ = false;
-    // Blocks read so far are no document: none of them survives.
-    if (state_.operation == Operation::ImageRead) env_.doc.MemImage.fill(0);
-    finish(false, FailureReason::Cancelled, {});
-}
-
-void TransferEngine::finish(bool completed, FailureReason reason, const std::string& message) {
-    const Operation operation = state_.operation;
-    const bool partlyWritten = operation == Operation::ImageWrite && !completed && blocksWritten_;
-    cancelling_ = false;
-    exchangeOpen_ = false;
-    // No reply timer while the closing messages are shown.
-    env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
-    if (env_.serial.isOpen()) env_.serial.close();
-    if (progressShown_) {
-        progressShown_ = false;
-        env_.progress.close();
-    }
-    if (operation == Operation::ImageWrite && writeBackupKept_ && !completed && !blocksWritten_) {
-        env_.backups->dropWrite();
-    }
-    writeBackupKept_ = false;
-    if (completed) {
-        if (operation == Operation::ImageRead) {
-            keepBackup(Operation::ImageRead);
-            env_.listener.closeChildWindows();
-            unpackPending_ = true;
-            env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
-        } else if (operation == Operation::InformationRead) {
-            UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
-            env_.listener.showRadioInformation();
-        }
-        if (operation == Operation::ImageRead || operation == Operation::ImageWrite) {
-            prompts_.message(9008 + static_cast<int>(operation), Buttons::Ok, Icon::None);
-        }
-    }
-    env_.timers.stop(TimerId::WaitTimer);
-    state_.operation = Operation::Idle;
-    state_.step = link_step::kIdle;
-    env_.listener.transferFinished({operation, completed, reason, message, partlyWritten});
-}
+// ---- Backup copies and messages ----
 
 void TransferEngine::keepBackup(Operation operation) {
     if (env_.backups == nullptr) return;
@@ -295,10 +244,14 @@ void TransferEngine::keepBackup(Operation operation) {
             ? env_.backups->keepRead(env_.doc, env_.doc.RadioCountryMode)
             : env_.backups->keepWrite(env_.doc);
     if (operation == Operation::ImageWrite) writeBackupKept_ = !problem;
-    if (!problem) return;
-    std::string message = prompts_.text(kTextBackupNotKept);
-    if (!problem->empty()) message += "\n" + *problem;
-    prompts_.show(message, Buttons::Ok, Icon::Warning);
+    if (problem) showWithDetail(kTextBackupNotKept, *problem, Icon::Warning);
+}
+
+std::string TransferEngine::showWithDetail(int text, const std::string& detail, Icon icon) {
+    std::string message = prompts_.text(text);
+    if (!detail.empty()) message += "\n" + detail;
+    prompts_.show(message, Buttons::Ok, icon);
+    return message;
 }
 
 // ---- Events ----
@@ -335,10 +288,7 @@ void TransferEngine::onTimer(TimerId id) {
             handleReadOk();
             break;
         case TimerId::WaitSaveDataTimer:
-            if (writePending_) {
-                writePending_ = false;
-                startWrite();
-            }
+            if (phase_ == TransferPhase::WriteDue) startWrite();
             break;
     }
 }
@@ -349,86 +299,6 @@ void TransferEngine::onPortLost(const std::string& detail) {
     EventScope scope(*this);
     portLostPending_ = true;
     portLostDetail_ = detail;
-}
-
-// A lost port and a cancel are acted on once the engine has left every handler and prompt (the
-// adapter may report a loss from inside a write, a desktop may cancel from a message box's event
-// loop), so the transfer never goes on asking about a device that is gone, and never ends twice.
-void TransferEngine::afterEvent() {
-    if (eventDepth_ > 0 || promptDepth_ > 0) return;
-    if (cancelPending_) {
-        cancelPending_ = false;
-        EventScope scope(*this);
-        stopForCancel();
-        return;
-    }
-    if (!portLostPending_) return;
-    portLostPending_ = false;
-    if (state_.operation == Operation::Idle || state_.step == link_step::kIdle) return;
-    if (cancelling_) {
-        // Gone while it was being told END: the user asked to stop, and it has stopped.
-        finishCancelled();
-        return;
-    }
-    failPortLost(portLostDetail_);
-}
-
-// ---- Cancel ----
-
-bool TransferEngine::cancel() {
-    if (!isBusy()) return false;
-    EventScope scope(*this);
-    cancelPending_ = true;
-    return true;
-}
-
-void TransferEngine::stopForCancel() {
-    if (writePending_) {
-        writePending_ = false;
-        env_.timers.stop(TimerId::WaitSaveDataTimer);
-        TransferOutcome outcome;
-        outcome.operation = Operation::ImageWrite;
-        outcome.reason = FailureReason::Cancelled;
-        env_.listener.transferFinished(outcome);
-        return;
-    }
-    if (unpackPending_) {
-        // The read is over; only the step that makes its image the document is left out.
-        unpackPending_ = false;
-        env_.timers.stop(TimerId::ReadOKTimer);
-        env_.doc.MemImage.fill(0);
-        env_.listener.imageUnpacked(false);
-        return;
-    }
-    // Ended meanwhile (the last answer came in the same event).
-    if (state_.operation == Operation::Idle) return;
-    if (cancelling_) {
-        // Asked again: no more waiting. END at least goes out, behind whatever is on its way.
-        if (state_.step != link_step::kEnd && env_.serial.isOpen()) {
-            env_.serial.write(EndRequest().bytes);
-        }
-        finishCancelled();
-        return;
-    }
-    // Any handshake sent may have put the radio into programming mode, even one whose answer
-    // was not taken (a cable whose echo was not yet known).
-    if (handshakeSent_ && env_.serial.isOpen() && !portLostPending_) {
-        cancelling_ = true;
-        // With a request out, END follows its answer or its reply time (handleReply,
-        // handleReplyTimeout); at the last step that request is END itself.
-        if (!exchangeOpen_) sendEndOnCancel();
-        return;
-    }
-    finishCancelled();
-}
-
-void TransferEngine::failPortLost(const std::string& detail) {
-    env_.timers.stop(TimerId::WaitTimer);
-    state_.awaitingReply = false;
-    std::string message = prompts_.text(9003);
-    if (!detail.empty()) message += "\n" + detail;
-    prompts_.show(message, Buttons::Ok, Icon::Critical);
-    finish(false, FailureReason::PortLost, message);
 }
 
 }  // namespace k7x

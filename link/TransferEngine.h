@@ -41,7 +41,19 @@ inline constexpr Int kBlockRetries = 3;
 // forever; past this many in a row the block counts as unanswered.
 inline constexpr int kResendRequestsInRow = 8;
 inline constexpr int kInformationAreaStart = 0x3DF0;  // one block before the information area
-inline constexpr int kTextBackupNotKept = 9200;
+
+// Where the engine stands. Exactly one phase at a time; TransferEngine::enterPhase is the only
+// place it changes.
+enum class TransferPhase {
+    Idle,        // no transfer; a new one may start
+    WriteDue,    // an image write waits for the editing windows to commit (WaitSaveDataTimer)
+    Opening,     // the operation is chosen: the port is tried and the user asked; nothing sent
+    Exchanging,  // requests go out and replies are looked at (LinkState::step says which)
+    Asking,      // the radio stopped answering: the user decides whether to try again
+    Cancelling,  // stopping for the user: END goes out after the exchange in hand
+    Ending,      // the port closes and the closing messages are shown; nothing more is looked at
+    Unpacking,   // a completed read waits to become the document (ReadOKTimer)
+};
 
 // The one transfer state of the program.
 struct LinkState {
@@ -145,6 +157,7 @@ private:
 
     // Start and the chain of requests (TransferEngine.cpp).
     void beginOperation(Operation operation);
+    void enterPhase(TransferPhase phase);
     bool openPort();
     void startWrite();
     void startImageTransfer();
@@ -174,7 +187,7 @@ private:
     bool compatibilityCheck();
     void acceptInformationBlock(const Reply& reply);
 
-    // Ending (TransferEngine.cpp).
+    // Ending, cancel and lost port (TransferEnding.cpp).
     void endFailed(FailureReason reason, const std::string& message);
     void endCompleted();
     void finish(bool completed, FailureReason reason, const std::string& message);
@@ -184,6 +197,9 @@ private:
     void finishCancelled();
     // Backup copies (TransferEngine.cpp): a failure is shown once and the transfer goes on.
     void keepBackup(Operation operation);
+    // Shows the text with the detail, when there is one, on a line of its own; returns what
+    // was shown.
+    std::string showWithDetail(int text, const std::string& detail, Icon icon);
     // The transfer is about to end for a lost port or a cancel: nothing more is asked or sent
     // (except END), the end comes when the current event is over.
     bool stopPending() const { return portLostPending_ || cancelPending_; }
@@ -191,20 +207,19 @@ private:
     LinkEnvironment env_;
     GuardedPrompts prompts_{*this};
     LinkState state_;
+    TransferPhase phase_ = TransferPhase::Idle;
     InfoArea infoArea_{};
     std::string storedPassword_;
 
-    bool writePending_ = false;  // WaitSaveDataTimer armed
-    bool confirmWrite_ = true;
-    bool unpackPending_ = false;  // ReadOKTimer armed
-    bool progressShown_ = false;
+    // Facts that hold across phases.
+    bool confirmWrite_ = true;    // the write due asks the user first
+    bool progressShown_ = false;  // opened with the image transfer, closed once when it ends
     int promptDepth_ = 0;
     int eventDepth_ = 0;
     int resendsInRow_ = 0;  // resend requests for the block in hand
     bool portLostPending_ = false;
     std::string portLostDetail_;
     bool cancelPending_ = false;    // cancel() called inside an event or prompt
-    bool cancelling_ = false;       // stopping for a cancel: END goes out, then the end
     bool exchangeOpen_ = false;     // a request is out; neither its answer nor its time has come
     bool handshakeSent_ = false;    // the radio may be in programming mode
     bool blocksWritten_ = false;    // a write block went out: the radio holds part of the data

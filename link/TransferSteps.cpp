@@ -13,7 +13,7 @@ using namespace link_step;
 
 void TransferEngine::handleReply(const Reply& reply) {
     // Stopping: the exchange in hand is over, whatever it brought; the radio is told END.
-    if (cancelling_ && state_.step != kEnd) {
+    if (phase_ == TransferPhase::Cancelling && state_.step != kEnd) {
         env_.timers.stop(TimerId::WaitTimer);
         sendEndOnCancel();
         return;
@@ -109,7 +109,7 @@ void TransferEngine::handleReplyTimeout() {
     const Int step = state_.step;
     const bool information = state_.operation == Operation::InformationRead;
 
-    if (cancelling_ && step != kEnd) {
+    if (phase_ == TransferPhase::Cancelling && step != kEnd) {
         sendEndOnCancel();
         return;
     }
@@ -160,7 +160,7 @@ void TransferEngine::retryBlock() {
 
 // Image read and write: start over from the first block, or give up.
 void TransferEngine::askRestart() {
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Asking);
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
     const std::string question = prompts_.text(kTextRadioNotAnswering);
@@ -183,7 +183,7 @@ void TransferEngine::askRestart() {
 
 // Information read: read the area again from its first block, or give up.
 void TransferEngine::askRetry() {
-    state_.awaitingReply = false;
+    enterPhase(TransferPhase::Asking);
     const std::string question = prompts_.text(kTextRadioNotAnswering);
     const Answer answer =
         prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::RetryCancel, Icon::None);
@@ -210,8 +210,8 @@ void TransferEngine::updateProgress() {
 }
 
 void TransferEngine::handleReadOk() {
-    if (!unpackPending_) return;
-    unpackPending_ = false;
+    if (phase_ != TransferPhase::Unpacking) return;
+    enterPhase(TransferPhase::Idle);
     const bool ok = TakeImageAsUntitledDocument(env_.doc, prompts_);
     env_.listener.imageUnpacked(ok);
 }

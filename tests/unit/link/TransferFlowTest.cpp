@@ -45,6 +45,35 @@ TEST(TransferFlow, ReadMovesTheWholeImageAndBecomesTheDocumentLater) {
     EXPECT_FALSE(h.engine.isBusy());
 }
 
+// The read is over while its completion message is open, but its image is not the document
+// yet: no other transfer starts, and the wait for the document may end or be cancelled there.
+TEST(TransferFlow, ReadCompletionMessageKeepsTheEngineBusyUntilTheImageIsTaken) {
+    struct Case {
+        const char* name;
+        bool cancel;
+        std::vector<bool> unpacked;
+    };
+    for (const Case& c : {Case{"the wait ends", false, {true}}, Case{"cancelled", true, {false}}}) {
+        SCOPED_TRACE(c.name);
+        LinkHarness h;
+        h.radio.image = PatternImage();
+        h.prompts.during = [&](const std::string& text) {
+            if (text != "<9009>") return;
+            EXPECT_FALSE(h.engine.start(Operation::InformationRead));
+            if (c.cancel) {
+                EXPECT_TRUE(h.engine.cancel());
+            } else {
+                h.engine.onTimer(TimerId::ReadOKTimer);
+            }
+        };
+        ASSERT_TRUE(h.engine.start(Operation::ImageRead));
+        h.run();
+        EXPECT_EQ(h.listener.unpackedOk, c.unpacked);
+        EXPECT_FALSE(h.engine.isBusy());
+        EXPECT_TRUE(h.due.empty());
+    }
+}
+
 TEST(TransferFlow, WriteSendsThePackedImageAfterTheWait) {
     LinkHarness h;
     h.prompts.during = [&](const std::string& text) {

@@ -35,13 +35,6 @@ constexpr const char* kTextHeaders[] = {
     "channels/ChannelsTexts.h", "settings/SettingTexts.h", "cli/CliTexts.h",
 };
 
-// Files, by the start of their path, that still write their text numbers out: not yet
-// converted to the headers above. Their numbers are read from the literals instead. The list
-// is to become empty.
-constexpr const char* kNotYetConverted[] = {
-    "link/TransferEngine.",
-};
-
 // Literals in the text range that are something else. A value of 0 stands for every literal
 // of the file.
 struct NotAText {
@@ -64,7 +57,7 @@ struct ComputedTexts {
 };
 constexpr ComputedTexts kComputedTexts[] = {
     {"kTextProgressCaptionBase + operation", 9027, 9028},
-    {"9008 + operation in link/TransferEngine.cpp", 9009, 9010},
+    {"kTextTransferCompleteBase + operation", 9009, 9010},
     {"kTextModelFirstLabel + i", 13002, 13003},
     {"kTextWorkingChannel + emergency channel", 14053, 14054},
     {"kTextChangeFirstField + column", 10917, 10933},
@@ -214,11 +207,8 @@ TreeScan ScanTree(const QString& root) {
         while (it.hasNext()) {
             const QString file = it.next().mid(root.size() + 1);
             if (IsStartOfAny(file, kTextHeaders)) continue;
-            const bool converted = !IsStartOfAny(file, kNotYetConverted);
-            for (const auto& [number, where] : BareNumbersIn(file, ReadSource(root + '/' + file))) {
-                if (converted) scan.bare.append(where + ": " + QString::number(number));
-                scan.texts.emplace(number, where);
-            }
+            for (const auto& [number, where] : BareNumbersIn(file, ReadSource(root + '/' + file)))
+                scan.bare.append(where + ": " + QString::number(number));
         }
     }
     return scan;
