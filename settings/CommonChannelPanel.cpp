@@ -16,14 +16,6 @@
 
 namespace k7x {
 
-namespace {
-
-constexpr int kOffsetMin = 5;
-constexpr int kOffsetMax = 1000;
-constexpr int kOffsetStep = 5;
-
-}  // namespace
-
 CommonChannelPanel::CommonChannelPanel(const SettingsWindowServices& services, int mode,
                                        QWidget* parent)
     : QGroupBox(parent), s_(services), mode_(mode) {
@@ -146,8 +138,8 @@ void CommonChannelPanel::listChosen(int list) {
 
 void CommonChannelPanel::offsetEdited() {
     if (busy_ > 0) return;
-    s_.doc.WorkDoc.PublicChannel.OffSetFre = static_cast<Int>(
-        ClampToStep(Text2->text().toStdString(), kOffsetMin, kOffsetMax, kOffsetStep, kOffsetMin));
+    // Clamped to the range and step of every channel's offset.
+    SetChannelField(s_.doc.WorkDoc.PublicChannel, kColOffset, Text2->text().toStdString(), s_.doc);
 }
 
 void CommonChannelPanel::showStoredOffset() {
