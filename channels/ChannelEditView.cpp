@@ -7,18 +7,10 @@ namespace k7x {
 
 namespace {
 
-bool RowShown(int row, int group, int mode) {
-    switch (row) {
-        case kRowAddSub5K:
-            return false;  // the 5 kHz shift is not offered in any mode
-        case kRowTxPower:
-        case kRowDup:
-            return mode != 0;  // CB channels have neither a choice of power nor a repeater shift
-        case kRowScan:
-            return GroupName(group, mode) != "VFO";
-        default:
-            return true;
-    }
+bool RowShown(ChannelColumn column, int group, int mode) {
+    // The VFO has no scan list to be in.
+    if (column == kColScan && GroupName(group, mode) == "VFO") return false;
+    return IsFieldOffered(column, mode);
 }
 
 }  // namespace
@@ -30,26 +22,25 @@ ChannelEditView ViewOfPosition(const ChannelRecord* channel, int group, int posi
     // country channel, through the ">" button of a MEM position.
     view.frequencyEditable = mode != 0;
     view.memFrequencyButton = mode == 0 && GroupName(group, mode) == "MEM";
-    view.offsetShown = mode != 0;
+    view.offsetShown = IsFieldOffered(kColOffset, mode);
     view.mustBecomeFm = channel && fmOnly && channel->AM_FM != 0;
-    for (int i = 0; i < kOptionRowCount; ++i)
-        view.rows[static_cast<std::size_t>(i)].shown = RowShown(i, group, mode);
+    for (const ChannelFieldInfo& field : kChannelFields)
+        view.rows[field.column].shown = RowShown(field.column, group, mode);
     if (!channel) return view;
 
     // While the channel is public, the rows it shares with the common channel are locked.
     const bool own = channel->Public == 0;
     view.offsetEditable = own;
     view.allPowerLevels = channel->AM_FM == 0;
-    for (int i = 0; i < kOptionRowCount; ++i) {
-        const OptionRow& option = OptionRows()[static_cast<std::size_t>(i)];
-        OptionRowView& row = view.rows[static_cast<std::size_t>(i)];
-        row.editable = !option.publicLocked || own;
-        if (i == kRowTxPower)
+    for (const ChannelFieldInfo& field : kChannelFields) {
+        OptionRowView& row = view.rows[field.column];
+        row.editable = !field.followsCommon || own;
+        if (field.column == kColTxPower)
             row.entry = AllowedTxPower(*channel);
-        else if (!option.passesText)
-            row.entry = ChannelField(*channel, option.column);
+        else if (!StoresNumber(field.list))
+            row.entry = ChannelField(*channel, field.column);
     }
-    if (fmOnly) view.rows[kRowAmFm].editable = false;
+    if (fmOnly) view.rows[kColAmFm].editable = false;
     return view;
 }
 

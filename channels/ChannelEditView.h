@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "channels/EditOptionRows.h"
+#include "codeplug/ChannelFields.h"
 #include "codeplug/Records.h"
 
 namespace k7x {
@@ -29,7 +29,8 @@ struct ChannelEditView {
     bool memFrequencyButton = false;
     // The power list offers every level (FM) or only the two lower ones (AM).
     bool allPowerLevels = true;
-    std::array<OptionRowView, kOptionRowCount> rows{};
+    // Indexed by the field's column; only the fields with an option row are used.
+    std::array<OptionRowView, kChannelFieldCount + 1> rows{};
 };
 
 // The view of position in group in country mode; channel is nullptr for an empty position.

@@ -12,65 +12,17 @@ namespace k7x {
 
 namespace {
 
-// The grid's columns, then the edit window's rows the grid has no column for. The columns a
-// window hides in a mode are left out in that mode as well.
-enum class Shown { Always, NotInMode0, NotInVfo };
-struct PrintColumn {
-    int gridColumn;  // 0 for an edit-window row
-    int row;         // the edit window's option row when gridColumn is 0
-    Shown shown;
-};
-constexpr PrintColumn kColumns[] = {
-    {kGridNumberColumn, -1, Shown::Always}, {kColFrequency, 0, Shown::Always},
-    {kColPublic, 0, Shown::Always},         {kColDup, 0, Shown::NotInMode0},
-    {kColOffset, 0, Shown::NotInMode0},     {kColTsq, 0, Shown::Always},
-    {kColScan, 0, Shown::NotInVfo},         {0, kRowHiCut, Shown::Always},
-    {0, kRowBusy, Shown::Always},           {0, kRowNb, Shown::Always},
-    {0, kRowAmFm, Shown::Always},           {0, kRowTxPower, Shown::NotInMode0},
-    {0, kRowRbTone, Shown::Always},         {0, kRowDtmfBot, Shown::Always},
-    {0, kRowDtmfEot, Shown::Always},        {0, kRowDtmfCall, Shown::Always},
-    {0, kRowRdct, Shown::Always},           {0, kRowTdct, Shown::Always},
-};
+// The grid's columns, then the channel fields the grid has no column for, in the edit window's
+// order. The fields a window hides in a mode are left out in that mode as well.
+constexpr std::array<int, kChannelFieldCount + 1> kPrintOrder = {
+    kGridNumberColumn, kColFrequency, kColPublic, kColDup,  kColOffset,  kColTsq,    kColScan,
+    kColHiCut,         kColBusy,      kColNb,     kColAmFm, kColTxPower, kColRbTone, kColDtmfBot,
+    kColDtmfEot,       kColDtmfCall,  kColRdct,   kColTdct, kColAddSub5K};
 
-bool IsShown(const PrintColumn& c, int group, int mode) {
-    switch (c.shown) {
-        case Shown::NotInMode0:
-            return mode != 0;
-        case Shown::NotInVfo:
-            return !IsVfoGroup(group, mode);
-        case Shown::Always:
-            break;
-    }
-    return true;
-}
-
-// The lists a channel's values are read from, built once for all rows.
-struct ValueLists {
-    QStringList tones = ToneEntries();
-    QStringList rogerBeeps;
-    QStringList dtmfCodes;
-};
-
-QString OptionText(int row, const ChannelRecord& ch, const ValueLists& lists,
-                   const Prompts& prompts) {
-    switch (row) {
-        case kRowTxPower:
-            return TxPowerText(prompts, ch.AM_FM == 0, ch.Tx_Power);
-        case kRowRbTone:
-            return EntryReading(lists.rogerBeeps, ch.RBTone);
-        case kRowDtmfBot:
-            return EntryReading(lists.dtmfCodes, ch.DTMF_BOT);
-        case kRowDtmfEot:
-            return EntryReading(lists.dtmfCodes, ch.DTMF_EOT);
-        case kRowDtmfCall:
-            return EntryReading(lists.dtmfCodes, ch.DTMF_Call);
-        case kRowRdct:
-            return EntryAt(lists.tones, ch.RDCT);
-        case kRowTdct:
-            return EntryAt(lists.tones, ch.TDCT);
-        default:
-            return EntryAt(FixedRowEntries(row), ChannelField(ch, OptionRows()[row].column));
-    }
+bool IsShown(int column, int group, int mode) {
+    if (column == kGridNumberColumn) return true;
+    if (column == kColScan) return !IsVfoGroup(group, mode);
+    return IsFieldOffered(ChannelColumn(column), mode);
 }
 
 // The group's settings as the panel above the grid shows them.
@@ -101,19 +53,20 @@ QStringList GroupNotes(const DocumentState& doc, int group, Prompts& prompts) {
 }
 
 PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
-                      const ValueLists& lists) {
+                      const ChannelChoiceLists& lists) {
     const int mode = doc.CurrentCountryMode;
     PrintTable table;
     table.title = LangText(prompts, kTextGroupLabel) + QLatin1Char(' ') +
                   QString::fromStdString(GroupName(group, mode));
     table.notes = GroupNotes(doc, group, prompts);
     table.startsPage = true;
-    for (const PrintColumn& c : kColumns) {
+    for (const int c : kPrintOrder) {
         if (!IsShown(c, group, mode)) continue;
-        table.columns.append(
-            c.row < 0 || c.gridColumn != 0
-                ? LangText(prompts, kGridHeaderText[c.gridColumn])
-                : TextOr(prompts, kTextEditRowLabel + c.row, OptionRows()[c.row].caption));
+        table.columns.append(c <= kGridLastField
+                                 ? LangText(prompts, kGridHeaderText[static_cast<std::size_t>(c)])
+                                 : TextOr(prompts,
+                                          kTextEditRowLabel + FieldOf(ChannelColumn(c)).editRow,
+                                          FieldOf(ChannelColumn(c)).key));
     }
     const int start = GroupStart(group, mode);
     for (int position = 1; position <= GroupSize(group, mode); ++position) {
@@ -122,10 +75,11 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
         if (index >= 0) {
             const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(index)];
             const GridRowTexts grid = ChannelRowTexts(ch, group, doc, prompts);
-            for (const PrintColumn& c : kColumns) {
-                if (!IsShown(c, group, mode) || c.row < 0) continue;
-                row.append(c.gridColumn != 0 ? grid[c.gridColumn - kGridFirstField]
-                                             : OptionText(c.row, ch, lists, prompts));
+            for (const int c : kPrintOrder) {
+                if (c == kGridNumberColumn || !IsShown(c, group, mode)) continue;
+                row.append(c <= kGridLastField
+                               ? grid[static_cast<std::size_t>(c - kGridFirstField)]
+                               : FieldEntryText(FieldOf(ChannelColumn(c)), ch, lists, prompts));
             }
         }
         table.rows.append(row);
@@ -136,9 +90,7 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
 }  // namespace
 
 QList<PrintTable> ChannelPrintSections(const DocumentState& doc, Prompts& prompts) {
-    ValueLists lists;
-    lists.rogerBeeps = RogerBeepEntries(doc.WorkDoc, prompts);
-    lists.dtmfCodes = DtmfEntries(doc.WorkDoc, prompts);
+    const ChannelChoiceLists lists = ChoiceListsOf(doc.WorkDoc, prompts);
     QList<PrintTable> tables;
     for (int group = 0; group < GroupCount(doc.CurrentCountryMode); ++group)
         tables.append(GroupTable(doc, group, prompts, lists));

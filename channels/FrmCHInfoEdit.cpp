@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "channels/ChannelEditView.h"
+#include "channels/ChannelsTexts.h"
 #include "channels/Frm_Mem_Freq.h"
 #include "channels/GroupLists.h"
 #include "channels/ShownFrequency.h"
@@ -20,6 +21,7 @@
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
 #include "shell/ui/Captions.h"
+#include "shell/ui/ChannelChoices.h"
 #include "shell/ui/CommittingField.h"
 #include "shell/ui/CountrySelectors.h"
 #include "shell/ui/DialogControls.h"
@@ -161,14 +163,15 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
     grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips));
     grid->setColumnStretch(1, 1);
 
-    const QStringList tones = ToneEntries();
-    for (int i = 0; i < kOptionRowCount; ++i) {
+    for (const ChannelFieldInfo& field : kChannelFields) {
+        const int i = field.editRow;
+        if (i == kNoControl) continue;
         QComboBox* list = MakeList(Frame1, QStringLiteral("Combo2_%1").arg(i), kListWidthTwips);
-        list->addItems(i == kRowRdct || i == kRowTdct ? tones : FixedRowEntries(i));
+        list->addItems(StaticEntries(field.list));
         Combo2[static_cast<std::size_t>(i)] = list;
         Label3[static_cast<std::size_t>(i)] =
             MakeBuddyLabel(Frame1, QStringLiteral("Label3_%1").arg(i), list);
-        connect(list, &QComboBox::activated, this, [this, i] { rowChanged(i); });
+        connect(list, &QComboBox::activated, this, [this, &field] { rowChanged(field); });
     }
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
@@ -177,12 +180,11 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
     Label2[1] = MakeBuddyLabel(Frame1, QStringLiteral("Label2_1"), Text2);
 
     int line = 0;
-    for (const int row : kFrameOrder) {
-        const bool offset = row == kOffsetSlot;
-        grid->addWidget(offset ? Label2[1] : Label3[static_cast<std::size_t>(row)], line, 0);
-        grid->addWidget(
-            offset ? static_cast<QWidget*>(Text2) : Combo2[static_cast<std::size_t>(row)], line, 1,
-            Qt::AlignLeft);
+    for (const ChannelColumn column : kFrameOrder) {
+        const bool offset = column == kColOffset;
+        grid->addWidget(offset ? Label2[1] : labelOf(column), line, 0);
+        grid->addWidget(offset ? static_cast<QWidget*>(Text2) : &listOf(column), line, 1,
+                        Qt::AlignLeft);
         ++line;
     }
     grid->setRowStretch(line, 1);
@@ -191,9 +193,8 @@ QGroupBox* FrmCHInfoEdit::buildFrame() {
 
 void FrmCHInfoEdit::setTabChain() {
     std::vector<QWidget*> chain = {Combo4, Combo3[0], Combo3[1], Combo1, Text1, Command1};
-    for (const int row : kFrameOrder)
-        chain.push_back(row == kOffsetSlot ? static_cast<QWidget*>(Text2)
-                                           : Combo2[static_cast<std::size_t>(row)]);
+    for (const ChannelColumn column : kFrameOrder)
+        chain.push_back(column == kColOffset ? static_cast<QWidget*>(Text2) : &listOf(column));
     chain.push_back(CommandClose);
     chain.push_back(CommandHelp);
     SetTabChain(chain);
@@ -205,9 +206,10 @@ void FrmCHInfoEdit::applyTexts() {
     Label1->setText(LangText(s_.prompts, kTextEditPosition));
     Label2[0]->setText(LangText(s_.prompts, kTextEditFrequency));
     Label2[1]->setText(LangText(s_.prompts, kTextEditOffset));
-    for (int i = 0; i < kOptionRowCount; ++i)
-        Label3[static_cast<std::size_t>(i)]->setText(TextOr(
-            s_.prompts, kTextEditRowLabel + i, OptionRows()[static_cast<std::size_t>(i)].caption));
+    for (const ChannelFieldInfo& field : kChannelFields)
+        if (field.editRow != kNoControl)
+            labelOf(field.column)
+                ->setText(TextOr(s_.prompts, kTextEditRowLabel + field.editRow, field.key));
     // The sub-selector sits beside the country list and shares its label.
     Combo3[1]->setAccessibleName(Label4->text());
     SetCloseHelpCaption(*this, s_.prompts);
@@ -318,16 +320,17 @@ void FrmCHInfoEdit::showChannel() {
     Text2->setText(channel ? QString::number(channel->OffSetFre) : QString());
 
     // AM allows only the two lower power levels.
-    Refill(*Combo2[kRowTxPower], TxPowerEntries(s_.prompts, view.allPowerLevels));
-    for (int i = 0; i < kOptionRowCount; ++i) {
-        const OptionRowView& row = view.rows[static_cast<std::size_t>(i)];
-        QComboBox& list = *Combo2[static_cast<std::size_t>(i)];
-        Label3[static_cast<std::size_t>(i)]->setVisible(row.shown);
+    Refill(listOf(kColTxPower), TxPowerEntries(s_.prompts, view.allPowerLevels));
+    for (const ChannelFieldInfo& field : kChannelFields) {
+        if (field.editRow == kNoControl) continue;
+        const OptionRowView& row = view.rows[field.column];
+        QComboBox& list = listOf(field.column);
+        labelOf(field.column)->setVisible(row.shown);
         list.setVisible(row.shown);
         list.setEnabled(row.editable);
         if (!channel)
             list.setCurrentIndex(-1);
-        else if (!OptionRows()[static_cast<std::size_t>(i)].passesText)
+        else if (!StoresNumber(field.list))
             ShowByIndex(list, row.entry);
     }
     if (channel) {
@@ -361,7 +364,7 @@ void FrmCHInfoEdit::ShowRB() {
 
 void FrmCHInfoEdit::selectRogerBeep(const ChannelRecord& ch) {
     ShowByIndex(*Combo5, ch.RBTone);
-    QComboBox& list = *Combo2[kRowRbTone];
+    QComboBox& list = listOf(kColRbTone);
     Refill(list, RogerBeepEntries(s_.doc.WorkDoc, s_.prompts));
     ShowByText(list, Combo5->currentText());
 }
@@ -369,18 +372,17 @@ void FrmCHInfoEdit::selectRogerBeep(const ChannelRecord& ch) {
 void FrmCHInfoEdit::ShowDtmfLists() {
     const BusyScope busy(busy_);
     const QStringList entries = DtmfEntries(s_.doc.WorkDoc, s_.prompts);
-    for (const int row : {kRowDtmfBot, kRowDtmfEot, kRowDtmfCall}) {
-        Refill(*Combo2[static_cast<std::size_t>(row)], entries);
-        Combo2[static_cast<std::size_t>(row)]->setCurrentIndex(-1);
+    for (const ChannelColumn column : {kColDtmfBot, kColDtmfEot, kColDtmfCall}) {
+        Refill(listOf(column), entries);
+        listOf(column).setCurrentIndex(-1);
     }
     if (const int index = shownChannelIndex(); index >= 0)
         selectDtmfReferences(s_.doc.ChannelList[static_cast<std::size_t>(index)]);
 }
 
 void FrmCHInfoEdit::selectDtmfReferences(const ChannelRecord& ch) {
-    ShowByText(*Combo2[kRowDtmfBot], QString::number(ch.DTMF_BOT));
-    ShowByText(*Combo2[kRowDtmfEot], QString::number(ch.DTMF_EOT));
-    ShowByText(*Combo2[kRowDtmfCall], QString::number(ch.DTMF_Call));
+    for (const ChannelColumn column : {kColDtmfBot, kColDtmfEot, kColDtmfCall})
+        ShowByText(listOf(column), QString::number(ChannelField(ch, column)));
 }
 
 bool FrmCHInfoEdit::IsFixFM(int position, int group, int countryMode) {
@@ -389,16 +391,23 @@ bool FrmCHInfoEdit::IsFixFM(int position, int group, int countryMode) {
 
 // ---- user changes ----
 
-void FrmCHInfoEdit::rowChanged(int row) {
+void FrmCHInfoEdit::rowChanged(const ChannelFieldInfo& field) {
     if (busy_ > 0) return;
-    QComboBox& list = *Combo2[static_cast<std::size_t>(row)];
+    const QComboBox& list = listOf(field.column);
     if (list.currentIndex() < 0) return;
-    const OptionRow& option = OptionRows()[static_cast<std::size_t>(row)];
     const QString value =
-        option.passesText ? list.currentText() : QString::number(list.currentIndex());
+        StoresNumber(field.list) ? list.currentText() : QString::number(list.currentIndex());
     // The commit redisplays the window: Public and AM_FM change what else may be edited.
-    EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), option.column,
+    EditChannelCell(s_.doc, s_.prompts, shownGroup(), shownPosition(), field.column,
                     value.toStdString());
+}
+
+QComboBox& FrmCHInfoEdit::listOf(ChannelColumn column) const {
+    return *Combo2[static_cast<std::size_t>(FieldOf(column).editRow)];
+}
+
+QLabel* FrmCHInfoEdit::labelOf(ChannelColumn column) const {
+    return Label3[static_cast<std::size_t>(FieldOf(column).editRow)];
 }
 
 void FrmCHInfoEdit::groupListChanged() {

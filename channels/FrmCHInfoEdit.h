@@ -73,7 +73,10 @@ private:
     void selectRogerBeep(const ChannelRecord& ch);
 
     // User changes.
-    void rowChanged(int row);
+    void rowChanged(const ChannelFieldInfo& field);
+    // The option row's list and label of a field that has one.
+    QComboBox& listOf(ChannelColumn column) const;
+    QLabel* labelOf(ChannelColumn column) const;
     void groupListChanged();
     void countryChosen(const QString& name);
     void commitFrequency();

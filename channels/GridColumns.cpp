@@ -2,49 +2,35 @@
 
 #include "channels/ShownFrequency.h"
 #include "codeplug/Groups.h"
+#include "shell/ui/ChannelChoices.h"
 
 namespace k7x {
-
-namespace {
-
-QStringList list(std::initializer_list<const char*> entries) {
-    QStringList out;
-    for (const char* e : entries) out.append(QString::fromLatin1(e));
-    return out;
-}
-
-}  // namespace
 
 bool IsVfoGroup(int group, int mode) {
     return GroupName(group, mode) == "VFO";
 }
 
 bool IsGridListColumn(int column) {
-    return column == kColPublic || column == kColDup || column == kColTsq || column == kColScan;
+    return column >= kGridFirstField && column <= kGridLastField &&
+           FieldOf(ChannelColumn(column)).list != FieldList::Typed;
 }
 
 const QStringList& GridListEntries(int column) {
-    static const QStringList offOn = list({"Off", "On"});
-    static const QStringList dup = list({"Off", "+", "-"});
-    static const QStringList scan = list({"Del", "Add"});
+    // Built once: the grid asks for them for every cell it shows.
+    static const std::array<QStringList, kChannelFieldCount + 1> entries = [] {
+        std::array<QStringList, kChannelFieldCount + 1> lists;
+        for (int c = kGridFirstField; c <= kGridLastField; ++c)
+            if (IsGridListColumn(c))
+                lists[static_cast<std::size_t>(c)] = StaticEntries(FieldOf(ChannelColumn(c)).list);
+        return lists;
+    }();
     static const QStringList none;
-    switch (column) {
-        case kColPublic:
-        case kColTsq:
-            return offOn;
-        case kColDup:
-            return dup;
-        case kColScan:
-            return scan;
-        default:
-            return none;
-    }
+    return column >= 0 && column <= kChannelFieldCount ? entries[static_cast<std::size_t>(column)]
+                                                       : none;
 }
 
 QString GridEntryText(int column, int value) {
-    const QStringList& entries = GridListEntries(column);
-    if (entries.isEmpty()) return {};
-    return value >= 0 && value < entries.size() ? entries.at(value) : entries.front();
+    return EntryAt(GridListEntries(column), value);
 }
 
 GridRowTexts ChannelRowTexts(const ChannelRecord& record, int group, const DocumentState& doc,

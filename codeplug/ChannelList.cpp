@@ -30,44 +30,8 @@ Int ToInt16(int value) {
 // The integer field of a grid column; null for column 1 (text) and columns outside 1..18.
 template <typename Record>
 auto FieldOfColumn(Record& r, int column) -> decltype(&r.Public) {
-    switch (column) {
-        case kColPublic:
-            return &r.Public;
-        case kColDup:
-            return &r.DUP;
-        case kColOffset:
-            return &r.OffSetFre;
-        case kColTsq:
-            return &r.TSQ;
-        case kColScan:
-            return &r.Scan;
-        case kColHiCut:
-            return &r.HI_CUT;
-        case kColBusy:
-            return &r.BUSY;
-        case kColNb:
-            return &r.NB;
-        case kColAddSub5K:
-            return &r.Add_Sub_5K;
-        case kColAmFm:
-            return &r.AM_FM;
-        case kColTxPower:
-            return &r.Tx_Power;
-        case kColRbTone:
-            return &r.RBTone;
-        case kColDtmfBot:
-            return &r.DTMF_BOT;
-        case kColDtmfEot:
-            return &r.DTMF_EOT;
-        case kColDtmfCall:
-            return &r.DTMF_Call;
-        case kColRdct:
-            return &r.RDCT;
-        case kColTdct:
-            return &r.TDCT;
-        default:
-            return nullptr;
-    }
+    const ChannelFieldInfo* field = FieldOfCode(column);
+    return field && field->member ? &(r.*(field->member)) : nullptr;
 }
 
 void ClearReference(Int& field, int codeNumber) {

@@ -3,32 +3,11 @@
 
 #include <string_view>
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/DocumentState.h"
 #include "codeplug/Prompts.h"
 
 namespace k7x {
-
-// Grid column numbers of the channel fields.
-enum ChannelColumn : int {
-    kColFrequency = 1,
-    kColPublic = 2,
-    kColDup = 3,
-    kColOffset = 4,
-    kColTsq = 5,
-    kColScan = 6,
-    kColHiCut = 7,
-    kColBusy = 8,
-    kColNb = 9,
-    kColAddSub5K = 10,
-    kColAmFm = 11,
-    kColTxPower = 12,
-    kColRbTone = 13,
-    kColDtmfBot = 14,
-    kColDtmfEot = 15,
-    kColDtmfCall = 16,
-    kColRdct = 17,
-    kColTdct = 18,
-};
 
 // List index of a channel number, or -1.
 int FindChannel(const DocumentState& doc, int channelNo);

@@ -32,25 +32,26 @@ enum Column : std::size_t {
     kComment,
 };
 
-// The fields of the Comment column: record field name, grid column, highest value.
+// The fields of the Comment column, written under their record field names, with their highest
+// values.
 struct CommentField {
-    std::string_view key;
-    int column;
+    ChannelColumn column;
     int maximum;
+    std::string_view key() const { return FieldOf(column).key; }
 };
 constexpr std::array<CommentField, 12> kCommentFields = {{
-    {"Public", kColPublic, 1},
-    {"Tx_Power", kColTxPower, 2},
-    {"HI_CUT", kColHiCut, 1},
-    {"BUSY", kColBusy, 1},
-    {"NB", kColNb, 1},
-    {"Add_Sub_5K", kColAddSub5K, 1},
-    {"TSQ", kColTsq, 1},
-    {"RBTone", kColRbTone, 8},
-    {"DTMF_BOT", kColDtmfBot, 16},
-    {"DTMF_EOT", kColDtmfEot, 16},
-    {"DTMF_Call", kColDtmfCall, 16},
-    {"DUP", kColDup, 3},  // written only for the value the Duplex column cannot show
+    {kColPublic, 1},
+    {kColTxPower, 2},
+    {kColHiCut, 1},
+    {kColBusy, 1},
+    {kColNb, 1},
+    {kColAddSub5K, 1},
+    {kColTsq, 1},
+    {kColRbTone, 8},
+    {kColDtmfBot, 16},
+    {kColDtmfEot, 16},
+    {kColDtmfCall, 16},
+    {kColDup, 3},  // written only for the value the Duplex column cannot show
 }};
 
 constexpr std::array<std::string_view, 3> kDuplexTexts = {"", "+", "-"};
@@ -157,7 +158,7 @@ std::string CommentOf(const ChannelRecord& ch) {
         const int value = ChannelField(ch, f.column);
         if (f.column == kColDup && value < static_cast<int>(kDuplexTexts.size())) continue;
         if (!comment.empty()) comment += ' ';
-        comment += std::string(f.key) + "=" + std::to_string(value);
+        comment += std::string(f.key()) + "=" + std::to_string(value);
     }
     return comment;
 }
@@ -329,7 +330,7 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
         const std::string key = word.substr(0, eq);
         const std::string value = word.substr(eq + 1);
         const auto f = std::find_if(kCommentFields.begin(), kCommentFields.end(),
-                                    [&](const CommentField& c) { return SameName(c.key, key); });
+                                    [&](const CommentField& c) { return SameName(c.key(), key); });
         if (f == kCommentFields.end()) continue;
         const std::optional<double> n = ParseNumber(value);
         if (!n || *n != std::floor(*n) || *n < 0 || *n > f->maximum) {

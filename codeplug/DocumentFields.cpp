@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/Groups.h"
 
 namespace k7x {
@@ -10,32 +11,37 @@ namespace {
 
 // The number fields of a channel in record order; Frequency, the one text, stands after Scan.
 struct ChannelNumberField {
-    const char* name;
+    std::string_view name;
     Int ChannelRecord::*member;
     bool common;  // kept in the common channel settings too
 };
+
+// A field users edit, named as in every other place that names channel fields.
+constexpr ChannelNumberField Edited(ChannelColumn column, bool common) {
+    return {FieldOf(column).key, FieldOf(column).member, common};
+}
 
 constexpr std::size_t kFieldsBeforeFrequency = 3;
 constexpr std::array<ChannelNumberField, 19> kChannelNumberFields{{
     {"ChannelNo", &ChannelRecord::ChannelNo, false},
     {"IsEmpty", &ChannelRecord::IsEmpty, false},
-    {"Scan", &ChannelRecord::Scan, false},
-    {"OffSetFre", &ChannelRecord::OffSetFre, true},
-    {"RDCT", &ChannelRecord::RDCT, true},
-    {"TDCT", &ChannelRecord::TDCT, true},
-    {"DUP", &ChannelRecord::DUP, true},
-    {"HI_CUT", &ChannelRecord::HI_CUT, true},
-    {"BUSY", &ChannelRecord::BUSY, true},
-    {"NB", &ChannelRecord::NB, true},
-    {"Add_Sub_5K", &ChannelRecord::Add_Sub_5K, true},
-    {"AM_FM", &ChannelRecord::AM_FM, true},
-    {"Tx_Power", &ChannelRecord::Tx_Power, true},
-    {"Public", &ChannelRecord::Public, false},
-    {"RBTone", &ChannelRecord::RBTone, true},
-    {"DTMF_BOT", &ChannelRecord::DTMF_BOT, true},
-    {"DTMF_EOT", &ChannelRecord::DTMF_EOT, true},
-    {"DTMF_Call", &ChannelRecord::DTMF_Call, true},
-    {"TSQ", &ChannelRecord::TSQ, false},
+    Edited(kColScan, false),
+    Edited(kColOffset, true),
+    Edited(kColRdct, true),
+    Edited(kColTdct, true),
+    Edited(kColDup, true),
+    Edited(kColHiCut, true),
+    Edited(kColBusy, true),
+    Edited(kColNb, true),
+    Edited(kColAddSub5K, true),
+    Edited(kColAmFm, true),
+    Edited(kColTxPower, true),
+    Edited(kColPublic, false),
+    Edited(kColRbTone, true),
+    Edited(kColDtmfBot, true),
+    Edited(kColDtmfEot, true),
+    Edited(kColDtmfCall, true),
+    Edited(kColTsq, false),
 }};
 
 std::string Indexed(const std::string& name, std::size_t index) {
@@ -54,7 +60,8 @@ NamedValues ChannelFieldValues(const ChannelRecord& channel) {
     NamedValues out;
     for (std::size_t i = 0; i < kChannelNumberFields.size(); ++i) {
         if (i == kFieldsBeforeFrequency) out.push_back({"Frequency", channel.Frequency.str()});
-        out.push_back({kChannelNumberFields[i].name, channel.*kChannelNumberFields[i].member});
+        out.push_back(
+            {std::string(kChannelNumberFields[i].name), channel.*kChannelNumberFields[i].member});
     }
     return out;
 }
@@ -82,7 +89,7 @@ NamedValues DocumentSettingValues(const CodeplugDocument& doc) {
 
     for (const ChannelNumberField& f : kChannelNumberFields) {
         if (f.common)
-            out.push_back({std::string("PublicChannel.") + f.name, doc.PublicChannel.*f.member});
+            out.push_back({"PublicChannel." + std::string(f.name), doc.PublicChannel.*f.member});
     }
 
     out.push_back({"Keys.KeyOption", doc.Keys.KeyOption});

@@ -30,28 +30,29 @@ CommonChannelPanel::CommonChannelPanel(const SettingsWindowServices& services, i
     connect(Text2, &QLineEdit::textEdited, this, &CommonChannelPanel::offsetEdited);
 
     int line = 0;
-    for (int i = kCommonDup; i <= kCommonListLast; ++i) {
-        if (!IsCommonList(i)) continue;
+    for (int i = 1; i <= kCommonControlLast; ++i) {
+        const ChannelFieldInfo* field = FieldOfCommonControl(i);
+        if (!field) continue;
         const auto at = static_cast<std::size_t>(i);
         Combo2[at] = MakeList(this, QStringLiteral("Combo2_%1").arg(i), kPanelListWidthTwips);
         Label3[at] = MakeBuddyLabel(this, QStringLiteral("Label3_%1").arg(i), Combo2[at]);
         grid->addWidget(Label3[at], line, 0);
         grid->addWidget(Combo2[at], line, 1, Qt::AlignLeft);
         ++line;
-        connect(Combo2[at], &QComboBox::activated, this, [this, i] { listChosen(i); });
-        if (!IsCommonListShown(i, mode_)) {
+        connect(Combo2[at], &QComboBox::activated, this, [this, field] { listChosen(*field); });
+        if (!IsFieldOffered(field->column, mode_)) {
             Label3[at]->hide();
             Combo2[at]->hide();
         }
-        if (i == kCommonDup) {
+        if (field->column == kColDup) {
             // The offset belongs with the duplex direction, and shows where it does.
             grid->addWidget(Label2, line, 0);
             grid->addWidget(Text2, line, 1, Qt::AlignLeft);
             ++line;
-            Label2->setVisible(IsCommonListShown(i, mode_));
-            Text2->setVisible(IsCommonListShown(i, mode_));
+            Label2->setVisible(IsFieldOffered(kColOffset, mode_));
+            Text2->setVisible(IsFieldOffered(kColOffset, mode_));
         }
-        if (i <= kCommonAmFm) Refill(*Combo2[at], CommonFixedEntries(i));
+        Refill(*Combo2[at], StaticEntries(field->list));
     }
     grid->setRowStretch(line, 1);
 }
@@ -63,17 +64,18 @@ CommonChannelPanel::~CommonChannelPanel() {
 
 std::vector<QWidget*> CommonChannelPanel::tabChain() const {
     std::vector<QWidget*> chain;
-    for (int i = kCommonDup; i <= kCommonListLast; ++i) {
-        if (!IsCommonList(i)) continue;
+    for (int i = 1; i <= kCommonControlLast; ++i) {
+        const ChannelFieldInfo* field = FieldOfCommonControl(i);
+        if (!field) continue;
         chain.push_back(Combo2[static_cast<std::size_t>(i)]);
-        if (i == kCommonDup) chain.push_back(Text2);
+        if (field->column == kColDup) chain.push_back(Text2);
     }
     return chain;
 }
 
 void CommonChannelPanel::applyTexts() {
-    for (int i = kCommonDup; i <= kCommonListLast; ++i)
-        if (IsCommonList(i))
+    for (int i = 1; i <= kCommonControlLast; ++i)
+        if (FieldOfCommonControl(i))
             Label3[static_cast<std::size_t>(i)]->setText(
                 LangText(s_.prompts, kTextCommonLabel + i));
     setTitle(LangText(s_.prompts, kTextCommonLabel));
@@ -83,9 +85,12 @@ void CommonChannelPanel::applyTexts() {
 void CommonChannelPanel::showValues() {
     const BusyScope busy(busy_);
     ChannelRecord common = s_.doc.WorkDoc.PublicChannel;
-    for (int i = kCommonDup; i <= kCommonAmFm; ++i)
-        if (IsCommonList(i))
-            ShowByIndex(*Combo2[static_cast<std::size_t>(i)], CommonField(common, i));
+    for (int i = 1; i <= kCommonControlLast; ++i) {
+        const ChannelFieldInfo* field = FieldOfCommonControl(i);
+        // The power, roger-beep and DTMF lists are rebuilt and shown below.
+        if (field && field->list != FieldList::TxPower && !StoresNumber(field->list))
+            ShowByIndex(*Combo2[static_cast<std::size_t>(i)], ChannelField(common, field->column));
+    }
     Text2->setText(QString::number(common.OffSetFre));
     showPowerList(common);
     showRogerBeeps();
@@ -94,14 +99,14 @@ void CommonChannelPanel::showValues() {
 
 void CommonChannelPanel::showPowerList(const ChannelRecord& common) {
     const BusyScope busy(busy_);
-    QComboBox& power = *Combo2[kCommonTxPower];
+    QComboBox& power = listOf(kColTxPower);
     Refill(power, TxPowerEntries(s_.prompts, common.AM_FM == 0));
     ShowByIndex(power, AllowedTxPower(common));
 }
 
 void CommonChannelPanel::showRogerBeeps() {
     const BusyScope busy(busy_);
-    QComboBox& list = *Combo2[kCommonRbTone];
+    QComboBox& list = listOf(kColRbTone);
     Refill(list, RogerBeepEntries(s_.doc.WorkDoc, s_.prompts));
     // The "off" entry stands for every reference the list does not hold.
     ShowByText(list, QString::number(s_.doc.WorkDoc.PublicChannel.RBTone));
@@ -111,26 +116,26 @@ void CommonChannelPanel::showDtmfLists() {
     const BusyScope busy(busy_);
     const QStringList entries = DtmfEntries(s_.doc.WorkDoc, s_.prompts);
     ChannelRecord common = s_.doc.WorkDoc.PublicChannel;
-    for (const int i : {kCommonDtmfBot, kCommonDtmfEot, kCommonDtmfCall}) {
-        QComboBox& list = *Combo2[static_cast<std::size_t>(i)];
+    for (const ChannelColumn column : {kColDtmfBot, kColDtmfEot, kColDtmfCall}) {
+        QComboBox& list = listOf(column);
         Refill(list, entries);
-        ShowByText(list, QString::number(CommonField(common, i)));
+        ShowByText(list, QString::number(ChannelField(common, column)));
     }
 }
 
-void CommonChannelPanel::listChosen(int list) {
+void CommonChannelPanel::listChosen(const ChannelFieldInfo& field) {
     if (busy_ > 0) return;
-    const QComboBox& shown = *Combo2[static_cast<std::size_t>(list)];
+    const QComboBox& shown = listOf(field.column);
     ChannelRecord& common = s_.doc.WorkDoc.PublicChannel;
     int value = 0;
-    if (CommonStorage(list) == ListStorage::Number) {
+    if (StoresNumber(field.list)) {
         value = NumberOrDefault(shown.currentText().toStdString(), 0);
     } else {
         if (shown.currentIndex() < 0) return;
         value = shown.currentIndex();
     }
-    CommonField(common, list) = static_cast<Int>(value);
-    if (list == kCommonAmFm) {
+    common.*field.member = static_cast<Int>(value);
+    if (field.column == kColAmFm) {
         common.Tx_Power = static_cast<Int>(AllowedTxPower(common));
         showPowerList(common);
     }
@@ -146,6 +151,10 @@ void CommonChannelPanel::showStoredOffset() {
     // Leaving the field shows the offset as stored, clamped to its range and step.
     const QSignalBlocker block(Text2);
     Text2->setText(QString::number(s_.doc.WorkDoc.PublicChannel.OffSetFre));
+}
+
+QComboBox& CommonChannelPanel::listOf(ChannelColumn column) const {
+    return *Combo2[static_cast<std::size_t>(FieldOf(column).commonControl)];
 }
 
 }  // namespace k7x

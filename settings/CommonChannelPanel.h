@@ -32,7 +32,9 @@ public:
     std::vector<QWidget*> tabChain() const;
 
 private:
-    void listChosen(int list);
+    void listChosen(const ChannelFieldInfo& field);
+    // The list of a field the panel has one for.
+    QComboBox& listOf(ChannelColumn column) const;
     void offsetEdited();
     void showStoredOffset();
     void showPowerList(const ChannelRecord& common);
@@ -41,8 +43,8 @@ private:
     const int mode_;
     int busy_ = 0;  // above 0 while the panel fills its own controls
 
-    std::array<QLabel*, kCommonListLast + 1> Label3{};     // index 0 and 3 unused
-    std::array<QComboBox*, kCommonListLast + 1> Combo2{};  // index 0 and 3 unused
+    std::array<QLabel*, kCommonControlLast + 1> Label3{};     // index 0 and 3 unused
+    std::array<QComboBox*, kCommonControlLast + 1> Combo2{};  // index 0 and 3 unused
     QLabel* Label2 = nullptr;
     QLineEdit* Text2 = nullptr;
     CommittingField* offsetField_ = nullptr;

@@ -47,23 +47,14 @@ PrintTable OptionalFeatures(const DocumentState& doc, const Prompts& prompts) {
 
 PrintTable CommonChannel(const DocumentState& doc, const Prompts& prompts) {
     PrintTable table = SettingTable(prompts, kTextCommonLabel);
-    ChannelRecord common = doc.WorkDoc.PublicChannel;
-    const QStringList rogerBeeps = RogerBeepEntries(doc.WorkDoc, prompts);
-    const QStringList dtmfCodes = DtmfEntries(doc.WorkDoc, prompts);
-    for (int i = kCommonDup; i <= kCommonListLast; ++i) {
-        if (!IsCommonList(i) || !IsCommonListShown(i, doc.CurrentCountryMode)) continue;
-        const int stored = CommonField(common, i);
-        QString value;
-        if (i == kCommonTxPower)
-            value = TxPowerText(prompts, common.AM_FM == 0, stored);
-        else if (i == kCommonRbTone)
-            value = EntryReading(rogerBeeps, stored);
-        else if (i >= kCommonDtmfBot)
-            value = EntryReading(dtmfCodes, stored);
-        else
-            value = StoredEntry(CommonFixedEntries(i), CommonStorage(i), stored);
-        table.rows.append({LangText(prompts, kTextCommonLabel + i), value});
-        if (i == kCommonDup)
+    const ChannelRecord& common = doc.WorkDoc.PublicChannel;
+    const ChannelChoiceLists lists = ChoiceListsOf(doc.WorkDoc, prompts);
+    for (int i = 1; i <= kCommonControlLast; ++i) {
+        const ChannelFieldInfo* field = FieldOfCommonControl(i);
+        if (!field || !IsFieldOffered(field->column, doc.CurrentCountryMode)) continue;
+        table.rows.append({LangText(prompts, kTextCommonLabel + i),
+                           FieldEntryText(*field, common, lists, prompts)});
+        if (field->column == kColDup)
             table.rows.append(
                 {LangText(prompts, kTextOffsetLabel), QString::number(common.OffSetFre)});
     }

@@ -51,4 +51,52 @@ QStringList DtmfEntries(const CodeplugDocument& doc, const Prompts& prompts) {
     return entries;
 }
 
+QStringList StaticEntries(FieldList list) {
+    switch (list) {
+        case FieldList::OffOn:
+            return {QStringLiteral("Off"), QStringLiteral("On")};
+        case FieldList::Duplex:
+            return {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")};
+        case FieldList::ScanFlag:
+            return {QStringLiteral("Del"), QStringLiteral("Add")};
+        case FieldList::Modulation:
+            return {QStringLiteral("FM"), QStringLiteral("AM")};
+        case FieldList::Tones:
+            return ToneEntries();
+        case FieldList::Typed:
+        case FieldList::TxPower:
+        case FieldList::RogerBeeps:
+        case FieldList::DtmfCodes:
+            break;
+    }
+    return {};
+}
+
+ChannelChoiceLists ChoiceListsOf(const CodeplugDocument& doc, const Prompts& prompts) {
+    return {ToneEntries(), RogerBeepEntries(doc, prompts), DtmfEntries(doc, prompts)};
+}
+
+QString FieldEntryText(const ChannelFieldInfo& field, const ChannelRecord& channel,
+                       const ChannelChoiceLists& lists, const Prompts& prompts) {
+    const int stored = ChannelField(channel, field.column);
+    switch (field.list) {
+        case FieldList::Typed:
+            return {};
+        case FieldList::TxPower:
+            return TxPowerText(prompts, channel.AM_FM == 0, stored);
+        case FieldList::Tones:
+            return EntryAt(lists.tones, stored);
+        case FieldList::RogerBeeps:
+            return EntryReading(lists.rogerBeeps, stored);
+        case FieldList::DtmfCodes:
+            return EntryReading(lists.dtmfCodes, stored);
+        case FieldList::OffOn:
+        case FieldList::Duplex:
+        case FieldList::ScanFlag:
+        case FieldList::Modulation:
+            break;
+    }
+    return EntryAt(StaticEntries(field.list), stored);
+}
+
 }  // namespace k7x

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "codeplug/ChannelFields.h"
 #include "codeplug/Prompts.h"
 #include "codeplug/Records.h"
 #include "shell/ShellTexts.h"
@@ -25,5 +26,21 @@ QString TxPowerText(const Prompts& prompts, bool fm, int stored);
 QStringList RogerBeepEntries(const CodeplugDocument& doc, const Prompts& prompts);
 // The "none" entry, then the numbers of the DTMF codes in use.
 QStringList DtmfEntries(const CodeplugDocument& doc, const Prompts& prompts);
+
+// The entries of a list that do not depend on the document: the fixed lists, which read the
+// same in every language, and the tones; empty for the power, roger-beep and DTMF lists.
+QStringList StaticEntries(FieldList list);
+
+// The lists a document's channels are shown with, built once for many channels.
+struct ChannelChoiceLists {
+    QStringList tones;
+    QStringList rogerBeeps;
+    QStringList dtmfCodes;
+};
+ChannelChoiceLists ChoiceListsOf(const CodeplugDocument& doc, const Prompts& prompts);
+
+// The entry a channel field's stored value shows in its list; empty for a typed field.
+QString FieldEntryText(const ChannelFieldInfo& field, const ChannelRecord& channel,
+                       const ChannelChoiceLists& lists, const Prompts& prompts);
 
 }  // namespace k7x

@@ -43,6 +43,7 @@ struct EditRig {
         return window->findChild<T*>(name);
     }
     QComboBox* row(int i) { return get<QComboBox>(QStringLiteral("Combo2_%1").arg(i)); }
+    QComboBox* list(ChannelColumn c) { return row(FieldOf(c).editRow); }
     QLineEdit* text(int i) { return get<QLineEdit>(QStringLiteral("Text%1").arg(i)); }
     QStringList entries(QComboBox* list) {
         QStringList out;
@@ -85,8 +86,8 @@ private slots:
         ch.AM_FM = 1;
         r.open(group, position);
         QCOMPARE(r.record(channelNo).AM_FM, fixed ? 0 : 1);
-        QCOMPARE(r.row(kRowAmFm)->currentIndex(), fixed ? 0 : 1);
-        QCOMPARE(r.row(kRowAmFm)->isEnabled(), !fixed);
+        QCOMPARE(r.list(kColAmFm)->currentIndex(), fixed ? 0 : 1);
+        QCOMPARE(r.list(kColAmFm)->isEnabled(), !fixed);
         QCOMPARE(FrmCHInfoEdit::IsFixFM(position, group, kModeHf), false);
     }
 
@@ -94,12 +95,13 @@ private slots:
         EditRig r(kModeHf);
         r.record(1).Public = 1;
         r.open(kGroupA, 1);
-        const std::set<int> alwaysOpen = {kRowPublic, kRowTsq, kRowScan, kRowRdct, kRowTdct};
-        for (int i = 0; i < kOptionRowCount; ++i)
-            QVERIFY2(r.row(i)->isEnabled() == (alwaysOpen.count(i) > 0),
-                     qPrintable(QString::number(i)));
+        const std::set<int> alwaysOpen = {kColPublic, kColTsq, kColScan, kColRdct, kColTdct};
+        for (const ChannelFieldInfo& f : kChannelFields)
+            if (f.editRow != kNoControl)
+                QVERIFY2(r.list(f.column)->isEnabled() == (alwaysOpen.count(f.column) > 0),
+                         f.key.data());
         QVERIFY(!r.text(2)->isEnabled());
-        ChooseEntry(*r.row(kRowPublic), 0);
+        ChooseEntry(*r.list(kColPublic), 0);
         QCOMPARE(r.record(1).Public, 0);
         for (int i = 0; i < kOptionRowCount; ++i) QVERIFY(r.row(i)->isEnabled());
         QVERIFY(r.text(2)->isEnabled());
@@ -125,8 +127,8 @@ private slots:
         ch.AM_FM = static_cast<Int>(amFm);
         ch.Tx_Power = static_cast<Int>(power);
         r.open(kGroupA, 1);
-        QCOMPARE(r.row(kRowTxPower)->count(), entries);
-        QCOMPARE(r.row(kRowTxPower)->currentIndex(), shown);
+        QCOMPARE(r.list(kColTxPower)->count(), entries);
+        QCOMPARE(r.list(kColTxPower)->currentIndex(), shown);
         QCOMPARE(r.record(1).Tx_Power, power);  // showing does not store
         QVERIFY(!IsDocumentChanged(r.rig.doc));
     }
@@ -136,17 +138,18 @@ private slots:
         r.record(1).Public = 0;
         r.record(1).Tx_Power = 2;
         r.open(kGroupA, 1);
-        ChooseEntry(*r.row(kRowAmFm), 1);
+        ChooseEntry(*r.list(kColAmFm), 1);
         QCOMPARE(r.record(1).AM_FM, 1);
         QCOMPARE(r.record(1).Tx_Power, 1);
-        QCOMPARE(r.row(kRowTxPower)->count(), 2);
-        QCOMPARE(r.row(kRowTxPower)->currentIndex(), 1);
+        QCOMPARE(r.list(kColTxPower)->count(), 2);
+        QCOMPARE(r.list(kColTxPower)->currentIndex(), 1);
     }
 
     void rowsShownByModeAndGroup() {
         EditRig cb(kModeCb);
         cb.open(kGroupMemCb, 1);
-        for (int hidden : {kRowDup, kRowTxPower, kRowAddSub5K}) QVERIFY(cb.row(hidden)->isHidden());
+        for (ChannelColumn hidden : {kColDup, kColTxPower, kColAddSub5K})
+            QVERIFY(cb.list(hidden)->isHidden());
         QVERIFY(cb.text(2)->isHidden());
         QVERIFY(!cb.text(1)->isEnabled());
         QVERIFY(!cb.get<QPushButton>(QStringLiteral("Command1"))->isHidden());
@@ -154,13 +157,13 @@ private slots:
 
         EditRig hf(kModeHf);
         hf.open(kGroupVfo, 1);
-        QVERIFY(hf.row(kRowScan)->isHidden());
-        for (int shown : {kRowDup, kRowTxPower}) QVERIFY(!hf.row(shown)->isHidden());
-        QVERIFY(hf.row(kRowAddSub5K)->isHidden());
+        QVERIFY(hf.list(kColScan)->isHidden());
+        for (ChannelColumn shown : {kColDup, kColTxPower}) QVERIFY(!hf.list(shown)->isHidden());
+        QVERIFY(hf.list(kColAddSub5K)->isHidden());
         QVERIFY(hf.get<QPushButton>(QStringLiteral("Command1"))->isHidden());
         QCOMPARE(hf.window->heightTwips(), 8725);
         hf.get<QComboBox>(QStringLiteral("Combo4"))->setCurrentIndex(kGroupA);
-        QVERIFY(!hf.row(kRowScan)->isHidden());
+        QVERIFY(!hf.list(kColScan)->isHidden());
     }
 
     void referenceListsHoldValidTipsAndDefinedCodes() {
@@ -178,27 +181,27 @@ private slots:
         ch.DTMF_BOT = 7;
         ch.DTMF_EOT = 4;  // no longer defined
         r.open(kGroupA, 1);
-        QCOMPARE(r.entries(r.row(kRowRbTone)), QStringList({"<15030>", "3", "5"}));
-        QCOMPARE(r.row(kRowRbTone)->currentText(), QStringLiteral("5"));
-        QCOMPARE(r.entries(r.row(kRowDtmfBot)), QStringList({"<14013>", "2", "7"}));
-        QCOMPARE(r.row(kRowDtmfBot)->currentText(), QStringLiteral("7"));
-        QCOMPARE(r.row(kRowDtmfEot)->currentIndex(), 0);
-        QCOMPARE(r.row(kRowRdct)->count(), kToneValueCount);
+        QCOMPARE(r.entries(r.list(kColRbTone)), QStringList({"<15030>", "3", "5"}));
+        QCOMPARE(r.list(kColRbTone)->currentText(), QStringLiteral("5"));
+        QCOMPARE(r.entries(r.list(kColDtmfBot)), QStringList({"<14013>", "2", "7"}));
+        QCOMPARE(r.list(kColDtmfBot)->currentText(), QStringLiteral("7"));
+        QCOMPARE(r.list(kColDtmfEot)->currentIndex(), 0);
+        QCOMPARE(r.list(kColRdct)->count(), kToneValueCount);
 
-        ChooseEntry(*r.row(kRowRbTone), QStringLiteral("3"));
+        ChooseEntry(*r.list(kColRbTone), QStringLiteral("3"));
         QCOMPARE(r.record(1).RBTone, 3);
-        ChooseEntry(*r.row(kRowDtmfBot), 0);  // the "none" entry stores 0
+        ChooseEntry(*r.list(kColDtmfBot), 0);  // the "none" entry stores 0
         QCOMPARE(r.record(1).DTMF_BOT, 0);
 
         // Tone tip 3 stops sounding: the references are re-checked and the list rebuilt.
         w.ToneTips[2].RepeatCount = 0;
         RevalidateToneTipReferences(r.rig.doc);
-        QCOMPARE(r.entries(r.row(kRowRbTone)), QStringList({"<15030>", "5"}));
-        QCOMPARE(r.row(kRowRbTone)->currentIndex(), 0);
+        QCOMPARE(r.entries(r.list(kColRbTone)), QStringList({"<15030>", "5"}));
+        QCOMPARE(r.list(kColRbTone)->currentIndex(), 0);
         // Code 4 is defined again: the refreshed lists offer it and find the reference.
         w.Dtmf.Codes[3].CodeLength = 2;
         r.window->ShowDtmfLists();
-        QCOMPARE(r.row(kRowDtmfEot)->currentText(), QStringLiteral("4"));
+        QCOMPARE(r.list(kColDtmfEot)->currentText(), QStringLiteral("4"));
     }
 
     void frequencyFieldFiltersAndCommits() {
@@ -217,7 +220,7 @@ private slots:
         QCOMPARE(made.OffSetFre, 100);  // the defaults of a new channel
         QCOMPARE(made.Public, 1);
         QCOMPARE(freq->text(), QStringLiteral("28.50000"));
-        QVERIFY(r.row(kRowScan)->isEnabled());
+        QVERIFY(r.list(kColScan)->isEnabled());
 
         // Group A holds the only memory channels: emptying one is refused and the field
         // shows the stored frequency again.
@@ -243,7 +246,7 @@ private slots:
         // Only passing through the field commits nothing.
         TakeIntoSavedCopy(r.rig.doc);
         freq->setFocus();
-        r.row(kRowScan)->setFocus();
+        r.list(kColScan)->setFocus();
         QVERIFY(!IsDocumentChanged(r.rig.doc));
     }
 
@@ -331,11 +334,11 @@ private slots:
         EditRig r(kModeHf);
         r.open(kGroupA, 1);
         for (QLabel* label : r.window->findChildren<QLabel*>()) QVERIFY(label->buddy());
-        QCOMPARE(r.get<QLabel>(QStringLiteral("Label3_9"))->buddy(), r.row(kRowTxPower));
+        QCOMPARE(r.get<QLabel>(QStringLiteral("Label3_9"))->buddy(), r.list(kColTxPower));
         // The offset sits between DUP and Tx_Power, as on the screen.
-        QWidget* w = r.row(kRowDup);
+        QWidget* w = r.list(kColDup);
         QCOMPARE(w->nextInFocusChain(), r.text(2));
-        QCOMPARE(r.text(2)->nextInFocusChain(), r.row(kRowTxPower));
+        QCOMPARE(r.text(2)->nextInFocusChain(), r.list(kColTxPower));
         QVERIFY(r.get<QPushButton>(QStringLiteral("CommandHelp"))->isHidden());
     }
 };

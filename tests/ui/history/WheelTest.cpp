@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 #include "ChannelTestRig.h"
-#include "channels/EditOptionRows.h"
+#include "codeplug/ChannelFields.h"
 #include "codeplug/CodeplugFile.h"
 #include "settings/SettingsWindows.h"
 
@@ -66,7 +66,8 @@ private slots:
         for (const bool focused : {false, true}) {
             const char* how = focused ? "focused" : "scrolled past";
             QTest::addRow("edit window RX tone, %s", how)
-                << kChannelEditWindow << QStringLiteral("Combo2_%1").arg(kRowRdct) << focused;
+                << kChannelEditWindow << QStringLiteral("Combo2_%1").arg(FieldOf(kColRdct).editRow)
+                << focused;
             QTest::addRow("grid working channel, %s", how)
                 << kChannelGridWindow << QStringLiteral("Combo8_0") << focused;
             QTest::addRow("grid emergency channel, %s", how)

@@ -32,7 +32,9 @@ struct OptRig {
         return window->findChild<T*>(name);
     }
     QComboBox* setting(int i) { return get(QStringLiteral("Combo1_%1").arg(i)); }
-    QComboBox* common(int i) { return get(QStringLiteral("Combo2_%1").arg(i)); }
+    QComboBox* common(ChannelColumn c) {
+        return get(QStringLiteral("Combo2_%1").arg(FieldOf(c).commonControl));
+    }
     QLineEdit* text(int i) { return get<QLineEdit>(QStringLiteral("Text%1").arg(i)); }
     OptionRecord& options() { return rig.doc.WorkDoc.Options; }
     ChannelRecord& pub() { return rig.doc.WorkDoc.PublicChannel; }
@@ -99,9 +101,9 @@ private slots:
         OptRig r(mode);
         r.open();
         const bool cb = mode == 0;
-        for (int i : {kCommonDup, kCommonTxPower}) QCOMPARE(r.common(i)->isHidden(), cb);
+        for (ChannelColumn i : {kColDup, kColTxPower}) QCOMPARE(r.common(i)->isHidden(), cb);
         QCOMPARE(r.text(2)->isHidden(), cb);
-        QVERIFY(r.common(kCommonAddSub5K)->isHidden());
+        QVERIFY(r.common(kColAddSub5K)->isHidden());
         QCOMPARE(r.setting(kListVfoGroup)->isHidden(), cb);
         QCOMPARE(r.get(QStringLiteral("Combo3_0"))->isHidden(), !cb);
         QCOMPARE(r.get<QLabel>(QStringLiteral("Label1_1"))->buddy(),
@@ -113,8 +115,8 @@ private slots:
         QCOMPARE(NextTabStop(r.setting(0)), cb ? r.get(QStringLiteral("Combo3_0")) : r.setting(1));
         QCOMPARE(NextTabStop(r.setting(16)), r.get<QWidget>(QStringLiteral("Check1")));
         QWidget* afterRatio = NextTabStop(r.text(1));
-        QCOMPARE(afterRatio, cb ? r.common(kCommonRdct) : r.common(kCommonDup));
-        if (!cb) QCOMPARE(NextTabStop(NextTabStop(afterRatio)), r.common(kCommonRdct));
+        QCOMPARE(afterRatio, cb ? r.common(kColRdct) : r.common(kColDup));
+        if (!cb) QCOMPARE(NextTabStop(NextTabStop(afterRatio)), r.common(kColRdct));
     }
 
     void countryPairStoresTheVfoGroup() {
@@ -140,14 +142,14 @@ private slots:
         r.pub().AM_FM = 0;
         r.pub().Tx_Power = 2;
         r.open();
-        QCOMPARE(r.common(kCommonTxPower)->count(), 3);
-        ChooseEntry(*r.common(kCommonAmFm), 1);
+        QCOMPARE(r.common(kColTxPower)->count(), 3);
+        ChooseEntry(*r.common(kColAmFm), 1);
         QCOMPARE(r.pub().AM_FM, 1);
         QCOMPARE(r.pub().Tx_Power, 1);
-        QCOMPARE(r.common(kCommonTxPower)->count(), 2);
-        QCOMPARE(r.common(kCommonTxPower)->currentIndex(), 1);
-        ChooseEntry(*r.common(kCommonAmFm), 0);
-        QCOMPARE(r.common(kCommonTxPower)->count(), 3);
+        QCOMPARE(r.common(kColTxPower)->count(), 2);
+        QCOMPARE(r.common(kColTxPower)->currentIndex(), 1);
+        ChooseEntry(*r.common(kColAmFm), 0);
+        QCOMPARE(r.common(kColTxPower)->count(), 3);
         QCOMPARE(r.pub().Tx_Power, 1);
     }
 
@@ -214,11 +216,11 @@ private slots:
         r.pub().RBTone = 3;
         r.pub().DTMF_EOT = 4;  // not defined
         r.open();
-        QComboBox* rb = r.common(kCommonRbTone);
+        QComboBox* rb = r.common(kColRbTone);
         QCOMPARE(OptRig::entries(rb), QStringList({"<15030>", "3", "5"}));
         QCOMPARE(rb->currentText(), QStringLiteral("3"));
-        QCOMPARE(r.common(kCommonDtmfEot)->currentIndex(), 0);
-        ChooseEntry(*r.common(kCommonDtmfBot), QStringLiteral("2"));
+        QCOMPARE(r.common(kColDtmfEot)->currentIndex(), 0);
+        ChooseEntry(*r.common(kColDtmfBot), QStringLiteral("2"));
         QCOMPARE(r.pub().DTMF_BOT, 2);
 
         w.ToneTips[2].RepeatCount = 0;
@@ -229,8 +231,8 @@ private slots:
 
         w.Dtmf.Codes[3].CodeLength = 2;
         r.rig.doc.notify([](DocumentListener& l) { l.ShowDtmfLists(); });
-        QCOMPARE(OptRig::entries(r.common(kCommonDtmfCall)), QStringList({"<14013>", "2", "4"}));
-        QCOMPARE(r.common(kCommonDtmfEot)->currentText(), QStringLiteral("4"));
+        QCOMPARE(OptRig::entries(r.common(kColDtmfCall)), QStringList({"<14013>", "2", "4"}));
+        QCOMPARE(r.common(kColDtmfEot)->currentText(), QStringLiteral("4"));
         QCOMPARE(r.pub().DTMF_EOT, 4);
     }
 
@@ -253,7 +255,7 @@ private slots:
         r.window = r.rig.open<FrmOptFeatures>(kOptionalFeaturesWindow);
         QVERIFY(!r.get<QCheckBox>(QStringLiteral("Check1"))->isChecked());
         QCOMPARE(r.text(1)->text(), QStringLiteral("30.0"));
-        QCOMPARE(r.common(kCommonTxPower)->currentIndex(), 1);
+        QCOMPARE(r.common(kColTxPower)->currentIndex(), 1);
         r.text(1)->setFocus();
         r.window->ValidateControls();  // passing through the ratio field is no edit
         r.rig.main().CloseCurAllWindows();

@@ -22,23 +22,24 @@ ChannelRecord Channel(int isPublic, int amFm, int power) {
     return ch;
 }
 
+// The fields with an option row, by column.
 std::set<int> RowsWhere(const ChannelEditView& view, bool OptionRowView::*flag) {
     std::set<int> rows;
-    for (int i = 0; i < kOptionRowCount; ++i)
-        if (view.rows[static_cast<std::size_t>(i)].*flag) rows.insert(i);
+    for (const ChannelFieldInfo& f : kChannelFields)
+        if (f.editRow != kNoControl && view.rows[f.column].*flag) rows.insert(f.column);
     return rows;
 }
 
 std::set<int> AllRowsBut(std::set<int> left) {
     std::set<int> rows;
-    for (int i = 0; i < kOptionRowCount; ++i)
-        if (!left.contains(i)) rows.insert(i);
+    for (const ChannelFieldInfo& f : kChannelFields)
+        if (f.editRow != kNoControl && !left.contains(f.column)) rows.insert(f.column);
     return rows;
 }
 
 TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
     const ChannelRecord own = Channel(0, 0, 2), shared = Channel(1, 0, 2);
-    const std::set<int> openWhilePublic = {kRowPublic, kRowTsq, kRowScan, kRowRdct, kRowTdct};
+    const std::set<int> openWhilePublic = {kColPublic, kColTsq, kColScan, kColRdct, kColTdct};
     struct Case {
         const char* what;
         const ChannelRecord* channel;
@@ -52,7 +53,7 @@ TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
          kCb,
          kGroupEU,
          3,
-         {kRowAddSub5K, kRowTxPower, kRowDup},
+         {kColAddSub5K, kColTxPower, kColDup},
          AllRowsBut({}),
          false,
          false,
@@ -63,19 +64,19 @@ TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
          kCb,
          kGroupMemCb,
          1,
-         {kRowAddSub5K, kRowTxPower, kRowDup},
+         {kColAddSub5K, kColTxPower, kColDup},
          AllRowsBut({}),
          false,
          false,
          false,
          true},
-        {"own HAM channel", &own, kHam, kGroupA, 1, {kRowAddSub5K}, {}, true, true, true, false},
+        {"own HAM channel", &own, kHam, kGroupA, 1, {kColAddSub5K}, {}, true, true, true, false},
         {"public HAM channel",
          &shared,
          kHam,
          kGroupA,
          1,
-         {kRowAddSub5K},
+         {kColAddSub5K},
          AllRowsBut(openWhilePublic),
          true,
          true,
@@ -86,7 +87,7 @@ TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
          kHam,
          kGroupVfo,
          1,
-         {kRowAddSub5K, kRowScan},
+         {kColAddSub5K, kColScan},
          {},
          true,
          true,
@@ -97,7 +98,7 @@ TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
          kHam,
          kGroupMemBand,
          1,
-         {kRowAddSub5K},
+         {kColAddSub5K},
          {},
          true,
          true,
@@ -108,8 +109,8 @@ TEST(ChannelEditView, RowsShownAndEditableFollowModeGroupAndPublic) {
          kCb,
          kGroupCE,
          5,
-         {kRowAddSub5K, kRowTxPower, kRowDup},
-         {kRowAmFm},
+         {kColAddSub5K, kColTxPower, kColDup},
+         {kColAmFm},
          false,
          false,
          true,
@@ -144,15 +145,15 @@ TEST(ChannelEditView, AmKeepsToTheLowerPowerLevelsAndFmOnlyPositionsMakeTheChann
                                         << c.group << "-" << c.position);
         const ChannelRecord ch = Channel(0, c.amFm, c.power);
         const ChannelEditView view = ViewOfPosition(&ch, c.group, c.position, kCb);
-        EXPECT_EQ(view.rows[kRowTxPower].entry, c.shownPower);
-        EXPECT_EQ(view.rows[kRowAmFm].entry, c.amFm);
+        EXPECT_EQ(view.rows[kColTxPower].entry, c.shownPower);
+        EXPECT_EQ(view.rows[kColAmFm].entry, c.amFm);
         EXPECT_EQ(view.allPowerLevels, c.allLevels);
         EXPECT_EQ(view.mustBecomeFm, c.mustBecomeFm);
     }
     // Lists chosen by their text show no index of their own.
     const ChannelRecord ch = Channel(0, 0, 0);
-    EXPECT_EQ(ViewOfPosition(&ch, kGroupA, 1, kHam).rows[kRowRbTone].entry, -1);
-    EXPECT_EQ(ViewOfPosition(&ch, kGroupA, 1, kHam).rows[kRowScan].entry, 1);
+    EXPECT_EQ(ViewOfPosition(&ch, kGroupA, 1, kHam).rows[kColRbTone].entry, -1);
+    EXPECT_EQ(ViewOfPosition(&ch, kGroupA, 1, kHam).rows[kColScan].entry, 1);
 }
 
 }  // namespace
