@@ -70,6 +70,8 @@ std::optional<Arguments> ParseArguments(const Command& command,
 
 std::vector<Command> FileCommands();
 std::vector<Command> RadioCommands();
+// write, compare and verify; RadioCommands lists them after read.
+std::vector<Command> WriteCommands();
 std::vector<Command> CsvCommands();
 std::vector<Command> ScriptCommands();
 

@@ -48,6 +48,8 @@ inline constexpr int kTextPortsCommand = 9137;
 inline constexpr int kTextExportCsvCommand = 9300;
 inline constexpr int kTextImportCsvCommand = 9301;
 inline constexpr int kTextDiffCommand = 9470;
+inline constexpr int kTextCompareCommand = 9480;
+inline constexpr int kTextVerifyCommand = 9481;
 
 // What each option does.
 inline constexpr int kTextModeOption = 9140;
@@ -61,6 +63,9 @@ inline constexpr int kTextRetriesOption = 9147;
 inline constexpr int kTextCsvOutputOption = 9302;
 inline constexpr int kTextPartialOption = 9303;
 inline constexpr int kTextJsonOption = 9471;
+inline constexpr int kTextPreviewOption = 9482;
+inline constexpr int kTextYesOption = 9483;
+inline constexpr int kTextVerifyOption = 9484;
 
 // Files.
 inline constexpr int kTextCannotRead = 9122;   // path

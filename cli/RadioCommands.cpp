@@ -1,4 +1,5 @@
-// The commands that talk to the radio: read, write, info, and ports to see what is there.
+// The commands that talk to the radio: read, info, and ports to see what is there; the write
+// commands (WriteCommands.cpp) are listed after read.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/PortSetup.h"
+#include "cli/RadioCommandSupport.h"
 #include "cli/RadioSession.h"
 #include "codeplug/Backups.h"
 #include "codeplug/CodeplugFile.h"
@@ -31,12 +33,13 @@ const OptionSpec kTraceOption{"--trace", "FILE", kTextTraceOption};
 const OptionSpec kPasswordFileOption{"--password-file", "FILE", kTextPasswordFileOption};
 const OptionSpec kPasswordOption{"--password", "TEXT", kTextPasswordOption};
 const OptionSpec kRetriesOption{"--retries", "N", kTextRetriesOption};
-const OptionSpec kNoBackupOption{"--no-backup", "", kTextNoBackupOption};
 const OptionSpec kCheckOption{"--check", "", kTextCheckOption};
 const OptionSpec kCheckedPortOption{"--port", "P", kTextCheckedPortOption};
 
 // How far the findings of a port stand in from the line that names it.
 constexpr const char* kFindingIndent = "    ";
+
+}  // namespace
 
 std::vector<OptionSpec> TransferOptions() {
     return {kPortOption, kTraceOption, kPasswordFileOption, kPasswordOption, kRetriesOption};
@@ -51,6 +54,8 @@ QCoreApplication& EventLoopApplication() {
     return app;
 }
 
+namespace {
+
 // The first line of a file, without its line end.
 std::optional<std::string> ReadPasswordFile(const std::string& path) {
     const std::optional<std::vector<Byte>> bytes = ReadFileBytes(path, 4096);
@@ -61,7 +66,9 @@ std::optional<std::string> ReadPasswordFile(const std::string& path) {
     return text;
 }
 
-// The settings shared by read, write and info; false (after reporting) on a misuse.
+}  // namespace
+
+// The settings shared by read, write, compare and info.
 bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSettings& s,
                          int& exitCode) {
     const PortSetup setup = ReadPortSetup(ctx.programFolder);
@@ -107,29 +114,7 @@ bool ReadSessionSettings(const Arguments& args, CliContext& ctx, RadioSessionSet
     return true;
 }
 
-// The backup copies of a read or a write: kept in the user's data folder unless --no-backup
-// says otherwise.
-class CliBackups {
-public:
-    explicit CliBackups(const Arguments& args) {
-        if (args.has("--no-backup")) return;
-        store_.emplace(BackupFolderOfProcess());
-        keeper_.emplace(*store_);
-    }
-    BackupKeeper* keeper() { return keeper_ ? &*keeper_ : nullptr; }
-    // Tells where the copy of this transfer went, if one was kept, and then removes the copies
-    // older than a year. A transfer that kept none leaves the folder alone.
-    void finish(CliContext& ctx) const {
-        if (!keeper_ || keeper_->lastKept().empty()) return;
-        ctx.err << kProgramName << ": " << Text(ctx.prompts, kTextBackupKept, {keeper_->lastKept()})
-                << '\n';
-        store_->prune();
-    }
-
-private:
-    std::optional<BackupStore> store_;
-    std::optional<StoreBackupKeeper> keeper_;
-};
+namespace {
 
 // The language text of why a transfer did not complete.
 int FailureReasonText(FailureReason reason) {
@@ -158,14 +143,16 @@ int FailureReasonText(FailureReason reason) {
     return kTextReasonIncomplete;
 }
 
-// The last line on stderr: which transfer failed and why. Stopped by a signal, the exit status
-// is 128 plus its number, as a shell shows a program that the signal ended.
+}  // namespace
+
 int TransferFailure(CliContext& ctx, int what, const RadioSessionResult& r) {
     const std::string why =
         r.problem.empty() ? ctx.prompts.text(FailureReasonText(r.outcome.reason)) : r.problem;
     const int status = Failure(ctx, Text(ctx.prompts, kTextFailed, {ctx.prompts.text(what), why}));
     return r.stopSignal != 0 ? 128 + r.stopSignal : status;
 }
+
+namespace {
 
 // A file can be created or replaced at path (its folder exists and is writable).
 bool CanCreate(const std::string& path) {
@@ -201,26 +188,6 @@ int RunRead(const Arguments& args, CliContext& ctx) {
     if (!SaveFile(doc, output, ctx.prompts)) {
         return Failure(ctx, Text(ctx.prompts, kTextCannotWrite, {output}));
     }
-    return kExitOk;
-}
-
-int RunWrite(const Arguments& args, CliContext& ctx) {
-    RadioSessionSettings settings;
-    int exitCode = kExitOk;
-    if (!ReadSessionSettings(args, ctx, settings, exitCode)) return exitCode;
-
-    DocumentState doc;
-    const std::string& input = args.positional[0];
-    if (OpenFile(doc, input, ctx.versions, ctx.prompts, ctx.launch) != OpenResult::Opened) {
-        return Failure(ctx, Text(ctx.prompts, kTextNotOpenedNotWritten, {input}));
-    }
-    if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
-    EventLoopApplication();
-    CliBackups backups(args);
-    settings.backups = backups.keeper();
-    const RadioSessionResult r = RunRadioSession(Operation::ImageWrite, doc, settings, ctx);
-    backups.finish(ctx);
-    if (!r.outcome.completed) return TransferFailure(ctx, kTextWritingRadio, r);
     return kExitOk;
 }
 
@@ -340,14 +307,13 @@ std::vector<Command> RadioCommands() {
     std::vector<OptionSpec> readOptions = TransferOptions();
     readOptions.insert(readOptions.begin() + 1, {"-o", "FILE.dat", kTextDatOutputOption});
     readOptions.push_back(kNoBackupOption);
-    std::vector<OptionSpec> writeOptions = TransferOptions();
-    writeOptions.push_back(kNoBackupOption);
-    return {
-        {"read", "", 0, kTextReadCommand, readOptions, &RunRead},
-        {"write", "FILE.dat", 1, kTextWriteCommand, writeOptions, &RunWrite},
-        {"info", "", 0, kTextInfoCommand, TransferOptions(), &RunInfo},
-        {"ports", "", 0, kTextPortsCommand, {kCheckOption, kCheckedPortOption}, &RunPorts},
-    };
+    std::vector<Command> commands = {{"read", "", 0, kTextReadCommand, readOptions, &RunRead}};
+    // Writing, and making sure of what was written, follow reading.
+    for (Command& c : WriteCommands()) commands.push_back(std::move(c));
+    commands.push_back({"info", "", 0, kTextInfoCommand, TransferOptions(), &RunInfo});
+    commands.push_back(
+        {"ports", "", 0, kTextPortsCommand, {kCheckOption, kCheckedPortOption}, &RunPorts});
+    return commands;
 }
 
 }  // namespace k7x::cli

@@ -52,7 +52,7 @@ private:
 // Collects how the transfer went and stops the event loop once it is over.
 class SessionListener : public TransferListener {
 public:
-    SessionListener(QEventLoop& loop, Operation operation) : loop_(loop), operation_(operation) {}
+    SessionListener(QEventLoop& loop, bool unpacks) : loop_(loop), unpacks_(unpacks) {}
 
     void imageUnpacked(bool ok) override {
         unpacked_ = true;
@@ -76,8 +76,7 @@ public:
 private:
     void checkDone() {
         // A completed read is over only once its image has become the document.
-        const bool waitForUnpack =
-            operation_ == Operation::ImageRead && result.outcome.completed && !unpacked_;
+        const bool waitForUnpack = unpacks_ && result.outcome.completed && !unpacked_;
         if (finished_ && !waitForUnpack) {
             done = true;
             loop_.quit();
@@ -85,7 +84,7 @@ private:
     }
 
     QEventLoop& loop_;
-    Operation operation_;
+    bool unpacks_;  // a completed transfer becomes the document
     bool finished_ = false;
     bool unpacked_ = false;
 };
@@ -106,7 +105,9 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     }
 
     QEventLoop loop;
-    SessionListener listener(loop, operation);
+    const bool forDocument =
+        operation == Operation::ImageRead && settings.readUse == ReadUse::Document;
+    SessionListener listener(loop, forDocument);
     const TextLookup texts = [&ctx](int number) { return ctx.prompts.text(number); };
     QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts, texts), texts);
     link.setTrace(trace.get());
@@ -131,7 +132,10 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     enginePrompts.setStopSignals(&stop);
 
     // The command itself is the user's confirmation.
-    if (!engine.start(operation, false)) {
+    const bool started = operation == Operation::ImageRead && !forDocument
+                             ? engine.startComparisonRead(settings.readUse)
+                             : engine.start(operation, false);
+    if (!started) {
         listener.result.problem = ctx.prompts.text(kTextTransferRunning);
         return listener.result;
     }

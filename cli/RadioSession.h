@@ -24,6 +24,9 @@ struct RadioSessionSettings {
     bool interactive = false;         // questions can be asked on the terminal
     bool progressTerminal = false;    // stderr is a terminal: draw a bar
     BackupKeeper* backups = nullptr;  // keeps the copies of reads and writes; none: no copies
+    // What an image read is for; other than the document, the read leaves it as it is and its
+    // image is in doc.MemImage afterwards.
+    ReadUse readUse = ReadUse::Document;
 };
 
 struct RadioSessionResult {

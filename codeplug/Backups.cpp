@@ -11,21 +11,11 @@
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/FileIo.h"
+#include "codeplug/ImageCompare.h"
 #include "codeplug/MemoryImage.h"
 
 namespace k7x {
 namespace {
-
-// UnpackImage speaks only about a country mode outside 0..2, which is refused beforehand.
-class SilentPrompts : public Prompts {
-public:
-    std::string text(int) const override { return {}; }
-    Answer message(const std::string&, Buttons, Icon, const std::string&) override {
-        return Answer::Ok;
-    }
-    using Prompts::message;
-    std::optional<std::string> askPassword() override { return std::nullopt; }
-};
 
 std::string FileNameModel(std::string_view modelId) {
     std::string name = ModelDisplayName(modelId);
@@ -69,22 +59,20 @@ std::string BackupStem(std::string_view modelId, BackupKind kind, std::time_t wh
     ::localtime_r(&when, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    return FileNameModel(modelId) + (kind == BackupKind::Read ? "_read_" : "_write_") + stamp;
+    static constexpr const char* kKindNames[] = {"_read_", "_write_", "_before-write_"};
+    return FileNameModel(modelId) + kKindNames[static_cast<int>(kind)] + stamp;
 }
 
 bool IsBackupFileName(const std::string& name) {
     static const std::regex pattern(
-        R"(^[A-Za-z0-9.-]+_(read|write)_[0-9]{8}-[0-9]{6}(-[0-9]+)?\.dat$)");
+        R"(^[A-Za-z0-9.-]+_(read|write|before-write)_[0-9]{8}-[0-9]{6}(-[0-9]+)?\.dat$)");
     return std::regex_match(name, pattern);
 }
 
 std::optional<std::vector<Byte>> BackupFileOfImage(const DocumentState& doc, Int countryMode) {
-    if (!BandTextOfMode(countryMode)) return std::nullopt;
-    DocumentState scratch = doc;
-    scratch.listeners.clear();
-    scratch.RadioCountryMode = countryMode;
-    SilentPrompts silent;
-    if (!UnpackImage(scratch, silent)) return std::nullopt;
+    std::optional<DocumentState> unpacked = DocumentOfImage(doc, doc.MemImage, countryMode);
+    if (!unpacked) return std::nullopt;
+    DocumentState& scratch = *unpacked;
     // Channel entries past the count hold nothing of this image.
     scratch.SavedChannels = {};
     TakeIntoSavedCopy(scratch);

@@ -16,7 +16,9 @@
 
 namespace k7x {
 
-enum class BackupKind { Read, Write };
+// What a backup holds: an image read, an image about to be written, or what the radio held
+// just before a write (read for the write's preview).
+enum class BackupKind { Read, Write, BeforeWrite };
 
 inline constexpr int kBackupKeepDays = 365;
 
@@ -26,8 +28,8 @@ std::string BackupFolderFor(std::string_view xdgDataHome, std::string_view home)
 // BackupFolderFor with the process's XDG_DATA_HOME and HOME.
 std::string BackupFolderOfProcess();
 
-// "<model>_<read|write>_<yyyymmdd-hhmmss>", the time in local time, the model as the user
-// knows it with everything but letters, digits, "." and "-" made "-" ("KORVAN-7X").
+// "<model>_<read|write|before-write>_<yyyymmdd-hhmmss>", the time in local time, the model as the
+// user knows it with everything but letters, digits, "." and "-" made "-" ("KORVAN-7X").
 std::string BackupStem(std::string_view modelId, BackupKind kind, std::time_t when);
 // True for the name of a backup file: a stem, maybe "-N" after it, and ".dat".
 bool IsBackupFileName(const std::string& name);

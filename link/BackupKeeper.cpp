@@ -17,8 +17,9 @@ std::optional<std::string> StoreBackupKeeper::keep(const DocumentState& doc, Int
     return std::nullopt;
 }
 
-std::optional<std::string> StoreBackupKeeper::keepRead(const DocumentState& doc, Int countryMode) {
-    return keep(doc, countryMode, BackupKind::Read);
+std::optional<std::string> StoreBackupKeeper::keepRead(const DocumentState& doc, Int countryMode,
+                                                       BackupKind kind) {
+    return keep(doc, countryMode, kind);
 }
 
 std::optional<std::string> StoreBackupKeeper::keepWrite(const DocumentState& doc) {

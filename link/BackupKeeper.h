@@ -14,7 +14,8 @@ class StoreBackupKeeper : public BackupKeeper {
 public:
     explicit StoreBackupKeeper(const BackupStore& store) : store_(store) {}
 
-    std::optional<std::string> keepRead(const DocumentState& doc, Int countryMode) override;
+    std::optional<std::string> keepRead(const DocumentState& doc, Int countryMode,
+                                        BackupKind kind) override;
     std::optional<std::string> keepWrite(const DocumentState& doc) override;
     void dropWrite() override;
 

@@ -9,12 +9,20 @@
 #include <span>
 #include <string>
 
+#include "codeplug/Backups.h"
 #include "codeplug/DocumentState.h"
 #include "codeplug/Records.h"
 
 namespace k7x {
 
 enum class Operation : Int { Idle = 0, ImageRead = 1, ImageWrite = 2, InformationRead = 3 };
+
+// What a completed image read is for.
+enum class ReadUse {
+    Document,     // the image becomes the working document
+    Compare,      // compared with the document, which stays as it is
+    BeforeWrite,  // the same, just before a write: the copy kept is what the radio held
+};
 
 // The serial port. The adapter owns the device choice (port number or path) and the line
 // settings (9600, no parity, 8 data bits, 1 stop bit, no flow control, raw bytes).
@@ -118,8 +126,10 @@ public:
 class BackupKeeper {
 public:
     virtual ~BackupKeeper() = default;
-    // A completed read: doc.MemImage holds the radio's image in the country mode given.
-    virtual std::optional<std::string> keepRead(const DocumentState& doc, Int countryMode) = 0;
+    // A completed read: doc.MemImage holds the radio's image in the country mode given; `kind`
+    // is Read or BeforeWrite.
+    virtual std::optional<std::string> keepRead(const DocumentState& doc, Int countryMode,
+                                                BackupKind kind) = 0;
     // doc.MemImage holds the image packed for the write that is starting.
     virtual std::optional<std::string> keepWrite(const DocumentState& doc) = 0;
     // The write whose copy was kept last ended before its first block went out: the radio is

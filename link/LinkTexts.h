@@ -14,6 +14,15 @@ inline constexpr int kTextProgressLabel = 9029;         // in front of the perce
 inline constexpr int kTextCountryModeMismatch = 9030;   // the radio's mode differs: nothing written
 inline constexpr int kTextBackupNotKept = 9200;         // the transfer goes on without a copy
 
+// Comparing the document with the radio, before a write and after it.
+inline constexpr int kTextRadioHoldsDocument = 9485;
+inline constexpr int kTextWrittenAndChecked = 9486;
+inline constexpr int kTextWriteDidNotTake = 9487;    // the addresses of the blocks that differ
+inline constexpr int kTextWriteTheseChanges = 9488;  // the question after the list of changes
+inline constexpr int kTextWriteAnyway = 9489;        // the radio already holds the document
+inline constexpr int kTextNothingWritten = 9490;
+inline constexpr int kTextTheRadio = 9491;  // the radio's side of a difference
+
 // The serial device and why it cannot be opened.
 inline constexpr int kTextSerialDevice = 9100;   // "Device: %1"
 inline constexpr int kTextCheckNoDevice = 9101;  // the device does not exist

@@ -45,8 +45,11 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     }
     writeBackupKept_ = false;
     if (completed) {
+        const bool forDocument = operation != Operation::ImageRead || readUse_ == ReadUse::Document;
         if (operation == Operation::ImageRead) {
             keepBackup(Operation::ImageRead);
+        }
+        if (operation == Operation::ImageRead && forDocument) {
             env_.listener.closeChildWindows();
             enterPhase(TransferPhase::Unpacking);
             env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
@@ -54,7 +57,8 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
             UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
             env_.listener.showRadioInformation();
         }
-        if (operation == Operation::ImageRead || operation == Operation::ImageWrite) {
+        if ((operation == Operation::ImageRead && forDocument) ||
+            operation == Operation::ImageWrite) {
             prompts_.message(kTextTransferCompleteBase + static_cast<int>(operation), Buttons::Ok,
                              Icon::None);
         }

@@ -69,6 +69,7 @@ bool TransferEngine::start(Operation operation, bool confirm) {
             break;
         case Operation::ImageRead:
             beginOperation(operation);
+            readUse_ = ReadUse::Document;
             if (!openPort()) break;
             // The port is not held while the user decides.
             env_.serial.close();
@@ -90,6 +91,15 @@ bool TransferEngine::start(Operation operation, bool confirm) {
         case Operation::Idle:
             break;
     }
+    return true;
+}
+
+bool TransferEngine::startComparisonRead(ReadUse use) {
+    if (use == ReadUse::Document || isBusy()) return false;
+    EventScope scope(*this);
+    beginOperation(Operation::ImageRead);
+    readUse_ = use;
+    startImageTransfer();
     return true;
 }
 
@@ -241,7 +251,9 @@ void TransferEngine::keepBackup(Operation operation) {
     if (env_.backups == nullptr) return;
     const std::optional<std::string> problem =
         operation == Operation::ImageRead
-            ? env_.backups->keepRead(env_.doc, env_.doc.RadioCountryMode)
+            ? env_.backups->keepRead(
+                  env_.doc, env_.doc.RadioCountryMode,
+                  readUse_ == ReadUse::BeforeWrite ? BackupKind::BeforeWrite : BackupKind::Read)
             : env_.backups->keepWrite(env_.doc);
     if (operation == Operation::ImageWrite) writeBackupKept_ = !problem;
     if (problem) showWithDetail(kTextBackupNotKept, *problem, Icon::Warning);

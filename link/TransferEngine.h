@@ -102,6 +102,11 @@ public:
     // confirmation). An image write starts 100 ms later, after the editing windows have
     // committed their edits. Every accepted start ends in TransferListener::transferFinished.
     bool start(Operation operation, bool confirm = true);
+    // Starts an image read for a use other than the document: it is not asked about, leaves
+    // the document as it is and ends without a completion message; the image read is in
+    // doc.MemImage (in the country mode doc.RadioCountryMode) when transferFinished reports it
+    // completed. Refused like start().
+    bool startComparisonRead(ReadUse use);
     bool isBusy() const;
 
     // Stops the transfer for the user (Ctrl+C, closing the program). Once a handshake has gone
@@ -212,7 +217,8 @@ private:
     std::string storedPassword_;
 
     // Facts that hold across phases.
-    bool confirmWrite_ = true;    // the write due asks the user first
+    bool confirmWrite_ = true;             // the write due asks the user first
+    ReadUse readUse_ = ReadUse::Document;  // what the image read in hand is for
     bool progressShown_ = false;  // opened with the image transfer, closed once when it ends
     int promptDepth_ = 0;
     int eventDepth_ = 0;

@@ -150,8 +150,9 @@ public:
     // Hands the engine's backup copies to the keeper a test sets; none kept without one.
     struct Backups : BackupKeeper {
         BackupKeeper* keeper = nullptr;
-        std::optional<std::string> keepRead(const DocumentState& doc, Int mode) override {
-            return keeper ? keeper->keepRead(doc, mode) : std::nullopt;
+        std::optional<std::string> keepRead(const DocumentState& doc, Int mode,
+                                            BackupKind kind) override {
+            return keeper ? keeper->keepRead(doc, mode, kind) : std::nullopt;
         }
         std::optional<std::string> keepWrite(const DocumentState& doc) override {
             return keeper ? keeper->keepWrite(doc) : std::nullopt;
