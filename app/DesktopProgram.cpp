@@ -42,6 +42,7 @@ void DesktopProgram::start(const std::string& startFile) {
     backups_.prune();
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
     link.backups = &backupKeeper_;
+    link.writeChecks = &writeChecks_;
     link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     transfers_ = std::make_unique<TransferController>(std::move(link));
     // The password dialog of a transfer shows the password kept for this run.

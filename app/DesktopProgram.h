@@ -53,6 +53,7 @@ private:
     // The backup copies of the transfers; they outlive the transfer controller.
     BackupStore backups_{BackupFolderOfProcess()};
     StoreBackupKeeper backupKeeper_{backups_};
+    WriteCheckStore writeChecks_ = WriteCheckStore::forUser();
     std::unique_ptr<TransferController> transfers_;
     std::unique_ptr<frmMain> main_;
 };

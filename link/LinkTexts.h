@@ -21,7 +21,14 @@ inline constexpr int kTextWriteDidNotTake = 9487;    // the addresses of the blo
 inline constexpr int kTextWriteTheseChanges = 9488;  // the question after the list of changes
 inline constexpr int kTextWriteAnyway = 9489;        // the radio already holds the document
 inline constexpr int kTextNothingWritten = 9490;
-inline constexpr int kTextTheRadio = 9491;  // the radio's side of a difference
+inline constexpr int kTextTheRadio = 9491;        // the radio's side of a difference
+inline constexpr int kTextOnlyInDocument = 9492;  // channel
+inline constexpr int kTextOnlyInRadio = 9493;     // channel
+inline constexpr int kTextRadioDiffTitle = 9494;
+inline constexpr int kTextWriteAgain = 9495;  // after the list of what the radio did not take
+inline constexpr int kTextWriteButton = 9496;
+inline constexpr int kTextWriteWillChange = 9497;   // heading of the list before a write
+inline constexpr int kTextRadioDiffHeading = 9498;  // heading of the list after a comparison
 
 // The serial device and why it cannot be opened.
 inline constexpr int kTextSerialDevice = 9100;   // "Device: %1"

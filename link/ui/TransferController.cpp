@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "link/LinkTexts.h"
 #include "link/ui/FrmSetComm.h"
 #include "shell/VersionLoader.h"
 #include "shell/ui/FrmPassWord.h"
@@ -47,7 +48,7 @@ TransferController::~TransferController() {
 }
 
 bool TransferController::busy() const {
-    return engine_->isBusy();
+    return engine_->isBusy() || stage_ != Stage::None;
 }
 
 bool TransferController::start(Operation operation) {
@@ -70,7 +71,20 @@ bool TransferController::startRead() {
 }
 
 bool TransferController::startWrite() {
-    return start(Operation::ImageWrite);
+    if (!writeChecks().previewChanges && !writeChecks().checkAfterWrite)
+        return start(Operation::ImageWrite);
+    if (busy()) return false;
+    // The user agrees to the write before the radio is read for its preview.
+    if (writeChecks().previewChanges &&
+        s_.prompts.message(kTextConfirmWrite, Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return true;
+    if (!beginStage(writeChecks().previewChanges ? Stage::Previewing : Stage::Writing))
+        return false;
+    if (stage_ == Stage::Previewing)
+        startStageRead(ReadUse::BeforeWrite);
+    else
+        startWriteStage(true);
+    return true;
 }
 
 bool TransferController::startInfo() {
@@ -115,7 +129,7 @@ void TransferController::closePort() {
 }
 
 void TransferController::updateBusy() {
-    const bool now = engine_->isBusy();
+    const bool now = busy();
     if (now == lastBusy_) return;
     lastBusy_ = now;
     emit busyChanged(now);
@@ -146,6 +160,11 @@ void TransferController::endProgram() {
 void TransferController::transferFinished(const TransferOutcome& outcome) {
     lastOutcome_ = outcome;
     emit transferEnded(outcome);
+    if (stage_ != Stage::None) {
+        // The next step starts once the engine has finished this transfer.
+        QTimer::singleShot(0, this, [this, outcome] { afterTransfer(outcome); });
+        return;
+    }
     updateBusy();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "codeplug/DocumentState.h"
+#include "codeplug/ImageCompare.h"
 #include "codeplug/Prompts.h"
 #include "link/TransferEngine.h"
 #include "link/serial/PortCheck.h"
@@ -19,6 +20,7 @@
 #include "link/ui/FrmProgress.h"
 #include "link/ui/PortScan.h"
 #include "shell/AppSettings.h"
+#include "shell/WriteChecks.h"
 #include "shell/ui/RadioCommands.h"
 
 class QWidget;
@@ -41,6 +43,9 @@ struct TransferControllerServices {
     PortChecker portCheck = {};
     // Keeps the backup copies of reads and writes; none: no copies.
     BackupKeeper* backups = nullptr;
+    // Where the choices around a write are kept; none: a write neither shows its changes first
+    // nor checks the radio afterwards.
+    WriteCheckStore* writeChecks = nullptr;
 };
 
 class TransferController : public QObject, public RadioCommands, private TransferListener {
@@ -54,11 +59,16 @@ public:
     bool startRead();
     bool startWrite();
     bool startInfo();
+    // Reads the radio and shows what differs from the document; the document stays as it is.
+    bool startCompare();
 
     // RadioCommands
     void readFromRadio() override { startRead(); }
     void writeToRadio() override { startWrite(); }
     void readRadioInfo() override { startInfo(); }
+    void compareWithRadio() override { startCompare(); }
+    WriteChecks writeChecks() const override;
+    void setWriteChecks(const WriteChecks& checks) override;
     void choosePort(QWidget* parent) override;
     void enterPassword(QWidget* parent) override;
     // Stops a transfer still running (END to the radio), then closes the port.
@@ -100,6 +110,15 @@ private:
     void transferFinished(const TransferOutcome& outcome) override;
 
     bool start(Operation operation);
+    // The reads around a write and the comparison (TransferChecksFlow.cpp).
+    enum class Stage { None, Comparing, Previewing, Writing, Checking };
+    bool beginStage(Stage stage);
+    void startStageRead(ReadUse use);
+    void startWriteStage(bool confirm);
+    void afterTransfer(const TransferOutcome& outcome);
+    void showComparison();
+    bool previewAllowsWrite();
+    void reportCheck();
     void updateBusy();
     QWidget* dialogParent() const { return dialogParent_; }
 
@@ -110,6 +129,8 @@ private:
     std::unique_ptr<ProgressWindowDisplay> progress_;
     std::unique_ptr<TransferEngine> engine_;
     TransferOutcome lastOutcome_;
+    Stage stage_ = Stage::None;
+    MemoryImage written_{};  // the image of the last write, for the check after it
     bool lastBusy_ = false;
     bool versionStarted_ = false;
     bool reportingEnd_ = false;  // inside endProgram: the engine ends the transfer itself

@@ -167,6 +167,20 @@ void frmMain::connectCommands() {
     on("mnuWriteToRadio", [this] {
         if (s_.radio) s_.radio->writeToRadio();
     });
+    on("mnuCompareWithRadio", [this] {
+        if (s_.radio) s_.radio->compareWithRadio();
+    });
+    // The choices around a write are the radio's to keep; the menu shows and changes them.
+    const WriteChecks checks = s_.radio ? s_.radio->writeChecks() : WriteChecks{false, false};
+    action("mnuPreviewWrite")->setChecked(checks.previewChanges);
+    action("mnuCheckWrite")->setChecked(checks.checkAfterWrite);
+    for (const char* name : {"mnuPreviewWrite", "mnuCheckWrite"}) {
+        on(name, [this] {
+            if (s_.radio)
+                s_.radio->setWriteChecks(
+                    {action("mnuPreviewWrite")->isChecked(), action("mnuCheckWrite")->isChecked()});
+        });
+    }
     on("MnuProPassWord", [this] {
         if (s_.radio) s_.radio->enterPassword(this);
     });
@@ -277,8 +291,8 @@ void frmMain::hideNavigationPane() {
 }
 
 void frmMain::setTransferRunning(bool running) {
-    for (const char* name :
-         {"mnuReadFromRadio", "mnuWriteToRadio", "MnuLocalInfo", "ReadRadio", "WriteRadio"})
+    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "mnuCompareWithRadio",
+                             "MnuLocalInfo", "ReadRadio", "WriteRadio"})
         action(name)->setEnabled(!running);
 }
 

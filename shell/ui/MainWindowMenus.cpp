@@ -87,11 +87,16 @@ constexpr MenuEntry kProgramMenu[] = {
     entry("mnuReadFromRadio", kTextMenuReadFromRadio, "Ctrl+R"),
     entry("mnuWriteToRadio", kTextMenuWriteToRadio, "Ctrl+W"),
     entry("MnuProPassWord", kTextMenuProPassWord, "Ctrl+P"),
+    separator(),
+    entry("mnuCompareWithRadio", kTextMenuCompareWithRadio),
 };
 constexpr MenuEntry kSettingsMenu[] = {
     entry("mnuComm", kTextMenuComm),
     entry("mnuLanguage", kTextMenuLanguage),
     entry("MnuInit", kTextMenuInit),
+    separator(),
+    {"mnuPreviewWrite", kTextMenuPreviewWrite, nullptr, nullptr, false, true},
+    {"mnuCheckWrite", kTextMenuCheckWrite, nullptr, nullptr, false, true},
     separator(true),
     hiddenEntry("MnuCHHabits", kTextMenuChannelHabits, "Ctrl+H"),
 };

@@ -1,6 +1,9 @@
-// The radio commands of the main window: read, write, information read, port and password.
+// The radio commands of the main window: read, write, compare, information read, port and
+// password.
 // The desktop program hands in the transfer machinery; without it the commands do nothing.
 #pragma once
+
+#include "shell/WriteChecks.h"
 
 class QWidget;
 
@@ -12,6 +15,11 @@ public:
 
     virtual void readFromRadio() = 0;
     virtual void writeToRadio() = 0;
+    // Reads the radio and shows what differs from the document, which stays as it is.
+    virtual void compareWithRadio() {}
+    // Whether a write first shows what it will change, and afterwards checks the radio.
+    virtual WriteChecks writeChecks() const { return {false, false}; }
+    virtual void setWriteChecks(const WriteChecks& /*checks*/) {}
     virtual void readRadioInfo() = 0;
     virtual void choosePort(QWidget* parent) = 0;
     virtual void enterPassword(QWidget* parent) = 0;

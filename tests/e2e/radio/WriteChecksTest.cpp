@@ -59,7 +59,7 @@ TEST_F(WriteChecksTest, CompareWriteWithPreviewAndVerify) {
         {{"compare"}, "b", {"--never-answer"}, 2, "Reading the radio failed", "a", 0},
         // Nobody at a terminal to say yes: the list, then nothing written.
         {{"write", "--preview"}, "b", {}, 1, "Nothing was written to the radio.", "a", 1},
-        {{"write", "--preview"}, "a", {}, 0, "The radio already holds this document.", "a", 1},
+        {{"write", "--preview"}, "a", {}, 0, "The radio holds exactly this document.", "a", 1},
         {{"write", "--preview", "--yes", "--verify"},
          "b",
          {},

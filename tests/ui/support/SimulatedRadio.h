@@ -55,6 +55,7 @@ public:
 
         TransferControllerServices link{rig_.settings, rig_.doc, rig_.prompts(), {}, {}, {}};
         link.backups = backups;
+        link.writeChecks = writeChecks;
         controller_ = std::make_unique<TransferController>(std::move(link));
         MainWindowServices services{rig_.settings,
                                     rig_.doc,
@@ -109,6 +110,8 @@ public:
     // Set before start(): the backup copies of the main window's transfers and their folder.
     BackupKeeper* backups = nullptr;
     std::string backupFolder;
+    // Set before start(): the choices around a write; none: a plain write.
+    WriteCheckStore* writeChecks = nullptr;
 
 private:
     QString link() const { return rig_.path(QStringLiteral("radio-link")); }
