@@ -124,6 +124,7 @@ void TransferEngine::beginOperation(Operation operation) {
     const auto blocks = std::lround(static_cast<double>(state_.endLimit) / state_.blockSize);
     state_.blockRetries.assign(static_cast<std::size_t>(blocks) + 1, kBlockRetries);
     resendsInRow_ = 0;
+    answerRefused_ = false;
     portLostPending_ = false;
     cancelPending_ = false;
     exchangeOpen_ = false;
@@ -180,6 +181,7 @@ void TransferEngine::send(const Request& request) {
     env_.serial.clearBuffers();
     env_.serial.write(request.bytes);
     exchangeOpen_ = true;
+    answerRefused_ = false;
     if (request.kind == RequestKind::Handshake) handshakeSent_ = true;
     if (request.kind == RequestKind::WriteBlock) blocksWritten_ = true;
 }
@@ -267,7 +269,12 @@ void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
     expected.informationStep = imageTransfer && state_.step == link_step::kInformationBlock;
     expected.currentAddress = state_.address;
     const Reply reply = ClassifyReply(bytes, expected);
-    if (reply.kind == ReplyKind::None) return;
+    if (reply.kind == ReplyKind::None) {
+        // A whole answer arrived, but damaged: noted for what the user is told if the block
+        // does not get through.
+        if (state_.step == link_step::kReadBlock) answerRefused_ = true;
+        return;
+    }
     exchangeOpen_ = false;
     handleReply(reply);
 }
