@@ -9,6 +9,7 @@
 #include "cli/StopSignals.h"
 #include "cli/TerminalProgress.h"
 #include "link/TransferEngine.h"
+#include "link/serial/PortCheck.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
 #include "link/serial/SerialTrace.h"
@@ -118,8 +119,13 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     prompts.setBeforeOutput([&progress] { progress.breakLine(); });
     StopAwarePrompts enginePrompts(prompts);
 
-    TransferEngine engine(LinkEnvironment{doc, enginePrompts, ctx.versions, ctx.launch, link,
-                                          timers, progress, listener, settings.backups});
+    LinkEnvironment env{doc,    enginePrompts, ctx.versions, ctx.launch,      link,
+                        timers, progress,      listener,     settings.backups};
+    // An unanswered handshake is explained by what the port check finds about the device.
+    env.portFindings = [&link, texts] {
+        return NoAnswerFindings(texts, SystemPortChecker()(link.devicePath()));
+    };
+    TransferEngine engine(std::move(env));
     link.setEvents(&engine);
     timers.setEvents(&engine);
     if (settings.password) engine.setStoredPassword(*settings.password);

@@ -7,7 +7,6 @@ namespace k7x {
 inline constexpr int kTextPortCannotOpen = 9003;  // also when the port is lost midway
 inline constexpr int kTextConfirmRead = 9004;     // the radio's data replaces the document
 inline constexpr int kTextConfirmWrite = 9005;
-inline constexpr int kTextRadioNotAnswering = 9008;     // check the cable and power; try again?
 inline constexpr int kTextTransferCompleteBase = 9008;  // + operation: 9009 read, 9010 write
 inline constexpr int kTextProgressCaptionBase = 9026;   // + operation: 9027 read, 9028 write
 inline constexpr int kTextProgressLabel = 9029;         // in front of the percentage
@@ -29,6 +28,14 @@ inline constexpr int kTextWriteAgain = 9495;  // after the list of what the radi
 inline constexpr int kTextWriteButton = 9496;
 inline constexpr int kTextWriteWillChange = 9497;   // heading of the list before a write
 inline constexpr int kTextRadioDiffHeading = 9498;  // heading of the list after a comparison
+
+// Where the radio stopped answering and what usually helps; the question adds "Try again?".
+inline constexpr int kTextNoHandshakeAnswer = 9031;      // cable in the socket, power, port
+inline constexpr int kTextStoppedAfterHandshake = 9032;  // the link was lost before the data
+inline constexpr int kTextStoppedAtBlock = 9033;         // block number, block count
+inline constexpr int kTextBlockRefused = 9034;           // block number, block count: line noise
+inline constexpr int kTextTryAgain = 9035;
+inline constexpr int kTextPortCheckFound = 9036;  // heading of the port check's findings
 
 // The serial device and why it cannot be opened.
 inline constexpr int kTextSerialDevice = 9100;   // "Device: %1"

@@ -134,6 +134,7 @@ void TransferEngine::beginOperation(Operation operation) {
     const auto blocks = std::lround(static_cast<double>(state_.endLimit) / state_.blockSize);
     state_.blockRetries.assign(static_cast<std::size_t>(blocks) + 1, kBlockRetries);
     resendsInRow_ = 0;
+    answerRefused_ = false;
     portLostPending_ = false;
     cancelPending_ = false;
     exchangeOpen_ = false;
@@ -190,6 +191,7 @@ void TransferEngine::send(const Request& request) {
     env_.serial.clearBuffers();
     env_.serial.write(request.bytes);
     exchangeOpen_ = true;
+    answerRefused_ = false;
     if (request.kind == RequestKind::Handshake) handshakeSent_ = true;
     if (request.kind == RequestKind::WriteBlock) blocksWritten_ = true;
 }
@@ -279,7 +281,12 @@ void TransferEngine::onBytesReceived(std::span<const Byte> bytes) {
     expected.informationStep = imageTransfer && state_.step == link_step::kInformationBlock;
     expected.currentAddress = state_.address;
     const Reply reply = ClassifyReply(bytes, expected);
-    if (reply.kind == ReplyKind::None) return;
+    if (reply.kind == ReplyKind::None) {
+        // A whole answer arrived, but damaged: noted for what the user is told if the block
+        // does not get through.
+        if (state_.step == link_step::kReadBlock) answerRefused_ = true;
+        return;
+    }
     exchangeOpen_ = false;
     handleReply(reply);
 }

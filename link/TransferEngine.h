@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -55,6 +56,14 @@ enum class TransferPhase {
     Unpacking,   // a completed read waits to become the document (ReadOKTimer)
 };
 
+// Where the radio stopped answering, which says what usually helps.
+enum class StallStage {
+    Handshake,       // never answered: the cable's plug, the radio's power, the port chosen
+    AfterHandshake,  // answered the handshake, then fell silent before the data: the link
+    Block,           // fell silent at a block: the cable or its adapter lost the link
+    BlockRefused,    // kept refusing a block or answering it damaged: noise on the line
+};
+
 // The one transfer state of the program.
 struct LinkState {
     Operation operation = Operation::Idle;
@@ -90,6 +99,9 @@ struct LinkEnvironment {
     ProgressDisplay& progress;
     TransferListener& listener;
     BackupKeeper* backups = nullptr;  // none: no backup copies
+    // What a check of the port in use finds that may keep the radio from answering, worded for
+    // the user; asked when the handshake goes unanswered. Empty (or none): nothing to add.
+    std::function<std::string()> portFindings = {};
 };
 
 class TransferEngine : public LinkEvents {
@@ -185,6 +197,9 @@ private:
     void handleReadOk();
     void askRestart();
     void askRetry();
+    // Where the radio stopped answering (TransferStalls.cpp), and what the user is told about it.
+    StallStage stallStage() const;
+    std::string stallMessage() const;
     void updateProgress();
 
     // Radio checks at the information block (TransferChecks.cpp).
@@ -223,6 +238,9 @@ private:
     int promptDepth_ = 0;
     int eventDepth_ = 0;
     int resendsInRow_ = 0;  // resend requests for the block in hand
+    // The request in hand was answered, but with a resend request or a reply that could not be
+    // taken: a line that spoils data rather than one that has gone quiet.
+    bool answerRefused_ = false;
     bool portLostPending_ = false;
     std::string portLostDetail_;
     bool cancelPending_ = false;    // cancel() called inside an event or prompt

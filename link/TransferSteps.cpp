@@ -100,6 +100,7 @@ void TransferEngine::handleResendRequest() {
         return;
     }
     resendsInRow_ = 0;
+    answerRefused_ = true;
     retryBlock();
 }
 
@@ -163,13 +164,14 @@ void TransferEngine::askRestart() {
     enterPhase(TransferPhase::Asking);
     state_.handshakeAttempts = 0;
     state_.informationRetries = kInformationRetries;
-    const std::string question = prompts_.text(kTextRadioNotAnswering);
+    const std::string stall = stallMessage();
+    const std::string question = stall + "\n" + prompts_.text(kTextTryAgain);
     const Answer answer =
         prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::OkCancel, Icon::Question);
     // A port lost or a cancel while the question was open decides, not the answer.
     if (stopPending()) return;
     if (answer != Answer::Ok) {
-        endFailed(FailureReason::NoAnswer, question);
+        endFailed(FailureReason::NoAnswer, stall);
         return;
     }
     // The block retry counters keep their values: a block that stalled before gets fewer
@@ -184,12 +186,13 @@ void TransferEngine::askRestart() {
 // Information read: read the area again from its first block, or give up.
 void TransferEngine::askRetry() {
     enterPhase(TransferPhase::Asking);
-    const std::string question = prompts_.text(kTextRadioNotAnswering);
+    const std::string stall = stallMessage();
+    const std::string question = stall + "\n" + prompts_.text(kTextTryAgain);
     const Answer answer =
         prompts_.ask(Question::RadioStoppedAnswering, question, Buttons::RetryCancel, Icon::None);
     if (stopPending()) return;
     if (answer != Answer::Retry) {
-        endFailed(FailureReason::NoAnswer, question);
+        endFailed(FailureReason::NoAnswer, stall);
         return;
     }
     // The handshake attempts are not reset: an unanswered handshake asks again at once.

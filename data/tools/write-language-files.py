@@ -65,6 +65,22 @@ TEXTS = [
         (9030, "The country mode of the document differs from the radio's. Nothing was "
                "written to the radio.",
          "当前数据的国家模式与电台不一致，未向电台写入任何数据。"),
+        "Where a transfer stopped and what usually helps",
+        (9031, "The radio did not answer the handshake. Check that the cable is in the radio's "
+               "programming socket, that the radio is switched on and that the right port is "
+               "chosen.",
+         "电台没有应答握手信号。请检查写频线是否插在电台的写频插座上、电台是否已开机，以及是否选择了正确的串口。"),
+        (9032, "The radio answered the handshake, then stopped answering before the data: the "
+               "cable or its adapter lost the link. Check the plugs, or use another USB port.",
+         "电台应答了握手信号，但在传送数据之前停止了应答：写频线或其转换器断开了连接。请检查插头，或换用另一个USB接口。"),
+        (9033, "The radio stopped answering at block %1 of %2: the cable or its adapter lost "
+               "the link. Check the plugs, or use another USB port.",
+         "电台在第%1块（共%2块）处停止了应答：写频线或其转换器断开了连接。请检查插头，或换用另一个USB接口。"),
+        (9034, "The radio refused block %1 of %2 again and again, or its answers arrived "
+               "damaged: noise on the line. Use a shorter cable or another adapter.",
+         "电台一再拒收第%1块（共%2块），或其应答已损坏：线路上有干扰。请使用较短的写频线或更换转换器。"),
+        (9035, "Try again?", "是否重试？"),
+        (9036, "The port check found:", "串口检查发现："),
         "Buttons of the message boxes",
         (9040, "Yes", "是"),
         (9041, "No", "否"),

@@ -58,4 +58,10 @@ std::vector<std::string> FormatFindings(const TextLookup& text,
 
 bool HasProblem(const std::vector<Finding>& findings);
 
+// What a check of the device this program holds open can tell when the radio does not answer
+// at all: the problems (another program holds the device too, it is gone) and the services known
+// to take USB serial adapters, worded as FormatFindings does, one per line; empty when there is
+// nothing of the kind. A busy device is this program's own hold on it and is left out.
+std::string NoAnswerFindings(const TextLookup& text, const std::vector<Finding>& findings);
+
 }  // namespace k7x

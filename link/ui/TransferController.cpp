@@ -33,6 +33,10 @@ TransferController::TransferController(TransferControllerServices services, QObj
         // Only a program that really started may take over from this one.
         [this](const std::string& dataVersion) { versionStarted_ = s_.launchVersion(dataVersion); },
         *serial_, timers_, *progress_, *this, s_.backups};
+    // An unanswered handshake is explained by what the port check finds about the device in use.
+    env.portFindings = [this, texts] {
+        return NoAnswerFindings(texts, s_.portCheck(serial_->devicePath()));
+    };
     engine_ = std::make_unique<TransferEngine>(std::move(env));
     serial_->setEvents(engine_.get());
     timers_.setEvents(engine_.get());

@@ -18,6 +18,21 @@ std::optional<int> parseCount(const std::string& text, int min, int max) {
     return value;
 }
 
+// A block address of the image as a write frame carries it: decimal, or hexadecimal after 0x.
+std::optional<int> parseBlockAddress(const std::string& text) {
+    const bool hex = text.starts_with("0x") || text.starts_with("0X");
+    const char* begin = text.data() + (hex ? 2 : 0);
+    const char* end = text.data() + text.size();
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, hex ? 16 : 10);
+    const int lastBlock = static_cast<int>(kImageSize - kBlockSize);
+    if (begin == end || ec != std::errc() || ptr != end || value < 0 || value > lastBlock ||
+        value % static_cast<int>(kBlockSize) != 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool isPrintableAscii(const std::string& text) {
     for (char c : text) {
         if (c < 0x20 || c > 0x7E) return false;
@@ -93,6 +108,15 @@ const std::map<std::string, Setter>& valueOptions() {
         {"--bad-checksum-every", faultSetter(&RadioFaults::badChecksumEvery, 1)},
         // Every block answered 0A would never finish a write.
         {"--resend-every", faultSetter(&RadioFaults::resendEvery, 2)},
+        // Repeated, it drops each block named.
+        {"--drop-write-block",
+         [](RadioOptions& o, const std::string& v) -> std::optional<std::string> {
+             const std::optional<int> address = parseBlockAddress(v);
+             if (!address)
+                 return "the address of an image block: a multiple of 16 from 0 to 0x1CF0";
+             o.faults.droppedWriteBlocks.push_back(*address);
+             return std::nullopt;
+         }},
     };
     return options;
 }
@@ -171,6 +195,10 @@ std::string RadioUsage() {
            "  --silent-every N         ignore every Nth request\n"
            "  --bad-checksum-every N   spoil the checksum of every Nth block sent\n"
            "  --resend-every N         ask for every Nth written block again (N >= 2)\n"
+           "  --drop-write-block ADDR  acknowledge writes to the block at ADDR without storing\n"
+           "                           them; ADDR is the block's address in the write frame,\n"
+           "                           decimal or 0x hexadecimal (0x0240 is block 37 of 464);\n"
+           "                           may be given more than once\n"
            "  --never-answer           answer nothing at all\n"
            "  --verbose                log every request on standard error\n";
 }

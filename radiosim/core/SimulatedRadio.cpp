@@ -105,6 +105,8 @@ std::vector<Byte> SimulatedRadio::answerWrite(const ParsedRequest& request) {
     if (!request.checksumOk) return {kResend};
     ++soundWrites_;
     if (isNth(soundWrites_, faults_.resendEvery)) return {kResend};
+    const std::vector<int>& dropped = faults_.droppedWriteBlocks;
+    if (std::find(dropped.begin(), dropped.end(), request.address) != dropped.end()) return {kAck};
     std::copy(request.data.begin(), request.data.end(), image_.begin() + request.address);
     return {kAck};
 }

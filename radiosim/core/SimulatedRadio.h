@@ -30,6 +30,9 @@ struct RadioFaults {
     int badChecksumEvery = 0;  // every Nth block reply carries a wrong checksum
     int resendEvery = 0;       // every Nth sound written block is answered 0A and not stored
     bool neverAnswer = false;  // hears nothing at all
+    // Writes to the blocks at these addresses are acknowledged and not stored: a radio that
+    // did not take part of a write while saying it did.
+    std::vector<int> droppedWriteBlocks;
 };
 
 // One request found in the received bytes and the radio's answer to it.

@@ -143,6 +143,17 @@ TEST_F(RadioCommandsTest, ARadioThatNeverAnswersFailsWithoutTouchingTheOutputFil
     EXPECT_LT(read.seconds, 5.0);
 }
 
+TEST_F(RadioCommandsTest, AWriteNobodyAnswersSaysToCheckTheCableThePowerAndThePort) {
+    newDocument("source.dat", 0);
+    SimulatedRadio radio(dir, {"--never-answer"});
+    const CliRun write = RunCli({"write", "--port", radio.port(), file("source.dat")}, dir);
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("did not answer the handshake. Check that the cable is in the "
+                             "radio's programming socket, that the radio is switched on"),
+              std::string::npos)
+        << write.err;
+}
+
 TEST_F(RadioCommandsTest, ARadioOfAnotherModelIsRefusedWithAClearMessage) {
     SimulatedRadio radio(dir, {"--model", "KORVN9Z"});
     const CliRun read = RunCli({"read", "--port", radio.port(), "-o", file("out.dat")}, dir);

@@ -71,6 +71,10 @@ struct ScriptedRadio {
 struct HookedPrompts : RecordingPrompts {
     std::function<void(const std::string&)> during;
     std::function<void()> duringPassword;
+    std::function<std::string(int)> textOf;  // instead of "<n>"
+    std::string text(int number) const override {
+        return textOf ? textOf(number) : RecordingPrompts::text(number);
+    }
     std::optional<std::string> askPassword() override {
         if (duringPassword) duringPassword();
         return RecordingPrompts::askPassword();
@@ -169,6 +173,7 @@ public:
     VersionTable versions{"V100", {"V100"}, {{"V100", "V100"}}};
     std::vector<std::string> launched;
     std::optional<std::string> openError;
+    std::string portFindings;  // what the port check reports when the handshake goes unanswered
     bool open_ = false;
     std::size_t threshold = 1;
     std::vector<Byte> rx;
@@ -181,9 +186,9 @@ public:
     Progress progress;
     Listener listener{now};
     Backups backups;
-    TransferEngine engine{LinkEnvironment{doc, prompts, versions,
-                                          [this](const std::string& v) { launched.push_back(v); },
-                                          port, timers, progress, listener, &backups}};
+    TransferEngine engine{LinkEnvironment{
+        doc, prompts, versions, [this](const std::string& v) { launched.push_back(v); }, port,
+        timers, progress, listener, &backups, [this] { return portFindings; }}};
 
     // The program's bytes reach the radio at once; echo and answer come back a byte a
     // millisecond.

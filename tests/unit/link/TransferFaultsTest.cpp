@@ -93,7 +93,7 @@ TEST(TransferFaults, VanishedPortEndsTheTransferAtOnce) {
             return RadioAction::Silent();
         };
         h.prompts.during = [&](const std::string& text) {
-            if (duringQuestion && text == "<9008>") {
+            if (duringQuestion && text == "<9033>\n<9035>") {
                 h.open_ = false;
                 h.engine.onPortLost("/dev/ttyUSB0 is gone");
                 // A reply squeezed in meanwhile is not looked at.
@@ -107,7 +107,7 @@ TEST(TransferFaults, VanishedPortEndsTheTransferAtOnce) {
         EXPECT_EQ(h.outcome().reason, FailureReason::PortLost);
         const Texts shown = h.prompts.texts();
         EXPECT_EQ(shown.back(), "<9003>\n/dev/ttyUSB0 is gone");
-        EXPECT_EQ(std::count(shown.begin(), shown.end(), "<9008>"), duringQuestion ? 1 : 0);
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), "<9033>\n<9035>"), duringQuestion ? 1 : 0);
         EXPECT_EQ(h.prompts.shown.back().icon, Icon::Critical);
         // Nothing was written after the loss.
         EXPECT_EQ(h.sent.back().bytes, ReadBlockRequest(0x0100).bytes);

@@ -56,15 +56,19 @@ TEST(TransferLine, PortLostWhileAskingEndsForTheLostPort) {
     const std::vector<Case> cases = {
         {"restart question, Cancel",
          Operation::ImageRead,
-         "<9008>",
+         "<9031>\n<9035>",
          Answer::Cancel,
-         {"<9004>", "<9008>"}},
-        {"restart question, OK", Operation::ImageWrite, "<9008>", Answer::Ok, {"<9005>", "<9008>"}},
+         {"<9004>", "<9031>\n<9035>"}},
+        {"restart question, OK",
+         Operation::ImageWrite,
+         "<9031>\n<9035>",
+         Answer::Ok,
+         {"<9005>", "<9031>\n<9035>"}},
         {"retry question, Cancel",
          Operation::InformationRead,
-         "<9008>",
+         "<9031>\n<9035>",
          Answer::Cancel,
-         {"<9008>"}},
+         {"<9031>\n<9035>"}},
         {"password dialog", Operation::ImageRead, "password", Answer::Ok, {"<9004>"}},
         {"CTCSS/DCS warning",
          Operation::ImageWrite,
@@ -75,7 +79,7 @@ TEST(TransferLine, PortLostWhileAskingEndsForTheLostPort) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkHarness h;
-        const bool question = c.lostDuring == "<9008>";
+        const bool question = c.lostDuring == "<9031>\n<9035>";
         if (question)
             h.radio.hook = [](const ParsedRequest&, int) { return RadioAction::Silent(); };
         if (c.lostDuring == "password") {

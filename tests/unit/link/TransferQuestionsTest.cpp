@@ -23,7 +23,7 @@ TEST(TransferQuestions, OnlyTheTryAgainQuestionCarriesItsIdentity) {
         ASSERT_EQ(h.prompts.questions.size(), 1u);
         const auto& asked = h.prompts.questions.front();
         EXPECT_EQ(asked.question, Question::RadioStoppedAnswering);
-        EXPECT_EQ(h.prompts.shown.at(asked.shownIndex).text, "<9008>");
+        EXPECT_EQ(h.prompts.shown.at(asked.shownIndex).text, "<9031>\n<9035>");
         EXPECT_FALSE(h.outcome().completed);
     }
 }

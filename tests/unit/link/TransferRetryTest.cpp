@@ -31,7 +31,7 @@ TEST(TransferRetry, SilentRadioGetsFourAlternatingHandshakesThenTheQuestion) {
         EXPECT_EQ(h.sent[i].threshold, i % 2 == 0 ? 10u : 3u);  // echo, none, echo, none
     }
     EXPECT_EQ(h.radio.requests.back().kind, RequestKind::End);
-    EXPECT_EQ(h.prompts.texts(), (Texts{"<9004>", "<9008>"}));
+    EXPECT_EQ(h.prompts.texts(), (Texts{"<9004>", "<9031>\n<9035>"}));
     EXPECT_EQ(h.prompts.shown[1].buttons, Buttons::OkCancel);
     EXPECT_EQ(h.outcome().reason, FailureReason::NoAnswer);
     EXPECT_FALSE(h.port.isOpen());
@@ -56,7 +56,7 @@ TEST(TransferRetry, StalledBlockIsSentFourTimesThenTheImageStartsOverWithOneAtte
     EXPECT_EQ(h.count(RequestKind::ReadBlock, 0x0100), 6);  // 4, then 1, then 1 answered
     EXPECT_EQ(h.count(RequestKind::ReadBlock, 0x0000), 3);  // the whole image each time
     EXPECT_EQ(h.count(RequestKind::ReadBlock, 0x3E10), 3);
-    EXPECT_EQ(h.prompts.texts(), (Texts{"<9004>", "<9008>", "<9008>", "<9009>"}));
+    EXPECT_EQ(h.prompts.texts(), (Texts{"<9004>", "<9033>\n<9035>", "<9033>\n<9035>", "<9009>"}));
     EXPECT_TRUE(h.outcome().completed);
     EXPECT_EQ(h.doc.MemImage, h.radio.image);
     // The bar went back to 0 at each restart.
@@ -74,7 +74,7 @@ TEST(TransferRetry, InformationBlockIsSentThreeTimesThenTheQuestion) {
     h.run();
     EXPECT_EQ(h.count(RequestKind::ReadBlock, 0x3E10), 3);
     EXPECT_EQ(h.count(RequestKind::WriteBlock), 0);
-    EXPECT_EQ(h.prompts.texts(), (Texts{"<9005>", "<9008>"}));
+    EXPECT_EQ(h.prompts.texts(), (Texts{"<9005>", "<9032>\n<9035>"}));
     EXPECT_EQ(h.radio.requests.back().kind, RequestKind::End);
 
     // After a restart the information block has its three attempts again.
@@ -88,7 +88,7 @@ TEST(TransferRetry, InformationBlockIsSentThreeTimesThenTheQuestion) {
     again.engine.start(Operation::ImageWrite);
     again.run();
     EXPECT_EQ(again.count(RequestKind::ReadBlock, 0x3E10), 5);
-    EXPECT_EQ(again.prompts.texts(), (Texts{"<9005>", "<9008>", "<9010>"}));
+    EXPECT_EQ(again.prompts.texts(), (Texts{"<9005>", "<9032>\n<9035>", "<9010>"}));
 }
 
 TEST(TransferRetry, ResendRequestsUseNoRetryBudgetButCannotHoldTheTransferForever) {
@@ -115,7 +115,7 @@ TEST(TransferRetry, ResendRequestsUseNoRetryBudgetButCannotHoldTheTransferForeve
     stuck.engine.start(Operation::ImageWrite);
     stuck.run();
     EXPECT_EQ(stuck.count(RequestKind::WriteBlock, 0x0200), 36);
-    EXPECT_EQ(stuck.prompts.texts(), (Texts{"<9005>", "<9008>"}));
+    EXPECT_EQ(stuck.prompts.texts(), (Texts{"<9005>", "<9034>\n<9035>"}));
     EXPECT_EQ(stuck.outcome().reason, FailureReason::NoAnswer);
 }
 
@@ -152,7 +152,7 @@ TEST(TransferRetry, InformationReadRetryStartsOverWithoutNewHandshakeBudget) {
     h.engine.start(Operation::InformationRead);
     h.run();
     EXPECT_EQ(h.count(RequestKind::Handshake), 5);
-    EXPECT_EQ(h.prompts.texts(), (Texts{"<9008>", "<9008>"}));
+    EXPECT_EQ(h.prompts.texts(), (Texts{"<9031>\n<9035>", "<9031>\n<9035>"}));
     EXPECT_EQ(h.prompts.shown[0].buttons, Buttons::RetryCancel);
     EXPECT_EQ(h.outcome().reason, FailureReason::NoAnswer);
     EXPECT_EQ(h.listener.infoShown, 0);
@@ -189,6 +189,51 @@ TEST(TransferRetry, LateAnswersNeverLandInTheWrongBlock) {
     h.run();
     EXPECT_TRUE(h.outcome().completed);
     EXPECT_EQ(h.doc.MemImage, h.radio.image);
+}
+
+// The question and the failure say where the radio stopped, and so what usually helps.
+TEST(TransferRetry, TheQuestionAndTheFailureSayWhereTheRadioStopped) {
+    const int block37 = 36 * static_cast<int>(kBlockSize);
+    std::vector<Byte> damaged = BuildBlockReply(block37, std::array<Byte, kBlockSize>{});
+    damaged[block_frame::kChecksum.offset] ^= 0xFF;
+    const RadioAction silent = RadioAction::Silent();
+    struct Case {
+        Operation operation;
+        RequestKind kind;  // every request of this kind (at this address, unless -1) gets `action`
+        int address;
+        RadioAction action;
+        std::string findings;  // what the port check reports
+        std::string stall;     // text number and fills of what the user reads before "Try again?"
+    };
+    const std::vector<Case> cases = {
+        {Operation::ImageRead, RequestKind::Handshake, -1, silent, "", "<9031:%1|%2>"},
+        {Operation::ImageWrite, RequestKind::Handshake, -1, silent, "held",
+         "<9031:%1|%2>\n<9036:%1|%2>\nheld"},
+        {Operation::ImageRead, RequestKind::Identify, -1, silent, "", "<9032:%1|%2>"},
+        {Operation::ImageRead, RequestKind::ReadBlock, block37, silent, "", "<9033:37|464>"},
+        {Operation::InformationRead, RequestKind::ReadBlock, 0x3E80, silent, "", "<9033:9|16>"},
+        {Operation::ImageWrite, RequestKind::WriteBlock, block37, RadioAction::Answer({kResend}),
+         "", "<9034:37|464>"},
+        {Operation::ImageRead, RequestKind::ReadBlock, block37, RadioAction::Answer(damaged), "",
+         "<9034:37|464>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stall);
+        LinkHarness h;
+        h.prompts.textOf = [](int n) { return "<" + std::to_string(n) + ":%1|%2>"; };
+        h.radio.hook = [&c](const ParsedRequest& r, int) -> std::optional<RadioAction> {
+            if (r.kind == c.kind && (c.address < 0 || r.address == c.address)) return c.action;
+            return std::nullopt;
+        };
+        h.portFindings = c.findings;
+        h.prompts.answers = {Answer::Cancel};
+        h.engine.start(c.operation, false);
+        h.run();
+        ASSERT_EQ(h.prompts.questions.size(), 1u);
+        EXPECT_EQ(h.prompts.shown[h.prompts.questions[0].shownIndex].text,
+                  c.stall + "\n<9035:%1|%2>");
+        EXPECT_EQ(h.outcome().message, c.stall);
+    }
 }
 
 }  // namespace

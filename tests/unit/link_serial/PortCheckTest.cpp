@@ -259,5 +259,18 @@ TEST(PortCheckTest, APseudoTerminalWhoseModeForbidsTheUser) {
     ::close(master);
 }
 
+// When the radio does not answer, the device is open in this program: only what may keep the
+// radio from answering is told, and the device being busy with this program's own lock is not.
+TEST(PortCheckTest, ANoAnswerTellsOnlyWhatMayKeepTheRadioSilent) {
+    using K = FindingKind;
+    const std::vector<Finding> found = {
+        {K::Busy, Severity::Problem, kTextCheckBusy, {}, "sudo fuser -v /dev/x"},
+        {K::Holder, Severity::Problem, kTextCheckHolder, {"200", "minicom"}, "kill 200"},
+        {K::LowLatencyUnknown, Severity::Note, kTextCheckLowLatencyUnknown, {}, {}},
+        {K::BrlttyRunning, Severity::Note, kTextCheckBrltty, {"100"}, {}}};
+    EXPECT_EQ(NoAnswerFindings(kMarkedTexts, found),
+              "<9411:200|minicom|%3>\n  <9420:kill 200|%2|%3>\n<9415:100|%2|%3>");
+}
+
 }  // namespace
 }  // namespace k7x

@@ -42,6 +42,9 @@ TEST(RadioOptionsTest, TakesEveryOptionInBothSpellings) {
                                         "--resend-every",
                                         "5",
                                         "--never-answer",
+                                        "--drop-write-block",
+                                        "0x0240",
+                                        "--drop-write-block=16",
                                         "--verbose"});
     ASSERT_TRUE(p.options) << p.error;
     const RadioOptions& o = *p.options;
@@ -59,6 +62,7 @@ TEST(RadioOptionsTest, TakesEveryOptionInBothSpellings) {
     EXPECT_EQ(o.faults.silentEvery, 7);
     EXPECT_EQ(o.faults.badChecksumEvery, 9);
     EXPECT_EQ(o.faults.resendEvery, 5);
+    EXPECT_EQ(o.faults.droppedWriteBlocks, (std::vector<int>{0x0240, 0x0010}));
 }
 
 TEST(RadioOptionsTest, DefaultsAreASoundRadioOfThisModel) {
@@ -86,7 +90,9 @@ TEST(RadioOptionsTest, RefusesWhatCannotWork) {
              {"--resend-every", "1"},  // every block resent: a write never ends
              {"--silent-every", "0"},  // zero is no fault: leave the option out
              {"--bad-checksum-every", "-2"},
-             {"--echo=yes"},  // flags take no value
+             {"--drop-write-block", "0x0241"},  // inside a block
+             {"--drop-write-block", "0x1D00"},  // past the image
+             {"--echo=yes"},                    // flags take no value
              {"--link", ""},
          }) {
         const ParsedRadioOptions p = parse(args);

@@ -234,6 +234,18 @@ TEST_F(SimulatedRadioTest, ResendEveryNthWrittenBlockStoresOnlyTheAcceptedOnes) 
     EXPECT_EQ(radio.image()[0x0010], 0x02);
 }
 
+TEST_F(SimulatedRadioTest, DroppedWriteBlocksAreAcknowledgedButNotStored) {
+    RadioFaults faults;
+    faults.droppedWriteBlocks = {0x0240};
+    SimulatedRadio radio = make(faults);
+    ask(radio, HandshakeRequest());
+    for (int address : {0x0240, 0x0250}) {
+        EXPECT_EQ(radio.receive(writeOf(address, 0x5A)).front().answer, std::vector<Byte>{kAck});
+    }
+    EXPECT_EQ(radio.image()[0x024F], image[0x024F]);
+    EXPECT_EQ(radio.image()[0x0250], 0x5A);
+}
+
 TEST_F(SimulatedRadioTest, NeverAnswerHearsNothingAtAll) {
     RadioFaults faults;
     faults.neverAnswer = true;
