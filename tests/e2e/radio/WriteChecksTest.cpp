@@ -68,6 +68,8 @@ TEST_F(WriteChecksTest, CompareWriteWithPreviewAndVerify) {
          "b",
          1},
         {{"verify"}, "b", {}, 1, "Blocks that differ: 0x0000", "a", 0},
+        // A radio that acknowledges A-1's block without taking it.
+        {{"write", "--verify"}, "b", {"--drop-write-block", "0x0000"}, 1, diffLine.c_str(), "a", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.back() + std::string(" ") + c.document);

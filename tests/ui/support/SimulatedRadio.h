@@ -39,13 +39,15 @@ public:
 
     // Starts the radio in a country mode holding the image of `radioDoc`, points the rig's
     // port at it and shows a main window whose Read and Write reach it.
-    void start(int mode, DocumentState radioDoc) {
+    // `options` go to korvan7x-radio besides those.
+    void start(int mode, DocumentState radioDoc, const QStringList& options = {}) {
         PackImage(radioDoc);
         const QString image = rig_.path(QStringLiteral("radio.bin"));
         QVERIFY(writeFile(image, BytesOf(radioDoc.MemImage)));
         sim_.start(stage_ + QStringLiteral("korvan7x-radio"),
-                   {QStringLiteral("--link"), link(), QStringLiteral("--mode"),
-                    QString::number(mode), QStringLiteral("--image"), image});
+                   QStringList{QStringLiteral("--link"), link(), QStringLiteral("--mode"),
+                               QString::number(mode), QStringLiteral("--image"), image} +
+                       options);
         QVERIFY(sim_.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link()), 5000);
         QVERIFY(
