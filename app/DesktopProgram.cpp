@@ -5,6 +5,7 @@
 
 #include "channels/ChannelPrintSections.h"
 #include "link/ui/MainWindowLink.h"
+#include "settings/SettingNames.h"
 #include "settings/SettingsPrintSections.h"
 #include "shell/LangTexts.h"
 #include "shell/StartUp.h"
@@ -43,6 +44,9 @@ void DesktopProgram::start(const std::string& startFile) {
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
     link.backups = &backupKeeper_;
     link.writeChecks = &writeChecks_;
+    link.settingName = [this](const std::string& name) {
+        return SettingDisplayName(name, *prompts_);
+    };
     link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     transfers_ = std::make_unique<TransferController>(std::move(link));
     // The password dialog of a transfer shows the password kept for this run.

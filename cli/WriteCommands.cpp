@@ -97,13 +97,11 @@ struct RadioCheck {
 bool PreviewAllowsWrite(RadioCheck& check, const ImageComparison& c) {
     CliContext& ctx = check.ctx;
     check.list(ctx.out, c);
-    if (c.same()) {
-        ctx.out << ctx.prompts.text(kTextRadioHoldsDocument) << '\n';
-        return ctx.prompts.message(kTextWriteAnyway, Buttons::YesNo, Icon::Question) == Answer::Yes;
-    }
+    if (c.same()) ctx.out << ctx.prompts.text(kTextRadioHoldsDocument) << '\n';
+    // --yes answers the question beforehand, also whether to write what the radio already holds.
     if (check.args.has("--yes")) return true;
-    return ctx.prompts.message(kTextWriteTheseChanges, Buttons::YesNo, Icon::Question) ==
-           Answer::Yes;
+    return ctx.prompts.message(c.same() ? kTextWriteAnyway : kTextWriteTheseChanges, Buttons::YesNo,
+                               Icon::Question) == Answer::Yes;
 }
 
 int RunWrite(const Arguments& args, CliContext& ctx) {

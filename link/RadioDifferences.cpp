@@ -19,7 +19,8 @@ std::string ValueText(const std::string& name, const std::variant<int, std::stri
 }  // namespace
 
 std::vector<std::string> RadioDifferenceLines(const std::vector<Difference>& differences,
-                                              const Prompts& prompts) {
+                                              const Prompts& prompts,
+                                              const SettingNamer& settingName) {
     std::vector<std::string> lines;
     lines.reserve(differences.size());
     for (const Difference& d : differences) {
@@ -28,8 +29,10 @@ std::vector<std::string> RadioDifferenceLines(const std::vector<Difference>& dif
                                      {d.channel}));
             continue;
         }
-        lines.push_back(d.channel + (d.channel.empty() ? "" : " ") + d.name + ": " +
-                        ValueText(d.name, *d.first) + " \u2192 " + ValueText(d.name, *d.second));
+        std::string name = d.channel.empty() && settingName ? settingName(d.name) : std::string();
+        if (name.empty()) name = d.channel + (d.channel.empty() ? "" : " ") + d.name;
+        lines.push_back(name + ": " + ValueText(d.name, *d.first) + " \u2192 " +
+                        ValueText(d.name, *d.second));
     }
     return lines;
 }

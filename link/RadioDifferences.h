@@ -3,6 +3,7 @@
 // "A-13: only in the document", "Options.Setting[5]: 1 → 3").
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,13 @@
 
 namespace k7x {
 
+// How the windows name a setting ("Optional features › Speaker volume"); empty when they
+// have no name for it, which then keeps its name in the records ("Keys.KeyOption").
+using SettingNamer = std::function<std::string(const std::string& name)>;
+
 // The first side of each difference is the document, the second the radio.
 std::vector<std::string> RadioDifferenceLines(const std::vector<Difference>& differences,
-                                              const Prompts& prompts);
+                                              const Prompts& prompts,
+                                              const SettingNamer& settingName = {});
 
 }  // namespace k7x

@@ -1,6 +1,7 @@
 // Times a whole image read and a whole image write of korvan7x-cli against korvan7x-radio with
 // 9600-baud wire timing, and compares them with what the line itself needs: the bytes both ways
-// at 10/9600 s each plus the radio's turnaround per exchange. Also the CLI's CPU time.
+// at 10/9600 s each plus the radio's turnaround per exchange. Also the CLI's CPU time, and a
+// write with its preview and check against a read, a write and a read one after the other.
 //
 //   bench_transfer [--no-echo] [--turnaround-us N] [--runs N]
 //
@@ -269,6 +270,20 @@ int main(int argc, char** argv) {
             const Finished writePlain = runToEnd(cli, {"write", "--port", link, doc}, writeErr);
             ok &= report("write", timeTransfer(writeTrace, o.echo, o.turnaroundUs / 1000.0), write,
                          writePlain);
+
+            // A write that first shows its changes and afterwards checks the radio costs one
+            // read before and one after it, and nothing more.
+            const Finished checked = runToEnd(
+                cli, {"write", "--preview", "--yes", "--verify", "--port", link, doc}, writeErr);
+            const double parts = 2 * readPlain.wallSeconds + writePlain.wallSeconds;
+            const bool checkedOk =
+                checked.exitCode == 0 && checked.wallSeconds <= parts * kRatioBudget;
+            std::printf("checked write %.3f s, read + write + read %.3f s, ratio %.4f   %s\n",
+                        checked.wallSeconds, parts, checked.wallSeconds / parts,
+                        checked.exitCode != 0 ? "FAILED"
+                        : checkedOk           ? "within budget"
+                                              : "OVER BUDGET");
+            ok &= checkedOk;
         }
         std::printf(
             "budgets: ratio <= %.2f, CPU share <= %.0f %%: CPU of the whole CLI process "

@@ -13,6 +13,7 @@
 #include "codeplug/DocumentState.h"
 #include "codeplug/ImageCompare.h"
 #include "codeplug/Prompts.h"
+#include "link/RadioDifferences.h"
 #include "link/TransferEngine.h"
 #include "link/serial/PortCheck.h"
 #include "link/serial/QtLinkTimers.h"
@@ -46,6 +47,8 @@ struct TransferControllerServices {
     // Where the choices around a write are kept; none: a write neither shows its changes first
     // nor checks the radio afterwards.
     WriteCheckStore* writeChecks = nullptr;
+    // How the lists of differences name a setting; empty: by its name in the records.
+    SettingNamer settingName = {};
 };
 
 class TransferController : public QObject, public RadioCommands, private TransferListener {

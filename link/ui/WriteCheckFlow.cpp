@@ -96,7 +96,7 @@ void TransferController::afterTransfer(const TransferOutcome& outcome) {
 void TransferController::showComparison() {
     const ImageComparison c =
         CompareWithRadio(s_.doc, ImageToWrite(s_.doc), s_.doc.MemImage, s_.doc.RadioCountryMode);
-    FrmRadioDiff dialog(RadioDifferenceLines(c.differences, s_.prompts),
+    FrmRadioDiff dialog(RadioDifferenceLines(c.differences, s_.prompts, s_.settingName),
                         FrmRadioDiff::Purpose::Compare, s_.prompts, dialogParent());
     dialog.exec();
 }
@@ -109,7 +109,7 @@ bool TransferController::previewAllowsWrite() {
             s_.prompts.text(kTextRadioHoldsDocument) + "\n" + s_.prompts.text(kTextWriteAnyway);
         return s_.prompts.message(text, Buttons::YesNo, Icon::Question) == Answer::Yes;
     }
-    FrmRadioDiff dialog(RadioDifferenceLines(c.differences, s_.prompts),
+    FrmRadioDiff dialog(RadioDifferenceLines(c.differences, s_.prompts, s_.settingName),
                         FrmRadioDiff::Purpose::BeforeWrite, s_.prompts, dialogParent());
     return dialog.exec() == QDialog::Accepted;
 }
@@ -123,7 +123,7 @@ void TransferController::reportCheck() {
     }
     const std::string text =
         FillText(s_.prompts.text(kTextWriteDidNotTake), {BlockAddressesText(c.blocks)}) + "\n\n" +
-        JoinLines(RadioDifferenceLines(c.differences, s_.prompts)) + "\n" +
+        JoinLines(RadioDifferenceLines(c.differences, s_.prompts, s_.settingName)) + "\n" +
         s_.prompts.text(kTextWriteAgain);
     if (s_.prompts.message(text, Buttons::YesNo, Icon::Warning) != Answer::Yes) return;
     lastBusy_ = true;
