@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FillText.h"
@@ -81,6 +82,9 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     historyActions_ =
         new HistoryActions(*this, *menus_.value(QStringLiteral("mnuEdit")), *history_, s_.prompts);
     connect(history_.get(), &DocumentHistory::restored, this, &frmMain::documentRestored);
+    // Every edit, undo and redo is a step: the unsaved mark follows them.
+    connect(&history_->stack(), &QUndoStack::indexChanged, this,
+            [this] { setWindowModified(IsDocumentChanged(s_.doc)); });
     if (!s_.csvChoices) csvDialogs_ = std::make_unique<DialogCsvImportChoices>(s_.prompts);
     csv_ = std::make_unique<ChannelCsvCommands>(
         s_.doc, s_.prompts, s_.files, s_.csvChoices ? *s_.csvChoices : *csvDialogs_,
@@ -314,7 +318,9 @@ void frmMain::ShowMainTxt() {
                               BandDisplayText(s_.doc.BandText) + "]" + "[" +
                               s_.prompts.text(kTextTitleFile) + ":" +
                               FileNameOfPath(s_.doc.CurrentFilePath) + "]";
-    setWindowTitle(QString::fromStdString(title));
+    // "[*]" shows the unsaved-changes mark the desktop draws while the window is modified.
+    setWindowTitle(QString::fromStdString(title) + QStringLiteral("[*]"));
+    setWindowModified(IsDocumentChanged(s_.doc));
     Picture1->setModelText(QString::fromStdString(model + ":" + mode));
 }
 

@@ -194,6 +194,9 @@ void frmMain::buildMenus() {
             if (e.hidden) a->setVisible(false);
         }
     }
+    // The desktop's keys for saving, beside the program's own shortcuts.
+    action("mnuFileSave")->setShortcuts(QKeySequence::Save);
+    action("mnuFileSaveAs")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QMenu* windowMenu = menus_.value(QStringLiteral("mnuWindow"));
     connect(windowMenu, &QMenu::aboutToShow, this,
             [this, windowMenu] { windows_->listIn(*windowMenu); });

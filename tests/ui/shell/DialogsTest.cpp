@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(rig.doc.WorkDoc.Header.CountryMode, Int(0));
         QVERIFY(!IsDocumentChanged(rig.doc));
         QCOMPARE(rig.main().windowTitle(),
-                 QStringLiteral("<12000>[KORVAN 7X:CB:Frequency][<12009>:new.dat]"));
+                 QStringLiteral("<12000>[KORVAN 7X:CB:Frequency][<12009>:new.dat][*]"));
     }
 
     void cancellingTheModeChangeKeepsEverything() {

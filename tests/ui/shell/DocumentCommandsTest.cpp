@@ -250,7 +250,7 @@ private slots:
         QVERIFY(!rig.doc.IsUntitled);
         QCOMPARE(rig.doc.WorkDoc.Keys.KeyOption, Int(5));
         QVERIFY(!IsDocumentChanged(rig.doc));
-        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:radio one.dat]")));
+        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:radio one.dat][*]")));
         QCOMPARE(rig.main().childWindows().size(), 1);
         QVERIFY(rig.main().childWindow(kChannelGridWindow));
     }
@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(QFileInfo(file).size(), qint64(kFileSize));
         QCOMPARE(rig.doc.CurrentFilePath, file.toStdString());
         QVERIFY(!rig.doc.IsUntitled);
-        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:first.dat]")));
+        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:first.dat][*]")));
     }
 
     void cancelledOrFailedSaveAsKeepsTheName() {
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(texts(rig), std::vector<std::string>{"<9002>"});
         QCOMPARE(rig.doc.CurrentFilePath, std::string("new.dat"));
         QVERIFY(rig.doc.IsUntitled);
-        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:new.dat]")));
+        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:new.dat][*]")));
     }
 
     void closingWithoutChangesAsksNothing() {

@@ -59,7 +59,7 @@ private slots:
     void titleOfANewDocument() {
         ShellTestRig rig;
         QCOMPARE(rig.main().windowTitle(),
-                 QStringLiteral("<12000>[KORVAN 7X:HAM:28.000 - 29.700 MHz][<12009>:new.dat]"));
+                 QStringLiteral("<12000>[KORVAN 7X:HAM:28.000 - 29.700 MHz][<12009>:new.dat][*]"));
         QCOMPARE(rig.find<QLabel>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("KORVAN 7X:HAM"));
         QCOMPARE(node(rig, QStringLiteral("N0"))->text(0), QStringLiteral("KORVAN 7X:HAM"));
@@ -73,7 +73,26 @@ private slots:
         rig.doc.CurrentFilePath = "/home/user/radios/shop.dat";
         rig.main().ShowMainTxt();
         QCOMPARE(rig.main().windowTitle(),
-                 QStringLiteral("<12000>[KORVAN 7X:CB:Frequency][<12009>:shop.dat]"));
+                 QStringLiteral("<12000>[KORVAN 7X:CB:Frequency][<12009>:shop.dat][*]"));
+    }
+
+    // The title marks unsaved changes; Ctrl+S saves and Ctrl+Shift+S saves as.
+    void titleMarksUnsavedChangesAndCtrlSSaves() {
+        ShellTestRig rig;
+        QAction* save = rig.main().findChild<QAction*>(QStringLiteral("mnuFileSave"));
+        QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(rig.main().findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QVERIFY(!rig.main().isWindowModified());
+        rig.doc.WorkDoc.Keys.KeyOption = static_cast<Int>(rig.doc.WorkDoc.Keys.KeyOption + 1);
+        rig.main().history().record();
+        QVERIFY(rig.main().isWindowModified());
+        rig.main().history().undo();
+        QVERIFY(!rig.main().isWindowModified());
+        rig.main().history().redo();
+        rig.files.answers = {rig.path(QStringLiteral("kept.dat")).toStdString()};
+        save->trigger();
+        QVERIFY(!rig.main().isWindowModified());
     }
 
     void statusPanelsShowModelBandAndPort() {
