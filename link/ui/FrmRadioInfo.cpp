@@ -137,6 +137,13 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
         dealerRows.push_back({label, Text1[static_cast<std::size_t>(8 + i)]});
     }
 
+    // Each label names its field, for screen readers and for its mnemonic.
+    for (const Row& row : rows)
+        if (row.label) row.label->setBuddy(row.field);
+    for (const Row& row : dealerRows) row.label->setBuddy(row.field);
+    reason1->setBuddy(repairReason_);
+    reason2->setBuddy(repairReason_);
+
     // Every label ends 50 twips before the common left edge of the fields (alignLabels).
     for (const Row& row : rows) {
         if (row.label) outerLabelWidth_ = std::max(outerLabelWidth_, row.label->sizeHint().width());

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -72,6 +73,8 @@ NavigationPane::NavigationPane(std::function<int()> innerWidthTwips, QWidget* pa
     TreeView1->setRootIsDecorated(true);
     connect(TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { TreeView1_NodeClick(item); });
+    // Enter and Space open the current node as a click does.
+    TreeView1->installEventFilter(this);
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(4, 0, 0, 0);
@@ -144,6 +147,13 @@ void NavigationPane::applyWidth() {
 }
 
 bool NavigationPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TreeView1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            TreeView1_NodeClick(TreeView1->currentItem());
+            return true;
+        }
+    }
     if (watched != CommandMove) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -178,6 +178,13 @@ private slots:
             QCOMPARE(left(QString::fromLatin1(name)), edge);
         for (const char* name : {"Label2", "Label1_0", "Label1_5", "Label1_13", "Label1_14"})
             QVERIFY(right(QString::fromLatin1(name)) <= edge);
+        // Each label is its field's buddy, so screen readers name every box.
+        for (const auto& [label, box] : {std::pair{"Label2", "Text1_0"},
+                                         {"Label1_14", "Combo3"},
+                                         {"Label1_5", "Text1_4"},
+                                         {"Label1_13", "Text1_11"}})
+            QCOMPARE(field<QLabel>(window, QString::fromLatin1(label))->buddy(),
+                     field<QWidget>(window, QString::fromLatin1(box)));
         // From the top: Text1(0), (6), (7), the model, mode and band, then (1), (2), (3), (5), (4).
         auto top = [&window](const char* name) {
             return field<QWidget>(window, QString::fromLatin1(name))->mapTo(&window, QPoint()).y();

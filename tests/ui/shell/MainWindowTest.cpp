@@ -229,6 +229,18 @@ private slots:
                  (QStringList{"<12001>", "<12002>", "<12004>", "<12014>", "<12010>", "<12007>"}));
     }
 
+    void enterAndSpaceOpenTheCurrentNode() {
+        ShellTestRig rig;
+        rig.main();
+        auto* tree = rig.find<QTreeWidget>(QStringLiteral("TreeView1"));
+        int reads = 0;
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            tree->setCurrentItem(node(rig, QStringLiteral("N7")));
+            QTest::keyClick(tree, key);
+            QCOMPARE(rig.radio.infoReads, ++reads);
+        }
+    }
+
     void startsWithTheChannelGridOnly() {
         ShellTestRig rig;
         QCOMPARE(openWindowNames(rig), QStringList{kChannelGridWindow});
