@@ -45,22 +45,29 @@ void TransferEngine::finish(bool completed, FailureReason reason, const std::str
     }
     writeBackupKept_ = false;
     if (completed) {
-        const bool forDocument = operation != Operation::ImageRead || readUse_ == ReadUse::Document;
-        if (operation == Operation::ImageRead) {
-            keepBackup(Operation::ImageRead);
-        }
-        if (operation == Operation::ImageRead && forDocument) {
-            env_.listener.closeChildWindows();
-            enterPhase(TransferPhase::Unpacking);
-            env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
-        } else if (operation == Operation::InformationRead) {
-            UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
-            env_.listener.showRadioInformation();
-        }
-        if ((operation == Operation::ImageRead && forDocument) ||
-            operation == Operation::ImageWrite) {
+        const auto sayComplete = [this, operation] {
             prompts_.message(kTextTransferCompleteBase + static_cast<int>(operation), Buttons::Ok,
                              Icon::None);
+        };
+        switch (operation) {
+            case Operation::ImageRead:
+                keepBackup(Operation::ImageRead);
+                // A read for a comparison leaves its image to whoever asked for it.
+                if (readUse_ != ReadUse::Document) break;
+                env_.listener.closeChildWindows();
+                enterPhase(TransferPhase::Unpacking);
+                env_.timers.start(TimerId::ReadOKTimer, kReadOKTimerMs);
+                sayComplete();
+                break;
+            case Operation::ImageWrite:
+                sayComplete();
+                break;
+            case Operation::InformationRead:
+                UnpackInfoArea(infoArea_, env_.doc.RadioInfo);
+                env_.listener.showRadioInformation();
+                break;
+            case Operation::Idle:
+                break;
         }
     }
     env_.timers.stop(TimerId::WaitTimer);

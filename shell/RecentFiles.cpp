@@ -5,15 +5,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "shell/UserStore.h"
+
 namespace k7x {
 namespace {
 
 constexpr auto kKey = "RecentFiles/Files";
-constexpr auto kStoreName = "korvan7x";
-
-std::unique_ptr<QSettings> NativeStore(const QString& name) {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
-}
 
 // The name earlier versions gave their store: the program's title, "/" made "_".
 QString FormerStoreName(const QString& title) {
@@ -32,10 +29,10 @@ std::string RecentFileKey(const std::string& path) {
 }
 
 RecentFiles RecentFiles::forUser(const QString& formerTitle) {
-    RecentFiles files(NativeStore(QLatin1String(kStoreName)));
+    RecentFiles files(NativeUserStore());
     const QString former = FormerStoreName(formerTitle);
-    if (files.list().empty() && !former.isEmpty() && former != QLatin1String(kStoreName)) {
-        const RecentFiles earlier(NativeStore(former));
+    if (files.list().empty() && !former.isEmpty() && former != QLatin1String(kUserStoreName)) {
+        const RecentFiles earlier(NativeUserStore(former));
         if (const std::vector<std::string> paths = earlier.list(); !paths.empty())
             files.store(paths);
     }

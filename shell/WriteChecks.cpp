@@ -2,19 +2,18 @@
 
 #include <QSettings>
 
+#include "shell/UserStore.h"
+
 namespace k7x {
 namespace {
 
 constexpr auto kPreviewKey = "Write/ShowChangesFirst";
 constexpr auto kCheckKey = "Write/CheckAfterWriting";
-constexpr auto kStoreName = "korvan7x";
 
 }  // namespace
 
 WriteCheckStore WriteCheckStore::forUser() {
-    const QString name = QLatin1String(kStoreName);
-    return WriteCheckStore(
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name));
+    return WriteCheckStore(NativeUserStore());
 }
 
 WriteCheckStore WriteCheckStore::inFile(const QString& iniPath) {

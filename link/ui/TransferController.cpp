@@ -75,19 +75,19 @@ bool TransferController::startRead() {
 }
 
 bool TransferController::startWrite() {
-    if (!writeChecks().previewChanges && !writeChecks().checkAfterWrite)
-        return start(Operation::ImageWrite);
+    const WriteChecks checks = writeChecks();
+    if (!checks.previewChanges && !checks.checkAfterWrite) return start(Operation::ImageWrite);
     if (busy()) return false;
-    // The user agrees to the write before the radio is read for its preview.
-    if (writeChecks().previewChanges &&
-        s_.prompts.message(kTextConfirmWrite, Buttons::OkCancel, Icon::Question) != Answer::Ok)
-        return true;
-    if (!beginStage(writeChecks().previewChanges ? Stage::Previewing : Stage::Writing))
-        return false;
-    if (stage_ == Stage::Previewing)
-        startStageRead(ReadUse::BeforeWrite);
-    else
+    if (!checks.previewChanges) {
+        if (!beginStage(Stage::Writing)) return false;
         startWriteStage(true);
+        return true;
+    }
+    // The user agrees to the write before the radio is read for its preview.
+    if (s_.prompts.message(kTextConfirmWrite, Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return true;
+    if (!beginStage(Stage::Previewing)) return false;
+    startStageRead(ReadUse::BeforeWrite);
     return true;
 }
 

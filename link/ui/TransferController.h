@@ -119,6 +119,7 @@ private:
     void startStageRead(ReadUse use);
     void startWriteStage(bool confirm);
     void afterTransfer(const TransferOutcome& outcome);
+    ImageComparison radioAgainstDocument() const;
     void showComparison();
     bool previewAllowsWrite();
     void reportCheck();

@@ -93,17 +93,20 @@ void TransferController::afterTransfer(const TransferOutcome& outcome) {
     updateBusy();
 }
 
+ImageComparison TransferController::radioAgainstDocument() const {
+    // The read left the radio's image in the document's image; the document itself is as it was.
+    return CompareWithRadio(s_.doc, ImageToWrite(s_.doc), s_.doc.MemImage, s_.doc.RadioCountryMode);
+}
+
 void TransferController::showComparison() {
-    const ImageComparison c =
-        CompareWithRadio(s_.doc, ImageToWrite(s_.doc), s_.doc.MemImage, s_.doc.RadioCountryMode);
+    const ImageComparison c = radioAgainstDocument();
     FrmRadioDiff dialog(RadioDifferenceLines(c.differences, s_.prompts, s_.settingName),
                         FrmRadioDiff::Purpose::Compare, s_.prompts, dialogParent());
     dialog.exec();
 }
 
 bool TransferController::previewAllowsWrite() {
-    const ImageComparison c =
-        CompareWithRadio(s_.doc, ImageToWrite(s_.doc), s_.doc.MemImage, s_.doc.RadioCountryMode);
+    const ImageComparison c = radioAgainstDocument();
     if (c.same()) {
         const std::string text =
             s_.prompts.text(kTextRadioHoldsDocument) + "\n" + s_.prompts.text(kTextWriteAnyway);
