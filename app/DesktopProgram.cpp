@@ -24,8 +24,9 @@ DesktopProgram::~DesktopProgram() {
     transfers_.reset();
 }
 
-bool DesktopProgram::launchVersion(const std::string& dataVersion) {
-    return LaunchProgramVersion(settings_.Versions, dataVersion, settings_.InstallRoot, *prompts_);
+bool DesktopProgram::launchVersion(const std::string& dataVersion, const std::string& filePath) {
+    return LaunchProgramVersion(settings_.Versions, dataVersion, filePath, settings_.InstallRoot,
+                                *prompts_);
 }
 
 void DesktopProgram::start(const std::string& startFile) {
@@ -47,7 +48,7 @@ void DesktopProgram::start(const std::string& startFile) {
     link.settingName = [this](const std::string& name) {
         return SettingDisplayName(name, *prompts_);
     };
-    link.launchVersion = [this](const std::string& v) { return launchVersion(v); };
+    link.launchVersion = [this](const std::string& v) { return launchVersion(v, {}); };
     transfers_ = std::make_unique<TransferController>(std::move(link));
     // The password dialog of a transfer shows the password kept for this run.
     prompts_->setPasswordSource(
@@ -83,7 +84,9 @@ void DesktopProgram::openMainWindow() {
     MainWindowServices services{
         settings_, doc_, *prompts_, files_, children_, transfers_.get(), placement_.get(), {}, {}};
     services.shutdownDuties = [this] { RunShutdownDuties(settings_); };
-    services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
+    services.launchVersion = [this](const std::string& v, const std::string& file) {
+        return launchVersion(v, file);
+    };
     services.backupFolder = backups_.folder();
     services.recentFiles = recentFiles_.get();
     services.printSections = [](const DocumentState& doc, Prompts& prompts) {

@@ -37,7 +37,7 @@ public:
 
 private:
     void openMainWindow();
-    bool launchVersion(const std::string& dataVersion);
+    bool launchVersion(const std::string& dataVersion, const std::string& filePath);
 
     AppSettings settings_;
     DocumentState doc_;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <filesystem>
 
 #include "codeplug/CodeplugTexts.h"
 #include "shell/IniFile.h"
@@ -63,7 +64,8 @@ VersionTable LoadVersionTable(const std::string& installRoot) {
     return table;
 }
 
-bool StartProgramDetached(const std::string& program, std::string& reason) {
+bool StartProgramDetached(const std::string& program, const std::vector<std::string>& arguments,
+                          std::string& reason) {
     const QString path = QString::fromStdString(program);
     const QFileInfo info(path);
     if (!info.isFile()) {
@@ -76,6 +78,9 @@ bool StartProgramDetached(const std::string& program, std::string& reason) {
     }
     QProcess process;
     process.setProgram(path);
+    QStringList args;
+    for (const std::string& a : arguments) args << QString::fromStdString(a);
+    process.setArguments(args);
     process.setWorkingDirectory(info.absolutePath());
     if (!process.startDetached()) {
         reason = process.errorString().toStdString();
@@ -85,8 +90,9 @@ bool StartProgramDetached(const std::string& program, std::string& reason) {
 }
 
 bool LaunchProgramVersion(const VersionTable& table, std::string_view dataVersion,
-                          const std::string& installRoot, Prompts& prompts,
-                          const ProgramStarter& start, const std::string& executableName) {
+                          const std::string& filePath, const std::string& installRoot,
+                          Prompts& prompts, const ProgramStarter& start,
+                          const std::string& executableName) {
     const std::string version = FindProgramForVersion(table, dataVersion);
     if (version.empty()) {
         prompts.message(kTextNoProgramVersion, Buttons::Ok);
@@ -94,7 +100,13 @@ bool LaunchProgramVersion(const VersionTable& table, std::string_view dataVersio
     }
     const std::string program = installRoot + "/" + version + "/" + executableName;
     std::string reason = "the version name is not a folder name";
-    if (isSafeFolderName(version) && start(program, reason)) return true;
+    std::vector<std::string> arguments;
+    if (!filePath.empty()) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(filePath, ec);
+        arguments.push_back(ec ? filePath : absolute.string());
+    }
+    if (isSafeFolderName(version) && start(program, arguments, reason)) return true;
     prompts.message("Cannot start " + program + ":\n" + reason, Buttons::Ok, Icon::Critical);
     return false;
 }

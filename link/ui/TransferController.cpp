@@ -20,8 +20,8 @@ TransferController::TransferController(TransferControllerServices services, QObj
     if (!s_.portCheck) s_.portCheck = SystemPortChecker();
     if (!s_.launchVersion) {
         s_.launchVersion = [this](const std::string& dataVersion) {
-            return LaunchProgramVersion(s_.settings.Versions, dataVersion, s_.settings.InstallRoot,
-                                        s_.prompts);
+            return LaunchProgramVersion(s_.settings.Versions, dataVersion, {},
+                                        s_.settings.InstallRoot, s_.prompts);
         };
     }
 

@@ -97,7 +97,7 @@ bool DocumentCommands::openPath(const std::string& path) {
     bool started = false;
     const OpenResult result = OpenFile(
         doc_, path, versions_, prompts_,
-        [&](const std::string& dataVersion) { started = launch_ && launch_(dataVersion); });
+        [&](const std::string& dataVersion) { started = launch_ && launch_(dataVersion, path); });
     switch (result) {
         case OpenResult::Opened:
             doc_.CurrentFilePath = path;

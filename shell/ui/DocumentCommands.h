@@ -38,8 +38,10 @@ public:
 
 class DocumentCommands {
 public:
-    // launch starts the program version for a data version and tells whether it started.
-    using Launcher = std::function<bool(const std::string& dataVersion)>;
+    // launch starts the program version for a data version, handing it the file to open, and
+    // tells whether it started.
+    using Launcher =
+        std::function<bool(const std::string& dataVersion, const std::string& filePath)>;
 
     DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files, DocumentHost& host,
                      const VersionTable& versions, Launcher launch);

@@ -49,8 +49,8 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     commands_ = std::make_unique<DocumentCommands>(
         s_.doc, s_.prompts, s_.files, *this, s_.settings.Versions,
-        [this](const std::string& dataVersion) {
-            return s_.launchVersion && s_.launchVersion(dataVersion);
+        [this](const std::string& dataVersion, const std::string& filePath) {
+            return s_.launchVersion && s_.launchVersion(dataVersion, filePath);
         });
     print_ = std::make_unique<PrintCommands>(s_.doc, s_.prompts, s_.files, s_.printSections);
 

@@ -297,7 +297,8 @@ private slots:
             rig.files.answers = {file.toStdString()};
             rig.prompts().answers = {Answer::Yes};
             trigger(rig, "mnuFileOpen");
-            QCOMPARE(rig.launched, std::vector<std::string>{"V200"});
+            // The version started is handed the file, so it opens there.
+            QCOMPARE(rig.launched, std::vector<std::string>{"V200 " + file.toStdString()});
             QCOMPARE(rig.main().isVisible(), !starts);
             QCOMPARE(rig.shutdowns, starts ? 1 : 0);
             QCOMPARE(rig.doc.CurrentFilePath, std::string("new.dat"));

@@ -129,8 +129,8 @@ public:
             services.csvChoices = csvChoices;
             services.printSections = printSections;
             services.shutdownDuties = [this] { ++shutdowns; };
-            services.launchVersion = [this](const std::string& v) {
-                launched.push_back(v);
+            services.launchVersion = [this](const std::string& v, const std::string& file) {
+                launched.push_back(file.empty() ? v : v + " " + file);
                 return launchSucceeds;
             };
             window = std::make_unique<frmMain>(std::move(services));

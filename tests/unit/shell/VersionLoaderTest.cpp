@@ -94,8 +94,11 @@ struct StarterCall {
     std::vector<std::string> programs;
     bool succeed = true;
     ProgramStarter starter() {
-        return [this](const std::string& program, std::string& reason) {
-            programs.push_back(program);
+        return [this](const std::string& program, const std::vector<std::string>& arguments,
+                      std::string& reason) {
+            std::string call = program;
+            for (const std::string& a : arguments) call += " " + a;
+            programs.push_back(call);
             if (!succeed) reason = "no such file";
             return succeed;
         };
@@ -111,16 +114,24 @@ VersionTable TwoPairs() {
 TEST(LaunchProgramVersion, StartsTheVersionThatHandlesTheData) {
     RecordingPrompts prompts;
     StarterCall calls;
-    EXPECT_TRUE(LaunchProgramVersion(TwoPairs(), "V101", "/opt/radio", prompts, calls.starter()));
-    EXPECT_EQ(calls.programs, std::vector<std::string>{"/opt/radio/V102/korvan7x"});
+    EXPECT_TRUE(
+        LaunchProgramVersion(TwoPairs(), "V101", {}, "/opt/radio", prompts, calls.starter()));
+    // A file handed over arrives as the one argument, absolute.
+    EXPECT_TRUE(LaunchProgramVersion(TwoPairs(), "V101", "/data/radio.dat", "/opt/radio", prompts,
+                                     calls.starter()));
+    EXPECT_EQ(calls.programs,
+              (std::vector<std::string>{"/opt/radio/V102/korvan7x",
+                                        "/opt/radio/V102/korvan7x /data/radio.dat"}));
     EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST(LaunchProgramVersion, NoVersionShows9063AndDoesNotEndTheProgram) {
     RecordingPrompts prompts;
     StarterCall calls;
-    EXPECT_FALSE(LaunchProgramVersion(TwoPairs(), "V105", "/opt/radio", prompts, calls.starter()));
-    EXPECT_FALSE(LaunchProgramVersion(VersionTable{}, "V100", "/opt", prompts, calls.starter()));
+    EXPECT_FALSE(
+        LaunchProgramVersion(TwoPairs(), "V105", {}, "/opt/radio", prompts, calls.starter()));
+    EXPECT_FALSE(
+        LaunchProgramVersion(VersionTable{}, "V100", {}, "/opt", prompts, calls.starter()));
     EXPECT_TRUE(calls.programs.empty());
     EXPECT_EQ(prompts.texts(), (std::vector<std::string>{"<9063>", "<9063>"}));
     EXPECT_EQ(prompts.shown[0].buttons, Buttons::Ok);
@@ -130,7 +141,8 @@ TEST(LaunchProgramVersion, FailedStartIsReportedWithTheProgramAndReason) {
     RecordingPrompts prompts;
     StarterCall calls;
     calls.succeed = false;
-    EXPECT_FALSE(LaunchProgramVersion(TwoPairs(), "V101", "/opt/radio", prompts, calls.starter()));
+    EXPECT_FALSE(
+        LaunchProgramVersion(TwoPairs(), "V101", {}, "/opt/radio", prompts, calls.starter()));
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.find("/opt/radio/V102/korvan7x"), std::string::npos);
     EXPECT_NE(prompts.shown[0].text.find("no such file"), std::string::npos);
@@ -141,8 +153,8 @@ TEST(LaunchProgramVersion, VersionNamesThatLeaveTheInstallationAreNotStarted) {
     StarterCall calls;
     VersionTable t;
     t.VersionPairs = {{"../x", "V101"}, {"..", "V102"}};
-    EXPECT_FALSE(LaunchProgramVersion(t, "V101", "/opt/radio", prompts, calls.starter()));
-    EXPECT_FALSE(LaunchProgramVersion(t, "V102", "/opt/radio", prompts, calls.starter()));
+    EXPECT_FALSE(LaunchProgramVersion(t, "V101", {}, "/opt/radio", prompts, calls.starter()));
+    EXPECT_FALSE(LaunchProgramVersion(t, "V102", {}, "/opt/radio", prompts, calls.starter()));
     EXPECT_TRUE(calls.programs.empty());
     EXPECT_EQ(prompts.shown.size(), 2u);
 }
@@ -150,22 +162,23 @@ TEST(LaunchProgramVersion, VersionNamesThatLeaveTheInstallationAreNotStarted) {
 TEST(StartProgramDetached, RunsARealProgramAndExplainsAMissingOne) {
     TempFolder dir;
     std::string reason;
-    EXPECT_FALSE(StartProgramDetached(dir.file("V102/korvan7x"), reason));
+    EXPECT_FALSE(StartProgramDetached(dir.file("V102/korvan7x"), {}, reason));
     EXPECT_FALSE(reason.empty());
 
     WriteBytes(dir.path() / "V102/not-executable", "#!/bin/sh\n");
     reason.clear();
-    EXPECT_FALSE(StartProgramDetached(dir.file("V102/not-executable"), reason));
+    EXPECT_FALSE(StartProgramDetached(dir.file("V102/not-executable"), {}, reason));
     EXPECT_FALSE(reason.empty());
 
     const auto program = dir.path() / "V102/korvan7x";
-    WriteBytes(program, "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n");
+    // The program is handed a path with a space, as one argument.
+    WriteBytes(program, "#!/bin/sh\ntouch \"$(dirname \"$0\")/$1\"\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    ASSERT_TRUE(StartProgramDetached(program.string(), reason)) << reason;
-    for (int i = 0; i < 200 && !std::filesystem::exists(dir.path() / "V102/started"); ++i) {
+    ASSERT_TRUE(StartProgramDetached(program.string(), {"my radio.dat"}, reason)) << reason;
+    for (int i = 0; i < 200 && !std::filesystem::exists(dir.path() / "V102/my radio.dat"); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "V102/started"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "V102/my radio.dat"));
 }
 
 }  // namespace
