@@ -17,6 +17,7 @@
 #include "shell/ui/DocumentCommands.h"
 #include "shell/ui/DocumentHistory.h"
 #include "shell/ui/FileChooser.h"
+#include "shell/ui/QtDialogLanguage.h"
 #include "shell/ui/RadioCommands.h"
 
 class QAction;
@@ -49,8 +50,9 @@ struct MainWindowServices {
     WindowPlacementStore* placement = nullptr;
     // Writes Setting.ini; the last step when the main window closes.
     std::function<void()> shutdownDuties;
-    // Starts the program version for a data version; true when it runs.
-    std::function<bool(const std::string& dataVersion)> launchVersion;
+    // Starts the program version for a data version with the file to open (empty: none); true
+    // when it runs.
+    std::function<bool(const std::string& dataVersion, const std::string& filePath)> launchVersion;
     // Where the backup copies of the transfers are kept (File > Open backup).
     std::string backupFolder = {};
     // The files shown in the File menu; none are shown without a store.
@@ -156,6 +158,7 @@ private:
     std::unique_ptr<CsvImportChoices> csvDialogs_;
     std::unique_ptr<ChannelCsvCommands> csv_;
     std::unique_ptr<PrintCommands> print_;
+    QtDialogLanguage qtLanguage_;
     HistoryActions* historyActions_ = nullptr;
     RecentFilesMenu* recentMenu_ = nullptr;
 

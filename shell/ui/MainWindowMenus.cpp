@@ -227,6 +227,7 @@ void frmMain::buildToolBar() {
 }
 
 void frmMain::SetCaptions() {
+    qtLanguage_.follow(s_.settings.LangIndex);
     filter_ = LangText(s_.prompts, kTextDatFiles) + QStringLiteral(" (*.dat)");
     commands_->setFileFilter(filter_.toStdString());
     panels_[2]->setText(LangText(s_.prompts, kTextStatusPort) +

@@ -362,6 +362,15 @@ private slots:
                  QString::fromStdString(rig.prompts().text(12001)));
         QCOMPARE(rig.main().childWindow(kChannelGridWindow)->windowTitle(),
                  QString::fromStdString(rig.prompts().text(14050)));
+        // Qt's own dialogs follow: their buttons speak Chinese, then English again.
+        const auto qtCancel = [] {
+            return QCoreApplication::translate("QPlatformTheme", "Cancel");
+        };
+        QCOMPARE(qtCancel(), QString::fromUtf8("取消"));
+        rig.settings.LangIndex = kEnglish;
+        rig.settings.LangFile = kEnglishFile;
+        rig.main().Form_Activate();
+        QCOMPARE(qtCancel(), QStringLiteral("Cancel"));
     }
 
     void languageDialogThroughTheMenuRefreshesTheWindow() {
