@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <optional>
 #include <span>
 
 #include "shell/Models.h"
@@ -13,6 +14,7 @@
 #include "shell/ui/ChildWindowArea.h"
 #include "shell/ui/HistoryActions.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/ToolIcons.h"
 
 namespace k7x {
 
@@ -139,32 +141,33 @@ const MenuDef kMenus[] = {
 struct ToolButton {
     const char* key;  // nullptr for a separator
     int tooltip;
-    QStyle::StandardPixmap icon;
-    const char* themeIcon;
+    const char* themeIcon;  // the freedesktop name; nullptr: always the program's drawing
+    QStyle::StandardPixmap icon = {};
+    std::optional<ToolDrawing> drawing = {};  // the program's drawing when the theme has none
 };
 
 // Positions 1..20; positions 11..19 are the channel edit buttons.
 constexpr ToolButton kToolButtons[] = {
-    {"NewFile", kTextToolNewFile, QStyle::SP_FileIcon, "document-new"},
-    {"OpenFile", kTextToolOpenFile, QStyle::SP_DialogOpenButton, "document-open"},
-    {"SaveFile", kTextToolSaveFile, QStyle::SP_DialogSaveButton, "document-save"},
-    {nullptr, 0, {}, nullptr},
-    {"Print", kTextToolPrint, QStyle::SP_FileDialogContentsView, "document-print"},
-    {nullptr, 0, {}, nullptr},
-    {"ReadRadio", kTextToolReadRadio, QStyle::SP_ArrowDown, "go-down"},
-    {"CommSet", kTextToolCommSet, QStyle::SP_DriveNetIcon, "network-wired"},
-    {"WriteRadio", kTextToolWriteRadio, QStyle::SP_ArrowUp, "go-up"},
-    {nullptr, 0, {}, nullptr},
-    {"BtnCHCut", kTextToolChannelCut, QStyle::SP_DialogDiscardButton, "edit-cut"},
-    {"BtnCHCopy", kTextToolChannelCopy, QStyle::SP_FileDialogNewFolder, "edit-copy"},
-    {"BtnCHPaste", kTextToolChannelPaste, QStyle::SP_DialogApplyButton, "edit-paste"},
-    {nullptr, 0, {}, nullptr},
-    {"BtnCHInsert", kTextToolChannelInsert, QStyle::SP_FileDialogStart, "list-add"},
-    {"BtnCHDelete", kTextToolChannelDelete, QStyle::SP_TrashIcon, "list-remove"},
-    {"BtnCHMoveUp", kTextToolChannelMoveUp, QStyle::SP_ArrowUp, "go-up"},
-    {"BtnCHMoveDown", kTextToolChannelMoveDown, QStyle::SP_ArrowDown, "go-down"},
-    {nullptr, 0, {}, nullptr},
-    {"About", kTextToolAbout, QStyle::SP_MessageBoxInformation, "help-about"},
+    {"NewFile", kTextToolNewFile, "document-new", QStyle::SP_FileIcon},
+    {"OpenFile", kTextToolOpenFile, "document-open", QStyle::SP_DialogOpenButton},
+    {"SaveFile", kTextToolSaveFile, "document-save", QStyle::SP_DialogSaveButton},
+    {nullptr, 0, nullptr},
+    {"Print", kTextToolPrint, "document-print", QStyle::SP_FileDialogContentsView},
+    {nullptr, 0, nullptr},
+    {"ReadRadio", kTextToolReadRadio, nullptr, {}, ToolDrawing::ReadRadio},
+    {"CommSet", kTextToolCommSet, "network-wired", QStyle::SP_DriveNetIcon},
+    {"WriteRadio", kTextToolWriteRadio, nullptr, {}, ToolDrawing::WriteRadio},
+    {nullptr, 0, nullptr},
+    {"BtnCHCut", kTextToolChannelCut, "edit-cut", {}, ToolDrawing::Cut},
+    {"BtnCHCopy", kTextToolChannelCopy, "edit-copy", {}, ToolDrawing::Copy},
+    {"BtnCHPaste", kTextToolChannelPaste, "edit-paste", {}, ToolDrawing::Paste},
+    {nullptr, 0, nullptr},
+    {"BtnCHInsert", kTextToolChannelInsert, "list-add", {}, ToolDrawing::Insert},
+    {"BtnCHDelete", kTextToolChannelDelete, "list-remove", {}, ToolDrawing::Delete},
+    {"BtnCHMoveUp", kTextToolChannelMoveUp, "go-up", {}, ToolDrawing::MoveUp},
+    {"BtnCHMoveDown", kTextToolChannelMoveDown, "go-down", {}, ToolDrawing::MoveDown},
+    {nullptr, 0, nullptr},
+    {"About", kTextToolAbout, "help-about", QStyle::SP_MessageBoxInformation},
 };
 constexpr int kFirstChannelEditPosition = 11;
 constexpr int kLastChannelEditPosition = 19;
@@ -212,8 +215,9 @@ void frmMain::buildToolBar() {
         ++position;
         QAction* a = nullptr;
         if (b.key) {
-            QIcon icon =
-                QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.icon));
+            const QString theme = QString::fromLatin1(b.themeIcon);
+            const QIcon icon = b.drawing ? ToolIcon(*b.drawing, theme)
+                                         : QIcon::fromTheme(theme, style()->standardIcon(b.icon));
             a = tbToolBar->addAction(icon, QString());
             a->setObjectName(QString::fromLatin1(b.key));
             actions_.insert(a->objectName(), a);

@@ -171,6 +171,18 @@ private slots:
         QCOMPARE(act(rig, "NewFile")->toolTip(), QStringLiteral("<11000>"));
         QCOMPARE(act(rig, "About")->toolTip(), QStringLiteral("<11007>"));
         QCOMPARE(act(rig, "BtnCHMoveDown")->toolTip(), QStringLiteral("<11016>"));
+        // Every button shows its own picture: no two commands look alike.
+        QHash<QByteArray, QString> pictures;
+        for (QAction* b : buttons) {
+            if (b->isSeparator()) continue;
+            const QImage image = b->icon().pixmap(QSize(20, 20)).toImage();
+            QVERIFY2(!image.isNull(), qPrintable(b->objectName()));
+            const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
+                                  image.sizeInBytes());
+            QVERIFY2(!pictures.contains(bits),
+                     qPrintable(b->objectName() + " looks like " + pictures.value(bits)));
+            pictures.insert(bits, b->objectName());
+        }
 
         rig.main().ShowCHInfo(true);
         QVERIFY(act(rig, "BtnCHCut")->isVisible());
