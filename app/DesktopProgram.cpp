@@ -89,8 +89,9 @@ void DesktopProgram::openMainWindow() {
     };
     services.backupFolder = backups_.folder();
     services.recentFiles = recentFiles_.get();
-    services.printSections = [](const DocumentState& doc, Prompts& prompts) {
-        return ChannelPrintSections(doc, prompts) + SettingsPrintSections(doc, prompts);
+    services.printSections = [](const DocumentState& doc, Prompts& prompts,
+                                const PrintOptions& options) {
+        return ChannelPrintSections(doc, prompts, options) + SettingsPrintSections(doc, prompts);
     };
     main_ = std::make_unique<frmMain>(std::move(services));
     prompts_->setParentWindow(main_.get());

@@ -53,13 +53,13 @@ QStringList GroupNotes(const DocumentState& doc, int group, Prompts& prompts) {
 }
 
 PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
-                      const ChannelChoiceLists& lists) {
+                      const ChannelChoiceLists& lists, bool allPositions) {
     const int mode = doc.CurrentCountryMode;
     PrintTable table;
     table.title = LangText(prompts, kTextGroupLabel) + QLatin1Char(' ') +
                   QString::fromStdString(GroupName(group, mode));
     table.notes = GroupNotes(doc, group, prompts);
-    table.startsPage = true;
+    table.startsPage = allPositions;
     for (const int c : kPrintOrder) {
         if (!IsShown(c, group, mode)) continue;
         table.columns.append(c <= kGridLastField
@@ -72,6 +72,7 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
     for (int position = 1; position <= GroupSize(group, mode); ++position) {
         QStringList row = {QString::number(position)};
         const int index = FindChannel(doc, start + position);
+        if (index < 0 && !allPositions) continue;
         if (index >= 0) {
             const ChannelRecord& ch = doc.ChannelList[static_cast<std::size_t>(index)];
             const GridRowTexts grid = ChannelRowTexts(ch, group, doc, prompts);
@@ -89,11 +90,24 @@ PrintTable GroupTable(const DocumentState& doc, int group, Prompts& prompts,
 
 }  // namespace
 
-QList<PrintTable> ChannelPrintSections(const DocumentState& doc, Prompts& prompts) {
+QList<PrintTable> ChannelPrintSections(const DocumentState& doc, Prompts& prompts,
+                                       const PrintOptions& options) {
     const ChannelChoiceLists lists = ChoiceListsOf(doc.WorkDoc, prompts);
     QList<PrintTable> tables;
-    for (int group = 0; group < GroupCount(doc.CurrentCountryMode); ++group)
-        tables.append(GroupTable(doc, group, prompts, lists));
+    QStringList empty;
+    for (int group = 0; group < GroupCount(doc.CurrentCountryMode); ++group) {
+        PrintTable table = GroupTable(doc, group, prompts, lists, options.allPositions);
+        if (table.rows.isEmpty())
+            empty.append(QString::fromStdString(GroupName(group, doc.CurrentCountryMode)));
+        else
+            tables.append(std::move(table));
+    }
+    if (!empty.isEmpty()) {
+        PrintTable leftOut;
+        leftOut.notes = {
+            LangText(prompts, kTextGroupsLeftOut).arg(empty.join(QStringLiteral(", ")))};
+        tables.append(leftOut);
+    }
     return tables;
 }
 

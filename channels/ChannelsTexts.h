@@ -43,5 +43,7 @@ inline constexpr int kTextEditFrequency = 15002;
 inline constexpr int kTextEditRowLabel = 15005;  // + option row: 15005..15020
 inline constexpr int kTextEditGroup = 15029;
 inline constexpr int kTextEditOffset = 15100;
+// The printed line naming the groups without channels: %1 the group names.
+inline constexpr int kTextGroupsLeftOut = 9550;
 
 }  // namespace k7x

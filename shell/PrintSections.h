@@ -21,8 +21,14 @@ struct PrintTable {
     bool startsPage = false;  // the table begins on a page of its own
 };
 
+// What the user asked to print.
+struct PrintOptions {
+    // Every position of every group; otherwise only the channels there are.
+    bool allPositions = false;
+};
+
 // Describes one part of the document; several sources make up the printed document.
-using PrintSectionSource =
-    std::function<QList<PrintTable>(const DocumentState& doc, Prompts& prompts)>;
+using PrintSectionSource = std::function<QList<PrintTable>(
+    const DocumentState& doc, Prompts& prompts, const PrintOptions& options)>;
 
 }  // namespace k7x

@@ -23,7 +23,8 @@ inline constexpr int kTextPdfNotWritten = 9351;     // followed by the path
 inline constexpr int kTextPrintCountryMode = 9352;  // page heading labels
 inline constexpr int kTextPrintFileName = 9353;
 inline constexpr int kTextPrintDate = 9354;
-inline constexpr int kTextPageNumber = 9355;  // "%1" the page, "%2" the number of pages
+inline constexpr int kTextPrintAllPositions = 9551;  // the print preview's choice
+inline constexpr int kTextPageNumber = 9355;         // "%1" the page, "%2" the number of pages
 
 // The main window and its navigation pane.
 inline constexpr int kTextAppTitle = 12000;  // also the caption of a message box that names none

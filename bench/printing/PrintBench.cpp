@@ -18,8 +18,8 @@ namespace {
 
 struct PrintRig : ShellTestRig {
     PrintRig() {
-        printSections = [](const DocumentState& d, Prompts& p) {
-            return ChannelPrintSections(d, p) + SettingsPrintSections(d, p);
+        printSections = [](const DocumentState& d, Prompts& p, const PrintOptions& o) {
+            return ChannelPrintSections(d, p, o) + SettingsPrintSections(d, p);
         };
         main();  // its new document first, then the channels
         for (int group = 0; group < GroupCount(0); ++group)

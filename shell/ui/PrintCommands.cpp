@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QToolBar>
 #include <QWidget>
 #include <utility>
 
@@ -80,7 +82,7 @@ PrintedDocument PrintCommands::document() const {
     if (!heading.pageNumber.contains(QLatin1String("%1")))
         heading.pageNumber = QStringLiteral("%1 / %2");
     return PrintedDocument(std::move(heading),
-                           sections_ ? sections_(doc_, prompts_) : QList<PrintTable>{});
+                           sections_ ? sections_(doc_, prompts_, options_) : QList<PrintTable>{});
 }
 
 bool PrintCommands::refuseDamaged() const {
@@ -94,11 +96,24 @@ void PrintCommands::mnuFilePrint_Click(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     PrintedDocument::usePageLayout(printer);
     printer.setDocName(QString::fromStdString(FileNameOfPath(doc_.CurrentFilePath)));
-    const PrintedDocument pages = document();
+    PrintedDocument pages = document();
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(TitleOfMenuText(LangText(prompts_, kTextPrintMenu)));
     AddPreviewKeys(preview);
+    // "All positions" beside the page commands: the pages are laid out again when it changes.
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* all = bar->addAction(LangText(prompts_, kTextPrintAllPositions));
+        all->setObjectName(QStringLiteral("PrintAllPositions"));
+        all->setCheckable(true);
+        all->setChecked(options_.allPositions);
+        QObject::connect(all, &QAction::toggled, &preview, [this, &pages, &preview](bool on) {
+            options_.allPositions = on;
+            pages = document();
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>()) widget->updatePreview();
+        });
+    }
     // The pages are read at the size of the main window, not at the dialog's small default.
     if (parent) preview.resize(parent->window()->size());
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

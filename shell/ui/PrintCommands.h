@@ -1,5 +1,6 @@
 // File > Print and File > Export PDF: the document's printed pages in a print preview, or
-// written to a PDF file.
+// written to a PDF file. The channels there are are printed, or every position when the user
+// ticks "All positions" in the preview; the choice holds for the PDF too.
 #pragma once
 
 #include <string>
@@ -22,6 +23,8 @@ public:
 
     // The pages as they stand now, dated today.
     PrintedDocument document() const;
+    bool allPositions() const { return options_.allPositions; }
+    void setAllPositions(bool all) { options_.allPositions = all; }
     // Shows the print preview, from which the pages are printed; modal.
     void mnuFilePrint_Click(QWidget* parent);
     // Asks for a file name, then writes the PDF there; false when cancelled or not written.
@@ -38,6 +41,7 @@ private:
     Prompts& prompts_;
     FileChooser& files_;
     PrintSectionSource sections_;
+    PrintOptions options_;
 };
 
 }  // namespace k7x

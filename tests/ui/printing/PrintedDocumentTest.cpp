@@ -28,8 +28,8 @@ struct PrintRig : ShellTestRig {
     explicit PrintRig(int mode) : ShellTestRig(true) {
         doc.CurrentCountryMode = static_cast<Int>(mode);
         InitNewDocument(doc, settings.ProgramFolder, false);
-        printSections = [](const DocumentState& d, Prompts& p) {
-            return ChannelPrintSections(d, p) + SettingsPrintSections(d, p);
+        printSections = [](const DocumentState& d, Prompts& p, const PrintOptions& o) {
+            return ChannelPrintSections(d, p, o) + SettingsPrintSections(d, p);
         };
         main();  // it starts on a new document of the mode
     }
@@ -110,6 +110,7 @@ private slots:
                 6, 0)
                 .value();
         rig.doc.WorkDoc.Dtmf.Codes[2] = {6, FixedText<16>("123ABC")};
+        rig.main().printCommands().setAllPositions(true);
         const QStringList pages = rig.exportPages(QStringLiteral("cb.pdf"));
 
         QCOMPARE(rig.files.calls.size(), std::size_t{1});
@@ -168,6 +169,7 @@ private slots:
     // Modes 1 and 2 show the duplex, offset and power columns; the VFO group has no scan flag.
     void lettersModeAddsTheColumnsModeZeroHides() {
         PrintRig rig(1);
+        rig.main().printCommands().setAllPositions(true);
         const QStringList pages = rig.exportPages(QStringLiteral("hf.pdf"));
         QCOMPARE(PageWith(pages, QStringLiteral("Optional features")), 13);  // A-J, VFO, MEM
         for (const char* needle : {"Duplex", "Offset", "TX power", "Group enabled"})
@@ -175,6 +177,37 @@ private slots:
         QVERIFY(pages[10].contains(QLatin1String("Group VFO")));
         QVERIFY(!pages[10].contains(QLatin1String("Scan")));
         QVERIFY(pages[0].contains(QLatin1String("Scan")));
+    }
+
+    // By default the channels there are: a new document's channels take one page in every mode,
+    // the groups without channels named on one line; a channel added shows in its group's table.
+    void onlyTheChannelsThereArePrinted() {
+        const struct {
+            int mode;
+            int added;  // the channel number added
+            const char *group, *leftOut;
+        } kCases[] = {{0, GroupStart(6, 0) + 60, "Group DE", "CE, U, UK"},
+                      {1, GroupStart(3, 1) + 7, "Group D", "B, C, D, E"},
+                      {2, GroupStart(9, 2) + 40, "Group J", "B, C, D"}};
+        for (const auto& c : kCases) {
+            PrintRig rig(c.mode);
+            const QString name = QStringLiteral("new%1.pdf").arg(c.mode);
+            const QStringList fresh = rig.exportPages(name);
+            // The channels take the first page; the settings follow as before.
+            QCOMPARE(PageWith(fresh, QStringLiteral("Optional features")), 2);
+            QVERIFY(fresh[0].contains(QStringLiteral("Groups without channels, left out: ")));
+            QVERIFY2(fresh[0].contains(QLatin1String(c.leftOut)), qPrintable(fresh[0]));
+            const QString all = fresh.join(QLatin1Char('\n'));
+            QVERIFY(!all.contains(QLatin1String(c.group)));
+            QVERIFY(AddChannel(rig.doc, c.added, "27.00500"));
+            const QString more = rig.exportPages(name).join(QLatin1Char('\n'));
+            QVERIFY2(more.contains(QLatin1String(c.group)), qPrintable(name));
+            // Only the channels' rows: the new table has a single numbered row.
+            const qsizetype at = more.indexOf(QLatin1String(c.group));
+            const QRegularExpression nextTitle(QStringLiteral("^Group "),
+                                               QRegularExpression::MultilineOption);
+            QCOMPARE(RowNumbers(more.mid(at, more.indexOf(nextTitle, at + 1) - at)).size(), 1);
+        }
     }
 
     // A file that cannot be written is reported and nothing is left behind.
@@ -198,7 +231,7 @@ private slots:
         PrintRig rig(0);
         for (const char* entry : {"mnuFilePrint", "Print"}) {
             QString title;
-            int pages = 0;
+            int pages = 0, allPages = 0;
             QKeySequence printKeys;
             QTimer::singleShot(0, [&] {
                 auto* preview =
@@ -208,7 +241,12 @@ private slots:
                 // The toolbar takes no focus: its print command has a key.
                 for (QAction* a : preview->findChildren<QAction*>())
                     if (a->text() == QLatin1String("Print")) printKeys = a->shortcut();
-                pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                auto* widget = preview->findChild<QPrintPreviewWidget*>();
+                pages = widget->pageCount();
+                // Ticking "All positions" lays out every position; the choice is kept.
+                preview->findChild<QAction*>(QStringLiteral("PrintAllPositions"))->trigger();
+                allPages = widget->pageCount();
+                preview->findChild<QAction*>(QStringLiteral("PrintAllPositions"))->trigger();
                 preview->reject();
             });
             QAction* action = rig.main().findChild<QAction*>(QLatin1String(entry));
@@ -216,7 +254,8 @@ private slots:
             action->trigger();
             QCOMPARE(title, QStringLiteral("Print"));
             QCOMPARE(printKeys, QKeySequence(QKeySequence::Print));
-            QVERIFY2(pages > 10, entry);
+            // Every position: ten pages of groups where the channels there are take one.
+            QCOMPARE(allPages - pages, 9);
         }
     }
 };
