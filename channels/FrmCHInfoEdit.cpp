@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -77,9 +78,14 @@ FrmCHInfoEdit::~FrmCHInfoEdit() {
 // ---- building ----
 
 void FrmCHInfoEdit::buildControls() {
+    // The header and the frame scroll when the window is smaller than they are; the buttons
+    // stay in sight.
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addLayout(buildHeader());
+    body->addWidget(buildFrame(), 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(buildHeader());
-    layout->addWidget(buildFrame(), 1);
+    layout->addWidget(ScrollingBody(body, *this), 1);
 
     const CloseHelpButtons buttons =
         AddCloseHelpButtons(*this, s_.prompts, s_.settings.HelpEnabled);
@@ -222,12 +228,12 @@ void FrmCHInfoEdit::alignLabels() {
     int width = 0;
     for (const QLabel* label : findChildren<QLabel*>())
         width = std::max(width, label->sizeHint().width());
-    layout()->activate();
+    Frame1->parentWidget()->layout()->activate();
     const int inset = std::max(0, Frame1->geometry().left() + frameGrid_->contentsRect().left() -
                                       header_->geometry().left());
     header_->setColumnMinimumWidth(0, width + inset);
     frameGrid_->setColumnMinimumWidth(0, width);
-    layout()->activate();
+    Frame1->parentWidget()->layout()->activate();
 }
 
 void FrmCHInfoEdit::showEvent(QShowEvent* event) {

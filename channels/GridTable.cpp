@@ -6,6 +6,7 @@
 #include "channels/CurrentCellFrame.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/NumericEntry.h"
+#include "shell/ui/ReadableColour.h"
 #include "shell/ui/Twips.h"
 
 namespace k7x {
@@ -69,7 +70,8 @@ void GridTable::setHeaderTexts(const Prompts& prompts) {
             setHorizontalHeaderItem(c, header);
         }
         header->setText(LangText(prompts, kGridHeaderText[static_cast<std::size_t>(c)]));
-        header->setForeground(kHeaderColour);
+        header->setForeground(
+            ReadableColour(kHeaderColour, horizontalHeader()->palette().color(QPalette::Button)));
         header->setTextAlignment(Qt::AlignCenter);
     }
 }
@@ -78,13 +80,17 @@ QTableWidgetItem* GridTable::makeItem(int position, int column) const {
     auto* item = new QTableWidgetItem;
     item->setFlags(kCellFlags);
     item->setTextAlignment(Qt::AlignCenter);
+    // The colours stand out from the palette's background, light or dark.
+    const QColor base = palette().color(QPalette::Base);
     if (column == kGridNumberColumn) {
         item->setText(QString::number(position));
-        item->setForeground(kNumberColour);
+        item->setForeground(ReadableColour(kNumberColour, base));
     } else if (column == kGridEditColumn) {
+        // The mark sits on a button-like face: light grey, or the palette's own on a dark one.
+        const QColor face = IsDark(base) ? palette().color(QPalette::Button) : kEditMarkBackground;
         item->setText(QString::fromLatin1(kGridEditMark));
-        item->setForeground(kEditMarkColour);
-        item->setBackground(kEditMarkBackground);
+        item->setForeground(ReadableColour(kEditMarkColour, face));
+        item->setBackground(face);
     } else if (column == kColFrequency) {
         item->setBackground(frequencyBackground_);
     }

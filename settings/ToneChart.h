@@ -1,6 +1,7 @@
 // The picture of the tone tips window: the shown tip as a bar chart, scaled to the widget.
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 
 #include "codeplug/Records.h"
@@ -9,8 +10,10 @@ class QPainter;
 
 namespace k7x {
 
-// Draws the bars of a tip on a picture of the given size in twips, painter in twips.
-void DrawToneTip(QPainter& painter, const ToneTipRecord& tip, QSize twips);
+// Draws the bars of a tip on a picture of the given size in twips, painter in twips, in colours
+// that stand out from the background.
+void DrawToneTip(QPainter& painter, const ToneTipRecord& tip, QSize twips,
+                 const QColor& background = Qt::white);
 
 class ToneChart : public QFrame {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -176,10 +177,14 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
     CommandHelp = buttons.help;
     connect(CommandClose, &QPushButton::clicked, this, &FrmRadioInfo::CommandClose_Click);
 
+    // The fields scroll when the window is smaller than they are; the buttons stay in sight.
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addLayout(grid_);
+    body->addWidget(Frame1);
+    body->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid_);
-    layout->addWidget(Frame1);
-    layout->addStretch(1);
+    layout->addWidget(ScrollingBody(body, *this), 1);
     layout->addLayout(ButtonRow({CommandClose, CommandHelp}));
 
     alignLabels();
@@ -189,14 +194,14 @@ FrmRadioInfo::FrmRadioInfo(const RadioInfoRecord& info, Prompts& prompts, bool h
 void FrmRadioInfo::alignLabels() {
     // The frame's border and margins push its fields to the right; its label column is
     // narrowed by as much, so all fields share one left edge.
-    layout()->activate();
+    Frame1->parentWidget()->layout()->activate();
     const int outerLeft = grid_->geometry().left();
     const int innerLeft = Frame1->geometry().left() + dealerGrid_->contentsRect().left();
     const int inset = std::max(0, innerLeft - outerLeft);
     const int column = std::max(outerLabelWidth_, dealerLabelWidth_ + inset);
     grid_->setColumnMinimumWidth(0, column);
     dealerGrid_->setColumnMinimumWidth(0, column - inset);
-    layout()->activate();
+    Frame1->parentWidget()->layout()->activate();
 }
 
 void FrmRadioInfo::showEvent(QShowEvent* event) {

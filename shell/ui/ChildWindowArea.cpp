@@ -1,6 +1,7 @@
 #include "shell/ui/ChildWindowArea.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -47,6 +48,10 @@ QWidget* ChildWindowArea::show(const QString& name, const QIcon& icon) {
     sub->setWindowIcon(icon);
     window->show();
     sub->show();
+    // The window lays itself out as it shows (rows of the mode, labels aligned); its size is
+    // known once those layout requests, passed up from layout to layout, have run.
+    for (int depth = 0; depth < 4; ++depth)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     cascade();
     area_.setActiveSubWindow(sub);
     return window;
@@ -66,6 +71,16 @@ void ChildWindowArea::closeAll() {
 
 void ChildWindowArea::cascade() {
     area_.cascadeSubWindows();
+    // Cascading gives each window its natural size; one that would reach past the work area
+    // is made to fit it, and scrolls inside itself, rather than make the work area scroll.
+    // Before the area is shown it has no size of its own to fit into.
+    if (!area_.isVisible()) return;
+    const QSize room = area_.viewport()->size();
+    for (QMdiSubWindow* sub : area_.subWindowList()) {
+        if (sub->isMinimized() || sub->isMaximized()) continue;
+        const QSize fits = sub->size().boundedTo(room - QSize(sub->x(), sub->y()));
+        if (fits != sub->size()) sub->resize(fits);
+    }
 }
 
 void ChildWindowArea::listIn(QMenu& menu) {

@@ -1,5 +1,6 @@
 // What the dialogs and editing windows share besides their captions: the named button pairs,
-// the row that carries them at its right end, and the Enter key that moves on as Tab does.
+// the row that carries them at its right end, the body that scrolls when the window is smaller
+// than it, and the Enter key that moves on as Tab does.
 #pragma once
 
 #include <QString>
@@ -11,7 +12,9 @@
 
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 
 namespace k7x {
@@ -36,6 +39,11 @@ CloseHelpButtons AddCloseHelpButtons(QWidget& window, const Prompts& prompts, bo
 
 // A row with the buttons at its right end, in the order given.
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+// The window's body, laid out by body, in a frameless area that scrolls when the window is
+// made smaller than the body (a small screen, a large font): the caller puts it in the
+// window's layout above the button row, which stays in sight. The area asks for the body's
+// whole size.
+QScrollArea* ScrollingBody(QLayout* body, QWidget& window);
 // Tab moves through the widgets in this order.
 void SetTabChain(const std::vector<QWidget*>& chain);
 

@@ -1,10 +1,13 @@
 // The channel grid window: which rows and settings each group shows, the country selectors,
 // the group settings rules, row drawing and the caption.
+#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 
 #include "GridTestRig.h"
 #include "ListChoice.h"
 #include "channels/GridColumns.h"
+#include "shell/ui/ReadableColour.h"
 
 using namespace k7x;
 using namespace k7x::test;
@@ -110,6 +113,37 @@ private slots:
         QCOMPARE(rig.table()->horizontalHeaderItem(6)->text(), QStringLiteral("<14008>"));
         QCOMPARE(rig.table()->item(0, 0)->foreground().color(), QColor(0, 0, 255));
         QCOMPARE(rig.table()->item(0, 7)->background().color(), QColor(220, 220, 220));
+    }
+
+    // On a dark palette the numbers, the headers and the ">>" marks still stand out.
+    void colouredTextsReadOnADarkPalette() {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        {
+            GridTestRig rig(1);
+            rig.open();
+            QTableWidget& t = *rig.table();
+            const QColor base = t.palette().color(QPalette::Base);
+            const struct {
+                const char* what;
+                QColor text, background;
+            } kTexts[] = {
+                {"number", t.item(1, 0)->foreground().color(), base},
+                {"header", t.horizontalHeaderItem(1)->foreground().color(),
+                 t.horizontalHeader()->palette().color(QPalette::Button)},
+                {"edit mark", t.item(1, 7)->foreground().color(),
+                 t.item(1, 7)->background().color()},
+            };
+            for (const auto& c : kTexts)
+                QVERIFY2(ContrastRatio(c.text, c.background) >= kTextContrast, c.what);
+            // The mark's face is the palette's, not a light grey patch.
+            QCOMPARE(t.item(1, 7)->background().color(), QColor(53, 53, 53));
+        }
+        QApplication::setPalette(before);
     }
 
     void reShowGridRedrawsOnlyTheChannelsRow() {

@@ -69,7 +69,7 @@ public:
                                     {},
                                     {}};
         services.shutdownDuties = [] {};
-        services.launchVersion = [](const std::string&) { return false; };
+        services.launchVersion = [](const std::string&, const std::string&) { return false; };
         services.backupFolder = backupFolder;
         rig_.window = std::make_unique<frmMain>(std::move(services));
         ConnectTransferController(*controller_, *rig_.window);
