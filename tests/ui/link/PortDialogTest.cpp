@@ -1,5 +1,6 @@
-// The port dialog: which choices are enabled, the rescan while open, and what OK and Cancel
-// store.
+// The port dialog: which choices are enabled, the device and adapter named beside each, the
+// rescan while open, what OK and Cancel store, and the chosen adapter found again after a
+// replug.
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "FakeAdapters.h"
 #include "RecordingPrompts.h"
+#include "TempFolder.h"
 #include "link/ui/FrmSetComm.h"
 #include "shell/SetupFile.h"
 
@@ -31,6 +34,32 @@ struct FakePorts {
     }
 };
 
+// The texts that name a port's adapter in English; the others read "<n>".
+struct AdapterPrompts : test::RecordingPrompts {
+    std::string text(int number) const override {
+        if (number == kTextPortPrefix) return "COM";
+        if (number == kTextAdapterSerial) return "%1, serial %2";
+        if (number == kTextPortKnownBy) return "known as %1";
+        return RecordingPrompts::text(number);
+    }
+};
+
+// Adapters on pseudo-terminals, numbered through the setup file's ports section as the
+// desktop program numbers them.
+struct PluggedAdapters {
+    test::TempFolder dir;
+    test::FakeAdapters adapters{dir.path()};
+    std::vector<SerialDevice> present;
+
+    PortScan scan(const std::string& setupFile) {
+        return [this, setupFile] { return PortMap(ConfiguredPorts(setupFile), present); };
+    }
+    PortIdentifier identify() const {
+        return
+            [roots = adapters.roots()](const std::string& p) { return IdentifyDevice(roots, p); };
+    }
+};
+
 }  // namespace
 
 class PortDialogTest : public QObject {
@@ -46,6 +75,9 @@ class PortDialogTest : public QObject {
     }
     static QRadioButton* option(FrmSetComm& d, int index) {
         return d.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index));
+    }
+    static QLabel* device(FrmSetComm& d, int index) {
+        return d.findChild<QLabel*>(QStringLiteral("LabelDevice_%1").arg(index));
     }
     static std::vector<int> enabledPorts(FrmSetComm& d) {
         std::vector<int> out;
@@ -211,6 +243,63 @@ private slots:
         button->click();
         QCOMPARE(checked.back(), std::string());
         QCOMPARE(findings->toPlainText(), QStringLiteral("<9104>\n<9411>\n  <9420>\n<9421>"));
+    }
+
+    void eachChoiceNamesItsDeviceAndAdapter() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal ftdi;
+        const test::PseudoTerminal plain;
+        usb.adapters.describe(ftdi.path(), {{"idVendor", "0403"},
+                                            {"manufacturer", "FTDI"},
+                                            {"product", "FT232R"},
+                                            {"serial", "A50285BI"}});
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R_A50285BI", ftdi.path());
+        ports_.configured = {{3, link}, {5, plain.path()}};
+        AdapterPrompts prompts;
+        FrmSetComm d(settings_, prompts, ports_.scan(), {}, usb.identify());
+        const QString named =
+            QString::fromStdString(ftdi.path() + " — FTDI FT232R, serial A50285BI");
+        QCOMPARE(device(d, 2)->text(), named);
+        QCOMPARE(device(d, 4)->text(), QString::fromStdString(plain.path()));
+        QCOMPARE(device(d, 0)->text(), QString());
+        // Read out with its choice, which a screen reader names in full.
+        QCOMPARE(device(d, 2)->buddy(), option(d, 2));
+        QCOMPARE(option(d, 2)->accessibleName(), QStringLiteral("COM3 — ") + named);
+        QVERIFY(option(d, 2)->toolTip().endsWith(QString::fromStdString("known as " + link)));
+    }
+
+    void theChosenAdapterKeepsItsNumberAfterAReplug() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal first;
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R_A50285BI", first.path());
+        usb.present = {{first.path(), ""}};
+        {
+            FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {},
+                         usb.identify());
+            option(d, 0)->setChecked(true);
+            d.CommandOK_Click();
+        }
+        QVERIFY(setupText().contains(QString::fromStdString("COM1=" + link)));
+
+        // Plugged in again it is another device, and another adapter now comes first.
+        const test::PseudoTerminal a;
+        const test::PseudoTerminal b;
+        const bool aFirst = ComesBeforeInPortOrder(a.path(), b.path());
+        const std::string& other = aFirst ? a.path() : b.path();
+        const std::string& again = aFirst ? b.path() : a.path();
+        usb.adapters.plug("usb-FTDI_FT232R_A50285BI", again);
+        usb.present = {{again, ""}, {other, ""}};
+        FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {}, usb.identify());
+        QCOMPARE(device(d, 0)->text(), QString::fromStdString(again));
+        QCOMPARE(device(d, 1)->text(), QString::fromStdString(other));
+        QCOMPARE(d.selectedIndex(), 0);
+
+        // Unplugged, its number waits for it rather than leading to the other adapter.
+        usb.present = {{other, ""}};
+        std::filesystem::remove(link);
+        d.ReCommTimer_Timer();
+        QCOMPARE(enabledPorts(d), (std::vector<int>{2}));
+        QCOMPARE(d.selectedIndex(), 0);
     }
 };
 
