@@ -1,20 +1,11 @@
 #include "link/ui/PortScan.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "link/serial/PortOpenFailure.h"
 #include "shell/IniFile.h"
 
 namespace k7x {
 
 namespace {
-
-bool sameDevice(const std::string& a, const std::string& b) {
-    if (a == b) return true;
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
-}
 
 std::map<int, std::string> portsOf(const IniFile& ini) {
     return PortsFromSection([&ini](const std::string& key) {
@@ -36,7 +27,7 @@ bool RememberPortDevice(const std::string& setupFilePath, int number, const std:
     IniFile ini = IniFile::load(path);
     for (const auto& [other, device] : portsOf(ini)) {
         // An emptied key names no device; the line stays so the rest of the file keeps its form.
-        if (other != number && sameDevice(device, name))
+        if (other != number && SameDevice(device, name))
             ini.setValue(section, QStringLiteral("COM%1").arg(other), QString());
     }
     ini.setValue(section, QStringLiteral("COM%1").arg(number), QString::fromStdString(name));

@@ -34,13 +34,10 @@ struct FakePorts {
     }
 };
 
-// The texts that name a port's adapter in English; the others read "<n>".
-struct AdapterPrompts : test::RecordingPrompts {
-    std::string text(int number) const override {
-        if (number == kTextPortPrefix) return "COM";
-        if (number == kTextAdapterSerial) return "%1, serial %2";
-        if (number == kTextPortKnownBy) return "known as %1";
-        return RecordingPrompts::text(number);
+// Names the by-id link in its text; the other texts read "<n>".
+struct KnownByPrompts : test::RecordingPrompts {
+    std::string text(int n) const override {
+        return n == kTextPortKnownBy ? "known as %1" : RecordingPrompts::text(n);
     }
 };
 
@@ -55,8 +52,7 @@ struct PluggedAdapters {
         return [this, setupFile] { return PortMap(ConfiguredPorts(setupFile), present); };
     }
     PortIdentifier identify() const {
-        return
-            [roots = adapters.roots()](const std::string& p) { return IdentifyDevice(roots, p); };
+        return [roots = adapters.roots](const std::string& p) { return IdentifyDevice(roots, p); };
     }
 };
 
@@ -247,24 +243,19 @@ private slots:
 
     void eachChoiceNamesItsDeviceAndAdapter() {
         PluggedAdapters usb;
-        const test::PseudoTerminal ftdi;
-        const test::PseudoTerminal plain;
-        usb.adapters.describe(ftdi.path(), {{"idVendor", "0403"},
-                                            {"manufacturer", "FTDI"},
-                                            {"product", "FT232R"},
-                                            {"serial", "A50285BI"}});
-        const std::string link = usb.adapters.plug("usb-FTDI_FT232R_A50285BI", ftdi.path());
+        const test::PseudoTerminal ftdi, plain;
+        usb.adapters.describe(ftdi.path(), {{"idVendor", "0403"}, {"product", "FT232R"}});
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R", ftdi.path());
         ports_.configured = {{3, link}, {5, plain.path()}};
-        AdapterPrompts prompts;
+        const KnownByPrompts prompts;
         FrmSetComm d(settings_, prompts, ports_.scan(), {}, usb.identify());
-        const QString named =
-            QString::fromStdString(ftdi.path() + " — FTDI FT232R, serial A50285BI");
+        const QString named = QString::fromStdString(ftdi.path() + " — FT232R");
         QCOMPARE(device(d, 2)->text(), named);
         QCOMPARE(device(d, 4)->text(), QString::fromStdString(plain.path()));
         QCOMPARE(device(d, 0)->text(), QString());
         // Read out with its choice, which a screen reader names in full.
         QCOMPARE(device(d, 2)->buddy(), option(d, 2));
-        QCOMPARE(option(d, 2)->accessibleName(), QStringLiteral("COM3 — ") + named);
+        QCOMPARE(option(d, 2)->accessibleName(), QStringLiteral("<22002>3 — ") + named);
         QVERIFY(option(d, 2)->toolTip().endsWith(QString::fromStdString("known as " + link)));
     }
 
@@ -282,11 +273,10 @@ private slots:
         QVERIFY(setupText().contains(QString::fromStdString("COM1=" + link)));
 
         // Plugged in again it is another device, and another adapter now comes first.
-        const test::PseudoTerminal a;
-        const test::PseudoTerminal b;
+        const test::PseudoTerminal a, b;
         const bool aFirst = ComesBeforeInPortOrder(a.path(), b.path());
-        const std::string& other = aFirst ? a.path() : b.path();
-        const std::string& again = aFirst ? b.path() : a.path();
+        const std::string other = aFirst ? a.path() : b.path();
+        const std::string again = aFirst ? b.path() : a.path();
         usb.adapters.plug("usb-FTDI_FT232R_A50285BI", again);
         usb.present = {{again, ""}, {other, ""}};
         FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {}, usb.identify());
@@ -300,6 +290,20 @@ private slots:
         d.ReCommTimer_Timer();
         QCOMPARE(enabledPorts(d), (std::vector<int>{2}));
         QCOMPARE(d.selectedIndex(), 0);
+    }
+
+    void anAdapterChosenUnderOneNumberLeavesTheOthers() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal pty;
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R", pty.path());
+        writeSetup(QString::fromStdString("[ports]\r\nCOM1=" + pty.path() +
+                                          "\r\nCOM2=/dev/ttyS9\r\nCOM5=" + link + "\r\n")
+                       .toLatin1());
+        FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {}, usb.identify());
+        option(d, 4)->setChecked(true);
+        d.CommandOK_Click();
+        QCOMPARE(ConfiguredPorts(settings_.SetupFilePath),
+                 (std::map<int, std::string>{{2, "/dev/ttyS9"}, {5, link}}));
     }
 };
 
