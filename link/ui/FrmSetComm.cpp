@@ -136,7 +136,9 @@ void FrmSetComm::Scan() {
         if (!entry || !option->isEnabled()) {
             option->setToolTip(missingTip(prompts_, i + 1));
             option->setAccessibleName(QString());  // the button's own text
-            LabelDevice[index]->clear();
+            // A number the setup file keeps for an adapter that is away names the one it waits
+            // for.
+            LabelDevice[index]->setText(entry ? QString::fromStdString(entry->path) : QString());
             continue;
         }
         const DeviceIdentity identity = identify_(entry->path);

@@ -289,6 +289,7 @@ private slots:
         std::filesystem::remove(link);
         d.ReCommTimer_Timer();
         QCOMPARE(enabledPorts(d), (std::vector<int>{2}));
+        QCOMPARE(device(d, 0)->text(), QString::fromStdString(link));
         QCOMPARE(d.selectedIndex(), 0);
     }
 
