@@ -20,6 +20,7 @@
 #include "codeplug/FileIo.h"
 #include "link/BackupKeeper.h"
 #include "link/serial/PortCheck.h"
+#include "link/serial/PortLabel.h"
 #include "link/serial/PortOpenFailure.h"
 #include "shell/Models.h"
 
@@ -283,8 +284,9 @@ int RunPorts(const Arguments& args, CliContext& ctx) {
         problem = check;
     }
     for (const PortMap::Entry& e : map.entries()) {
-        ctx.out << (e.number < 10 ? " " : "") << e.number << "  " << e.path;
-        if (!e.description.empty()) ctx.out << "  " << e.description;
+        // The same words as the port dialog: port, device and adapter.
+        ctx.out << PortLabel(TextsOf(ctx), e.number, IdentifyDevice(DeviceRoots{}, e.path),
+                             e.description);
         if (e.configured) ctx.out << "  (named in " << setup.setupFile << ")";
         if (!e.present) ctx.out << "  (not present)";
         if (e.number == setup.comPort) ctx.out << "  (default)";

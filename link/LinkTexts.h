@@ -50,6 +50,8 @@ inline constexpr int kTextPortName = 9108;    // "Port %1 (%2)"
 inline constexpr int kTextDeviceDisconnected = 9170;
 inline constexpr int kTextDeviceReadFailed = 9171;
 inline constexpr int kTextDeviceWriteFailed = 9172;
+// An adapter in the list of ports: its maker and product, then its serial number.
+inline constexpr int kTextAdapterSerial = 9500;
 
 // What a port check found.
 inline constexpr int kTextCheckLinkTarget = kTextSerialDevice;  // the device a link leads to
@@ -98,5 +100,7 @@ inline constexpr int kTextPortFrame = 22001;
 inline constexpr int kTextPortPrefix = 22002;  // followed directly by the port number
 inline constexpr int kTextCheckPort = 22003;
 inline constexpr int kTextFindings = 22004;
+// The name a port's adapter is found again by after a replug (its by-id link).
+inline constexpr int kTextPortKnownBy = 22010;
 
 }  // namespace k7x

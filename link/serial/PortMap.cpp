@@ -73,6 +73,10 @@ std::vector<SerialDevice> PresentSerialDevices() {
     return devices;
 }
 
+bool SameDevice(const std::string& pathA, const std::string& pathB) {
+    return sameFileKey(pathA) == sameFileKey(pathB);
+}
+
 bool ComesBeforeInPortOrder(std::string_view pathA, std::string_view pathB) {
     const std::string_view a = baseName(pathA);
     const std::string_view b = baseName(pathB);

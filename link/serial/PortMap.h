@@ -25,6 +25,9 @@ struct SerialDevice {
 // The devices present now, from QSerialPortInfo.
 std::vector<SerialDevice> PresentSerialDevices();
 
+// Whether two paths lead to the same device, links followed (an absent one: the same text).
+bool SameDevice(const std::string& pathA, const std::string& pathB);
+
 // The order in which present devices take free numbers.
 bool ComesBeforeInPortOrder(std::string_view pathA, std::string_view pathB);
 

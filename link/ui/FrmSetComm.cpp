@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "link/serial/PortLabel.h"
 #include "link/serial/PortOpenFailure.h"
 #include "shell/SetupFile.h"
 #include "shell/ui/Captions.h"
@@ -18,7 +19,8 @@ namespace k7x {
 
 namespace {
 
-constexpr int kChoiceColumns = 4;
+// Two choices to a row, each a radio button with its device beside it.
+constexpr int kChoicesPerRow = 2;
 
 // "Port 3: /dev/ttyUSB0 (FT232R USB UART)", or the bare device without a language file.
 QString deviceTip(const Prompts& prompts, const PortMap::Entry& entry) {
@@ -30,6 +32,18 @@ QString deviceTip(const Prompts& prompts, const PortMap::Entry& entry) {
     return form.arg(entry.number).arg(device);
 }
 
+// The device tip, and the by-id name its adapter is found again by.
+QString knownTip(const Prompts& prompts, const PortMap::Entry& entry,
+                 const DeviceIdentity& identity) {
+    QString tip = deviceTip(prompts, entry);
+    if (!identity.stableName.empty()) {
+        const QString form = LangText(prompts, kTextPortKnownBy);
+        if (form.contains(QStringLiteral("%1")))
+            tip += u'\n' + form.arg(QString::fromStdString(identity.stableName));
+    }
+    return tip;
+}
+
 QString missingTip(const Prompts& prompts, int number) {
     const QString form = LangText(prompts, kTextMissingPort);
     return form.contains(QStringLiteral("%1")) ? form.arg(number) : form;
@@ -38,12 +52,13 @@ QString missingTip(const Prompts& prompts, int number) {
 }  // namespace
 
 FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan scan,
-                       PortChecker check, QWidget* parent)
+                       PortChecker check, PortIdentifier identify, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       prompts_(prompts),
       scan_(std::move(scan)),
-      check_(check ? std::move(check) : SystemPortChecker()) {
+      check_(check ? std::move(check) : SystemPortChecker()),
+      identify_(identify ? std::move(identify) : SystemPortIdentifier()) {
     setObjectName(QStringLiteral("FrmSetComm"));
     setWindowTitle(LangText(prompts, kTextPortCaption));
 
@@ -54,8 +69,14 @@ FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan s
     for (int i = 0; i < kPortChoices; ++i) {
         auto* option = new QRadioButton(prefix + QString::number(i + 1), Frame1);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        grid->addWidget(option, i / kChoiceColumns, i % kChoiceColumns);
+        // The label names the device; as the choice's buddy it is read out with it.
+        QLabel* device = MakeBuddyLabel(Frame1, QStringLiteral("LabelDevice_%1").arg(i), option,
+                                        Qt::AlignLeft | Qt::AlignVCenter);
+        const int column = (i % kChoicesPerRow) * 2;
+        grid->addWidget(option, i / kChoicesPerRow, column);
+        grid->addWidget(device, i / kChoicesPerRow, column + 1);
         Option1[static_cast<std::size_t>(i)] = option;
+        LabelDevice[static_cast<std::size_t>(i)] = device;
     }
 
     Scan();
@@ -99,16 +120,33 @@ FrmSetComm::FrmSetComm(AppSettings& settings, const Prompts& prompts, PortScan s
     ReCommTimer.start();
 }
 
+PortMap FrmSetComm::currentPorts() const {
+    return scan_ ? scan_() : PortMap({}, {});
+}
+
 void FrmSetComm::Scan() {
-    const PortMap map = scan_ ? scan_() : PortMap({}, {});
+    const TextLookup text = [this](int number) { return prompts_.text(number); };
+    const PortMap map = currentPorts();
     const std::vector<bool> available = map.availability();
     for (int i = 0; i < kPortChoices; ++i) {
-        QRadioButton* option = Option1[static_cast<std::size_t>(i)];
         const auto index = static_cast<std::size_t>(i);
+        QRadioButton* option = Option1[index];
         option->setEnabled(index < available.size() && available[index]);
         const std::optional<PortMap::Entry> entry = map.entry(i + 1);
-        option->setToolTip(entry && option->isEnabled() ? deviceTip(prompts_, *entry)
-                                                        : missingTip(prompts_, i + 1));
+        if (!entry || !option->isEnabled()) {
+            option->setToolTip(missingTip(prompts_, i + 1));
+            option->setAccessibleName(QString());  // the button's own text
+            // A number the setup file keeps for an adapter that is away names the one it waits
+            // for.
+            LabelDevice[index]->setText(entry ? QString::fromStdString(entry->path) : QString());
+            continue;
+        }
+        const DeviceIdentity identity = identify_(entry->path);
+        option->setToolTip(knownTip(prompts_, *entry, identity));
+        option->setAccessibleName(
+            QString::fromStdString(PortLabel(text, i + 1, identity, entry->description)));
+        LabelDevice[index]->setText(
+            QString::fromStdString(DeviceLabel(text, identity, entry->description)));
     }
     Frame1->setToolTip(map.entries().empty() ? LangText(prompts_, kTextNoSerialPorts) : QString());
 }
@@ -132,7 +170,7 @@ void FrmSetComm::CommandCheck_Click() {
     std::string path;
     const int selected = selectedIndex();
     if (selected >= 0) {
-        const PortMap map = scan_ ? scan_() : PortMap({}, {});
+        const PortMap map = currentPorts();
         if (const std::optional<PortMap::Entry> entry = map.entry(selected + 1)) {
             path = entry->path;
             lines.push_back(PortDisplayName(text, selected + 1, path));
@@ -152,6 +190,11 @@ void FrmSetComm::CommandOK_Click() {
     if (selected >= 0) {
         settings_.ComPortNo = static_cast<Int>(selected + 1);
         WriteSetupNumber(settings_.SetupFilePath, kKeyComPort, selected + 1);
+        const PortMap map = currentPorts();
+        if (const std::optional<PortMap::Entry> entry = map.entry(selected + 1)) {
+            RememberPortDevice(settings_.SetupFilePath, selected + 1,
+                               RememberedName(identify_(entry->path), entry->path));
+        }
     }
     accept();
 }

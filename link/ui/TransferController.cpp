@@ -96,7 +96,7 @@ bool TransferController::startInfo() {
 }
 
 void TransferController::choosePort(QWidget* parent) {
-    FrmSetComm dialog(s_.settings, s_.prompts, s_.portScan, s_.portCheck, parent);
+    FrmSetComm dialog(s_.settings, s_.prompts, s_.portScan, s_.portCheck, s_.portIdentify, parent);
     dialog.exec();
 }
 

@@ -42,6 +42,8 @@ struct TransferControllerServices {
     PortScan portScan;
     // What the port dialog's check finds about a device. Empty: the real system.
     PortChecker portCheck = {};
+    // Who the device behind each offered port is. Empty: the real system.
+    PortIdentifier portIdentify = {};
     // Keeps the backup copies of reads and writes; none: no copies.
     BackupKeeper* backups = nullptr;
     // Where the choices around a write are kept; none: a write neither shows its changes first

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # korvan7x-cli speaks the language of the setup file (else of the system's locale at the first
-# run), and English from inside the program when the language file is not installed.
+# run), and English from inside the program when the language file is not installed; its list
+# of ports follows the setup file's ports section.
 # Usage: cli_languages.sh PATH/TO/korvan7x-cli STAGED_LAYOUT
 # The program is copied into an installation of its own in a temporary folder, since it finds
 # its language files and its setup file from where its executable lies.
@@ -111,6 +112,14 @@ run zh_CN.UTF-8 2 frobnicate
 expect_in err.txt "$(chinese 9116 frobnicate)" "Chinese locale at the first run"
 run en_US.UTF-8 2 frobnicate
 expect_in err.txt "$(english 9116 frobnicate)" "English locale at the first run"
+
+# ---- the ports list names each port's device, a port named in the setup file by a link too ----
+ln -s /dev/null "$work/radio-cable"
+printf '[language]\r\nIsFirstRun=0\r\ncomPort=3\r\nCurrentLanguage=1\r\n[ports]\r\nCOM3=%s\r\n' \
+    "$work/radio-cable" >"$root/language/mysetup.ini"
+run C 0 ports
+expect_in out.txt "$(english 22002)3 — /dev/null  (named in $root/language/mysetup.ini)  (default)" \
+    "the port named in the setup file"
 
 # ---- no language file: the English texts built into the program, the same as the file ----
 setup 2

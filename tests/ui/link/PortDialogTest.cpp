@@ -1,5 +1,6 @@
-// The port dialog: which choices are enabled, the rescan while open, and what OK and Cancel
-// store.
+// The port dialog: which choices are enabled, the device and adapter named beside each, the
+// rescan while open, what OK and Cancel store, and the chosen adapter found again after a
+// replug.
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "FakeAdapters.h"
 #include "RecordingPrompts.h"
+#include "TempFolder.h"
 #include "link/ui/FrmSetComm.h"
 #include "shell/SetupFile.h"
 
@@ -31,6 +34,28 @@ struct FakePorts {
     }
 };
 
+// Names the by-id link in its text; the other texts read "<n>".
+struct KnownByPrompts : test::RecordingPrompts {
+    std::string text(int n) const override {
+        return n == kTextPortKnownBy ? "known as %1" : RecordingPrompts::text(n);
+    }
+};
+
+// Adapters on pseudo-terminals, numbered through the setup file's ports section as the
+// desktop program numbers them.
+struct PluggedAdapters {
+    test::TempFolder dir;
+    test::FakeAdapters adapters{dir.path()};
+    std::vector<SerialDevice> present;
+
+    PortScan scan(const std::string& setupFile) {
+        return [this, setupFile] { return PortMap(ConfiguredPorts(setupFile), present); };
+    }
+    PortIdentifier identify() const {
+        return [roots = adapters.roots](const std::string& p) { return IdentifyDevice(roots, p); };
+    }
+};
+
 }  // namespace
 
 class PortDialogTest : public QObject {
@@ -46,6 +71,9 @@ class PortDialogTest : public QObject {
     }
     static QRadioButton* option(FrmSetComm& d, int index) {
         return d.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index));
+    }
+    static QLabel* device(FrmSetComm& d, int index) {
+        return d.findChild<QLabel*>(QStringLiteral("LabelDevice_%1").arg(index));
     }
     static std::vector<int> enabledPorts(FrmSetComm& d) {
         std::vector<int> out;
@@ -211,6 +239,72 @@ private slots:
         button->click();
         QCOMPARE(checked.back(), std::string());
         QCOMPARE(findings->toPlainText(), QStringLiteral("<9104>\n<9411>\n  <9420>\n<9421>"));
+    }
+
+    void eachChoiceNamesItsDeviceAndAdapter() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal ftdi, plain;
+        usb.adapters.describe(ftdi.path(), {{"idVendor", "0403"}, {"product", "FT232R"}});
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R", ftdi.path());
+        ports_.configured = {{3, link}, {5, plain.path()}};
+        const KnownByPrompts prompts;
+        FrmSetComm d(settings_, prompts, ports_.scan(), {}, usb.identify());
+        const QString named = QString::fromStdString(ftdi.path() + " — FT232R");
+        QCOMPARE(device(d, 2)->text(), named);
+        QCOMPARE(device(d, 4)->text(), QString::fromStdString(plain.path()));
+        QCOMPARE(device(d, 0)->text(), QString());
+        // Read out with its choice, which a screen reader names in full.
+        QCOMPARE(device(d, 2)->buddy(), option(d, 2));
+        QCOMPARE(option(d, 2)->accessibleName(), QStringLiteral("<22002>3 — ") + named);
+        QVERIFY(option(d, 2)->toolTip().endsWith(QString::fromStdString("known as " + link)));
+    }
+
+    void theChosenAdapterKeepsItsNumberAfterAReplug() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal first;
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R_A50285BI", first.path());
+        usb.present = {{first.path(), ""}};
+        {
+            FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {},
+                         usb.identify());
+            option(d, 0)->setChecked(true);
+            d.CommandOK_Click();
+        }
+        QVERIFY(setupText().contains(QString::fromStdString("COM1=" + link)));
+
+        // Plugged in again it is another device, and another adapter now comes first.
+        const test::PseudoTerminal a, b;
+        const bool aFirst = ComesBeforeInPortOrder(a.path(), b.path());
+        const std::string other = aFirst ? a.path() : b.path();
+        const std::string again = aFirst ? b.path() : a.path();
+        usb.adapters.plug("usb-FTDI_FT232R_A50285BI", again);
+        usb.present = {{again, ""}, {other, ""}};
+        FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {}, usb.identify());
+        QCOMPARE(device(d, 0)->text(), QString::fromStdString(again));
+        QCOMPARE(device(d, 1)->text(), QString::fromStdString(other));
+        QCOMPARE(d.selectedIndex(), 0);
+
+        // Unplugged, its number waits for it rather than leading to the other adapter.
+        usb.present = {{other, ""}};
+        std::filesystem::remove(link);
+        d.ReCommTimer_Timer();
+        QCOMPARE(enabledPorts(d), (std::vector<int>{2}));
+        QCOMPARE(device(d, 0)->text(), QString::fromStdString(link));
+        QCOMPARE(d.selectedIndex(), 0);
+    }
+
+    void anAdapterChosenUnderOneNumberLeavesTheOthers() {
+        PluggedAdapters usb;
+        const test::PseudoTerminal pty;
+        const std::string link = usb.adapters.plug("usb-FTDI_FT232R", pty.path());
+        writeSetup(QString::fromStdString("[ports]\r\nCOM1=" + pty.path() +
+                                          "\r\nCOM2=/dev/ttyS9\r\nCOM5=" + link + "\r\n")
+                       .toLatin1());
+        FrmSetComm d(settings_, prompts_, usb.scan(settings_.SetupFilePath), {}, usb.identify());
+        option(d, 4)->setChecked(true);
+        d.CommandOK_Click();
+        QCOMPARE(ConfiguredPorts(settings_.SetupFilePath),
+                 (std::map<int, std::string>{{2, "/dev/ttyS9"}, {5, link}}));
     }
 };
 
