@@ -44,6 +44,7 @@ void DesktopProgram::start(const std::string& startFile) {
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
     link.backups = &backupKeeper_;
     link.writeChecks = &writeChecks_;
+    link.lastTrace = &lastTrace_;
     link.settingName = [this](const std::string& name) {
         return SettingDisplayName(name, *prompts_);
     };

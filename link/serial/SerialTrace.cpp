@@ -41,8 +41,19 @@ std::string SerialTrace::stamp() const {
     return text;
 }
 
+void SerialTrace::sent(std::span<const Byte> bytes) {
+    line("TX", bytes);
+    if (next_ != nullptr) next_->sent(bytes);
+}
+
+void SerialTrace::received(std::span<const Byte> bytes) {
+    line("RX", bytes);
+    if (next_ != nullptr) next_->received(bytes);
+}
+
 void SerialTrace::note(const std::string& text) {
     out_ << stamp() << " -- " << text << '\n' << std::flush;
+    if (next_ != nullptr) next_->note(text);
 }
 
 void SerialTrace::line(const char* direction, std::span<const Byte> bytes) {
@@ -62,7 +73,6 @@ void SerialTrace::line(const char* direction, std::span<const Byte> bytes) {
         hex.resize(kBytesPerLine * 3, ' ');
         out_ << when << ' ' << direction << ' ' << hex << ' ' << ascii << '\n';
     }
-    out_ << std::flush;
 }
 
 }  // namespace k7x

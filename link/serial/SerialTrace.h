@@ -5,6 +5,9 @@
 //      0.000 -- open /dev/ttyUSB0
 //      0.412 TX 50 52 4F 47 52 41 4D                          PROGRAM
 //     21.907 RX 5A 54 06                                      ZT.
+//
+// Lines are buffered, so tracing keeps up with the line; notes are flushed, so a trace read
+// while a transfer runs shows how far it got.
 #pragma once
 
 #include <fstream>
@@ -28,9 +31,12 @@ public:
     // A trace into a new file; nullptr and the reason when it cannot be created.
     static std::unique_ptr<SerialTrace> toFile(const std::string& path, std::string& problem);
 
-    void sent(std::span<const Byte> bytes) { line("TX", bytes); }
-    void received(std::span<const Byte> bytes) { line("RX", bytes); }
+    void sent(std::span<const Byte> bytes);
+    void received(std::span<const Byte> bytes);
     void note(const std::string& text);
+    // Passes everything on to a second trace as well (with its own clock); nullptr for none.
+    // The other trace must outlive this one or be unset first.
+    void forwardTo(SerialTrace* next) { next_ = next; }
 
 private:
     SerialTrace(std::unique_ptr<std::ofstream> file, Clock clock);
@@ -40,6 +46,7 @@ private:
     std::unique_ptr<std::ofstream> file_;
     std::ostream& out_;
     Clock clock_;
+    SerialTrace* next_ = nullptr;
 };
 
 }  // namespace k7x

@@ -98,6 +98,8 @@ public:
         env.insert(QStringLiteral("HOME"), rig_.path(QStringLiteral("home")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), rig_.path(QStringLiteral("home/.config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), rig_.path(QStringLiteral("home/.local/share")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"),
+                   rig_.path(QStringLiteral("home/.local/state")));
         read.setProcessEnvironment(env);
         const QString out = rig_.path(QStringLiteral("after.dat"));
         read.start(
