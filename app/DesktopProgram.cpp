@@ -5,6 +5,7 @@
 
 #include "channels/ChannelPrintSections.h"
 #include "link/ui/MainWindowLink.h"
+#include "link/ui/PortScan.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsPrintSections.h"
 #include "shell/LangTexts.h"
@@ -86,6 +87,8 @@ void DesktopProgram::openMainWindow() {
     services.shutdownDuties = [this] { RunShutdownDuties(settings_); };
     services.launchVersion = [this](const std::string& v) { return launchVersion(v); };
     services.backupFolder = backups_.folder();
+    services.traceFile = lastTrace_.path();
+    services.configuredPorts = [this] { return ConfiguredPorts(settings_.SetupFilePath); };
     services.recentFiles = recentFiles_.get();
     services.printSections = [](const DocumentState& doc, Prompts& prompts) {
         return ChannelPrintSections(doc, prompts) + SettingsPrintSections(doc, prompts);
