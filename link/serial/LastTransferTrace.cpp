@@ -1,5 +1,6 @@
 #include "link/serial/LastTransferTrace.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -14,11 +15,14 @@ namespace k7x {
 // through the file's own buffer up to half the limit, then only the latest lines are held, up
 // to the other half, and written when the trace ends.
 class BoundedTraceFile : public std::streambuf {
+    // Room for the line the start ends in and for the line that counts the lines left out.
+    static constexpr std::size_t kSlack = 256;
+
 public:
     BoundedTraceFile(std::string path, std::size_t limit, std::string heading)
         : path_(std::move(path)),
           headLimit_(limit / 2),
-          tailLimit_(limit - limit / 2),
+          tailLimit_(limit - limit / 2 - std::min(limit / 2, kSlack)),
           heading_(std::move(heading)),
           failed_(path_.empty()) {}
 
@@ -79,6 +83,7 @@ private:
         file_.open(path_, std::ios::out | std::ios::trunc | std::ios::binary);
         failed_ = !file_.is_open();
         if (!failed_) file_ << heading_;
+        written_ = heading_.size();
         return !failed_;
     }
 
@@ -195,7 +200,9 @@ SerialTrace& LastTransferTrace::begin(Operation operation) {
     file_ = std::make_unique<BoundedTraceFile>(
         path_, limit_, "# korvan7x " + OperationName(operation) + ", " + LocalTimeNow() + "\n");
     stream_ = std::make_unique<std::ostream>(file_.get());
-    trace_ = std::make_unique<SerialTrace>(*stream_);
+    // Buffered: the kept trace must not slow the transfer down.
+    trace_ =
+        std::make_unique<SerialTrace>(*stream_, SerialTrace::Clock(), SerialTrace::Flush::Notes);
     return *trace_;
 }
 

@@ -20,8 +20,8 @@ SerialTrace::Clock steadyClockFromNow() {
 
 }  // namespace
 
-SerialTrace::SerialTrace(std::ostream& out, Clock clock)
-    : out_(out), clock_(clock ? std::move(clock) : steadyClockFromNow()) {}
+SerialTrace::SerialTrace(std::ostream& out, Clock clock, Flush flush)
+    : out_(out), clock_(clock ? std::move(clock) : steadyClockFromNow()), flush_(flush) {}
 
 SerialTrace::SerialTrace(std::unique_ptr<std::ofstream> file, Clock clock)
     : file_(std::move(file)), out_(*file_), clock_(std::move(clock)) {}
@@ -73,6 +73,7 @@ void SerialTrace::line(const char* direction, std::span<const Byte> bytes) {
         hex.resize(kBytesPerLine * 3, ' ');
         out_ << when << ' ' << direction << ' ' << hex << ' ' << ascii << '\n';
     }
+    if (flush_ == Flush::EachLine) out_ << std::flush;
 }
 
 }  // namespace k7x

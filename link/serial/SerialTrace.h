@@ -5,9 +5,6 @@
 //      0.000 -- open /dev/ttyUSB0
 //      0.412 TX 50 52 4F 47 52 41 4D                          PROGRAM
 //     21.907 RX 5A 54 06                                      ZT.
-//
-// Lines are buffered, so tracing keeps up with the line; notes are flushed, so a trace read
-// while a transfer runs shows how far it got.
 #pragma once
 
 #include <fstream>
@@ -25,9 +22,13 @@ class SerialTrace {
 public:
     // Milliseconds since the trace began.
     using Clock = std::function<double()>;
+    // When the output is flushed: after every line, so a trace read while a transfer runs
+    // shows how far it got, or only after notes, so a trace nobody watches costs no more than
+    // the buffered writes.
+    enum class Flush { EachLine, Notes };
 
     // Writes to `out`; the clock defaults to a steady clock started now.
-    explicit SerialTrace(std::ostream& out, Clock clock = {});
+    explicit SerialTrace(std::ostream& out, Clock clock = {}, Flush flush = Flush::EachLine);
     // A trace into a new file; nullptr and the reason when it cannot be created.
     static std::unique_ptr<SerialTrace> toFile(const std::string& path, std::string& problem);
 
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<std::ofstream> file_;
     std::ostream& out_;
     Clock clock_;
+    Flush flush_ = Flush::EachLine;
     SerialTrace* next_ = nullptr;
 };
 
