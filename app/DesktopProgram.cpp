@@ -5,6 +5,7 @@
 
 #include "channels/ChannelPrintSections.h"
 #include "link/ui/MainWindowLink.h"
+#include "link/ui/PortScan.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsPrintSections.h"
 #include "shell/LangTexts.h"
@@ -45,6 +46,7 @@ void DesktopProgram::start(const std::string& startFile) {
     TransferControllerServices link{settings_, doc_, *prompts_, {}, {}, {}};
     link.backups = &backupKeeper_;
     link.writeChecks = &writeChecks_;
+    link.lastTrace = &lastTrace_;
     link.settingName = [this](const std::string& name) {
         return SettingDisplayName(name, *prompts_);
     };
@@ -88,6 +90,8 @@ void DesktopProgram::openMainWindow() {
         return launchVersion(v, file);
     };
     services.backupFolder = backups_.folder();
+    services.traceFile = lastTrace_.path();
+    services.configuredPorts = [this] { return ConfiguredPorts(settings_.SetupFilePath); };
     services.recentFiles = recentFiles_.get();
     services.printSections = [](const DocumentState& doc, Prompts& prompts,
                                 const PrintOptions& options) {

@@ -54,6 +54,8 @@ private:
     BackupStore backups_{BackupFolderOfProcess()};
     StoreBackupKeeper backupKeeper_{backups_};
     WriteCheckStore writeChecks_ = WriteCheckStore::forUser();
+    // The trace of the last transfer, for a problem report; it outlives the controller too.
+    LastTransferTrace lastTrace_{LastTraceFileOfProcess()};
     std::unique_ptr<TransferController> transfers_;
     std::unique_ptr<frmMain> main_;
 };

@@ -44,6 +44,9 @@ struct CliContext {
     VersionLauncher launch;
     std::ostream& out;
     std::ostream& err;
+    // Where the settings stores are read from.
+    std::string setupFile = {};
+    std::string settingFile = {};
 };
 
 struct Command {
@@ -74,5 +77,6 @@ std::vector<Command> RadioCommands();
 std::vector<Command> WriteCommands();
 std::vector<Command> CsvCommands();
 std::vector<Command> ScriptCommands();
+std::vector<Command> ReportCommands();
 
 }  // namespace k7x::cli

@@ -124,6 +124,10 @@ inline constexpr int kTextCancelButton = 9018;
 inline constexpr int kTextNoButton = 9041;
 inline constexpr int kTextNoBackupOption = 9201;
 inline constexpr int kTextBackupKept = 9202;  // path
+// The problem report.
+inline constexpr int kTextReportCommand = 9520;
+inline constexpr int kTextReportOutputOption = 9521;
+inline constexpr int kTextIncludeDocumentOption = 9522;
 
 // The text of a number with its placeholders filled in.
 inline std::string Text(const Prompts& prompts, int number,

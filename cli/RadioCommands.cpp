@@ -20,7 +20,7 @@
 #include "codeplug/FileIo.h"
 #include "link/BackupKeeper.h"
 #include "link/serial/PortCheck.h"
-#include "link/serial/PortLabel.h"
+#include "link/serial/PortListing.h"
 #include "link/serial/PortOpenFailure.h"
 #include "shell/Models.h"
 
@@ -36,9 +36,6 @@ const OptionSpec kPasswordOption{"--password", "TEXT", kTextPasswordOption};
 const OptionSpec kRetriesOption{"--retries", "N", kTextRetriesOption};
 const OptionSpec kCheckOption{"--check", "", kTextCheckOption};
 const OptionSpec kCheckedPortOption{"--port", "P", kTextCheckedPortOption};
-
-// How far the findings of a port stand in from the line that names it.
-constexpr const char* kFindingIndent = "    ";
 
 }  // namespace
 
@@ -277,30 +274,11 @@ int RunPorts(const Arguments& args, CliContext& ctx) {
     const SystemView view = ThisSystem();
     if (check && args.has("--port")) return CheckOnePort(args, ctx, map, view);
 
-    bool problem = false;
-    if (map.entries().empty()) {
-        ctx.out << ctx.prompts.text(kTextNoSerialPorts) << ' '
-                << ctx.prompts.text(kTextDevicePathHint) << '\n';
-        problem = check;
-    }
-    for (const PortMap::Entry& e : map.entries()) {
-        // The same words as the port dialog: port, device and adapter.
-        ctx.out << PortLabel(TextsOf(ctx), e.number, IdentifyDevice(DeviceRoots{}, e.path),
-                             e.description);
-        if (e.configured) ctx.out << "  (named in " << setup.setupFile << ")";
-        if (!e.present) ctx.out << "  (not present)";
-        if (e.number == setup.comPort) ctx.out << "  (default)";
-        ctx.out << '\n';
-        if (check) {
-            const std::vector<Finding> findings = CheckPort(e.path, view);
-            PrintFindings(ctx, findings, kFindingIndent);
-            problem = problem || HasProblem(findings);
-        }
-    }
-    if (!check) return kExitOk;
-    const std::vector<Finding> services = CheckServices(view);
-    PrintFindings(ctx, services, "");
-    return problem || HasProblem(services) ? kExitFailed : kExitOk;
+    const PortListing listing =
+        ListPorts(TextsOf(ctx), {map, setup.comPort, setup.setupFile,
+                                 ctx.prompts.text(kTextDevicePathHint), check ? &view : nullptr});
+    for (const std::string& line : listing.lines) ctx.out << line << '\n';
+    return listing.problem ? kExitFailed : kExitOk;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "cli/StopSignals.h"
 #include "cli/TerminalProgress.h"
 #include "link/TransferEngine.h"
+#include "link/serial/LastTransferTrace.h"
 #include "link/serial/PortCheck.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
@@ -94,16 +95,21 @@ private:
 
 RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
                                    const RadioSessionSettings& settings, CliContext& ctx) {
-    std::unique_ptr<SerialTrace> trace;
+    std::unique_ptr<SerialTrace> fileTrace;
     if (!settings.traceFile.empty()) {
         RadioSessionResult failed;
         std::string problem;
-        trace = SerialTrace::toFile(settings.traceFile, problem);
-        if (!trace) {
+        fileTrace = SerialTrace::toFile(settings.traceFile, problem);
+        if (!fileTrace) {
             failed.problem = Text(ctx.prompts, kTextCannotWrite, {settings.traceFile});
             return failed;
         }
     }
+    // Every transfer is traced into the state folder for a problem report, and into the file
+    // of --trace as well when there is one.
+    LastTransferTrace kept(LastTraceFileOfProcess());
+    SerialTrace& trace = kept.begin(operation);
+    trace.forwardTo(fileTrace.get());
 
     QEventLoop loop;
     const bool forDocument =
@@ -111,7 +117,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     SessionListener listener(loop, forDocument);
     const TextLookup texts = [&ctx](int number) { return ctx.prompts.text(number); };
     QtSerialLink link(ResolverFor(settings.port, settings.configuredPorts, texts), texts);
-    link.setTrace(trace.get());
+    link.setTrace(&trace);
     QtLinkTimers timers;
     TerminalProgress progress(ctx.err, settings.progressTerminal, texts);
     RadioPrompts prompts(ctx.prompts, ctx.err, settings.interactive, settings.retries,
@@ -132,7 +138,7 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
 
     // Ctrl+C or SIGTERM: the radio is told to leave programming mode, the port is closed.
     StopSignals stop([&](int signal) {
-        if (trace) trace->note("stop requested by signal " + std::to_string(signal));
+        trace.note("stop requested by signal " + std::to_string(signal));
         engine.cancel();
     });
     enginePrompts.setStopSignals(&stop);
@@ -157,7 +163,8 @@ RadioSessionResult RunRadioSession(Operation operation, DocumentState& doc,
     if (result.outcome.radioPartlyWritten) {
         prompts.message(kTextRadioPartlyWritten, Buttons::Ok, Icon::Warning);
     }
-    if (trace) trace->note("end");
+    kept.end(result.outcome);
+    if (fileTrace) fileTrace->note("end");
     link.setTrace(nullptr);
     return result;
 }

@@ -21,6 +21,7 @@ std::vector<Command> AllCommands() {
     for (Command& c : RadioCommands()) all.push_back(std::move(c));
     for (Command& c : CsvCommands()) all.push_back(std::move(c));
     for (Command& c : ScriptCommands()) all.push_back(std::move(c));
+    for (Command& c : ReportCommands()) all.push_back(std::move(c));
     return all;
 }
 
@@ -64,8 +65,8 @@ int Run(int argc, char** argv) {
                       << '\n';
         }
     };
-    CliContext ctx{prompts,  settings.ProgramFolder, settings.Versions, launch, std::cout,
-                   std::cerr};
+    CliContext ctx{prompts,   settings.ProgramFolder, settings.Versions,       launch, std::cout,
+                   std::cerr, settings.SetupFilePath, settings.SettingFilePath};
 
     const Command* command = nullptr;
     for (const Command& c : commands) {

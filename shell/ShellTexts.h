@@ -63,6 +63,14 @@ inline constexpr int kTextCsvImportGroup = 9325;
 inline constexpr int kTextCsvImportPosition = 9326;
 inline constexpr int kTextCsvImportTakeRest = 9327;
 
+// The problem report.
+inline constexpr int kTextReportCaption = 9523;
+inline constexpr int kTextReportAbout = 9524;
+inline constexpr int kTextReportIncludeDocument = 9525;
+inline constexpr int kTextReportSaved = 9526;     // path
+inline constexpr int kTextReportNotSaved = 9527;  // why
+inline constexpr int kTextReportFiles = 9528;
+
 // The language and password dialogs.
 inline constexpr int kTextLanguageCaption = 23000;
 inline constexpr int kTextLanguageLabel = 23001;
@@ -124,6 +132,7 @@ inline constexpr int kTextMenuCloseAll = 10602;
 inline constexpr int kTextMenuHelp = 10700;
 inline constexpr int kTextMenuHelpTopic = 10701;
 inline constexpr int kTextMenuHelpAbout = 10702;
+inline constexpr int kTextMenuHelpReport = 10703;
 inline constexpr int kTextMenuChannelEdit = 10800;
 inline constexpr int kTextMenuChannelCut = 10801;
 inline constexpr int kTextMenuChannelCopy = 10802;

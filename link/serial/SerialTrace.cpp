@@ -20,8 +20,8 @@ SerialTrace::Clock steadyClockFromNow() {
 
 }  // namespace
 
-SerialTrace::SerialTrace(std::ostream& out, Clock clock)
-    : out_(out), clock_(clock ? std::move(clock) : steadyClockFromNow()) {}
+SerialTrace::SerialTrace(std::ostream& out, Clock clock, Flush flush)
+    : out_(out), clock_(clock ? std::move(clock) : steadyClockFromNow()), flush_(flush) {}
 
 SerialTrace::SerialTrace(std::unique_ptr<std::ofstream> file, Clock clock)
     : file_(std::move(file)), out_(*file_), clock_(std::move(clock)) {}
@@ -41,8 +41,19 @@ std::string SerialTrace::stamp() const {
     return text;
 }
 
+void SerialTrace::sent(std::span<const Byte> bytes) {
+    line("TX", bytes);
+    if (next_ != nullptr) next_->sent(bytes);
+}
+
+void SerialTrace::received(std::span<const Byte> bytes) {
+    line("RX", bytes);
+    if (next_ != nullptr) next_->received(bytes);
+}
+
 void SerialTrace::note(const std::string& text) {
     out_ << stamp() << " -- " << text << '\n' << std::flush;
+    if (next_ != nullptr) next_->note(text);
 }
 
 void SerialTrace::line(const char* direction, std::span<const Byte> bytes) {
@@ -62,7 +73,7 @@ void SerialTrace::line(const char* direction, std::span<const Byte> bytes) {
         hex.resize(kBytesPerLine * 3, ' ');
         out_ << when << ' ' << direction << ' ' << hex << ' ' << ascii << '\n';
     }
-    out_ << std::flush;
+    if (flush_ == Flush::EachLine) out_ << std::flush;
 }
 
 }  // namespace k7x

@@ -43,8 +43,9 @@ TransferController::TransferController(TransferControllerServices services, QObj
 }
 
 TransferController::~TransferController() {
-    // Nothing may reach the engine while it goes.
+    // Nothing may reach the engine or the kept trace while it goes.
     serial_->setEvents(nullptr);
+    serial_->setTrace(nullptr);
     timers_.setEvents(nullptr);
     for (TimerId id : {TimerId::WaitTimer, TimerId::ReadOKTimer, TimerId::WaitSaveDataTimer})
         timers_.stop(id);
@@ -65,6 +66,7 @@ bool TransferController::start(Operation operation) {
     // from inside the confirmation's event loop.
     lastBusy_ = true;
     emit busyChanged(true);
+    traceTransfer(operation);
     const bool accepted = engine_->start(operation);
     updateBusy();
     return accepted;
@@ -161,8 +163,13 @@ void TransferController::endProgram() {
     reportingEnd_ = false;
 }
 
+void TransferController::traceTransfer(Operation operation) {
+    if (s_.lastTrace) serial_->setTrace(&s_.lastTrace->begin(operation));
+}
+
 void TransferController::transferFinished(const TransferOutcome& outcome) {
     lastOutcome_ = outcome;
+    if (s_.lastTrace) s_.lastTrace->end(outcome);
     emit transferEnded(outcome);
     if (stage_ != Stage::None) {
         // The next step starts once the engine has finished this transfer.

@@ -15,6 +15,7 @@
 #include "codeplug/Prompts.h"
 #include "link/RadioDifferences.h"
 #include "link/TransferEngine.h"
+#include "link/serial/LastTransferTrace.h"
 #include "link/serial/PortCheck.h"
 #include "link/serial/QtLinkTimers.h"
 #include "link/serial/QtSerialLink.h"
@@ -51,6 +52,8 @@ struct TransferControllerServices {
     WriteCheckStore* writeChecks = nullptr;
     // How the lists of differences name a setting; empty: by its name in the records.
     SettingNamer settingName = {};
+    // Keeps the serial trace of the last transfer; none: no trace.
+    LastTransferTrace* lastTrace = nullptr;
 };
 
 class TransferController : public QObject, public RadioCommands, private TransferListener {
@@ -115,6 +118,8 @@ private:
     void transferFinished(const TransferOutcome& outcome) override;
 
     bool start(Operation operation);
+    // The kept trace follows the transfer about to start.
+    void traceTransfer(Operation operation);
     // The reads around a write and the comparison (TransferChecksFlow.cpp).
     enum class Stage { None, Comparing, Previewing, Writing, Checking };
     bool beginStage(Stage stage);

@@ -52,6 +52,7 @@ bool TransferController::beginStage(Stage stage) {
 }
 
 void TransferController::startStageRead(ReadUse use) {
+    traceTransfer(Operation::ImageRead);
     if (engine_->startComparisonRead(use)) return;
     stage_ = Stage::None;
     updateBusy();
@@ -59,6 +60,7 @@ void TransferController::startStageRead(ReadUse use) {
 
 void TransferController::startWriteStage(bool confirm) {
     stage_ = Stage::Writing;
+    traceTransfer(Operation::ImageWrite);
     if (engine_->start(Operation::ImageWrite, confirm)) return;
     stage_ = Stage::None;
     updateBusy();

@@ -38,6 +38,7 @@
 #include "shell/ui/NavigationPane.h"
 #include "shell/ui/PendingEdits.h"
 #include "shell/ui/PrintCommands.h"
+#include "shell/ui/ProblemReportDialog.h"
 #include "shell/ui/RecentFilesMenu.h"
 #include "shell/ui/Twips.h"
 
@@ -206,6 +207,7 @@ void frmMain::connectCommands() {
        [this] { sbStatusBar->setVisible(action("mnuViewStatusBar")->isChecked()); });
     on("mnuWindowCascade", [this] { arrangeCascade(); });
     on("mnuCloseAll", [this] { CloseCurAllWindows(); });
+    on("mnuHelpReport", [this] { mnuHelpReport_Click(); });
     on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
 
     // The grid's row commands act on the document as the user sees it, typed values included.
@@ -281,6 +283,21 @@ void frmMain::mnuLanguage_Click() {
 void frmMain::mnuHelpAbout_Click() {
     frmAbout dialog(s_.prompts, this);
     dialog.exec();
+}
+
+void frmMain::mnuHelpReport_Click() {
+    ProblemReportDialog dialog(s_.prompts, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ProblemReportSources sources{
+        s_.settings.SetupFilePath,
+        s_.settings.SettingFilePath,
+        s_.configuredPorts ? s_.configuredPorts() : std::map<int, std::string>(),
+        s_.settings.ComPortNo,
+        s_.backupFolder,
+        s_.traceFile,
+        [this](int number) { return s_.prompts.text(number); }};
+    sources.includeDocument = dialog.includeDocument();
+    SaveProblemReportAs(this, s_.prompts, s_.files, std::move(sources), s_.doc);
 }
 
 void frmMain::mnuTreeView_Click() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "codeplug/DocumentState.h"
@@ -55,6 +56,10 @@ struct MainWindowServices {
     std::function<bool(const std::string& dataVersion, const std::string& filePath)> launchVersion;
     // Where the backup copies of the transfers are kept (File > Open backup).
     std::string backupFolder = {};
+    // What Help > Save problem report takes in besides: the last transfer's trace and the
+    // devices the setup file names for port numbers.
+    std::string traceFile = {};
+    std::function<std::map<int, std::string>()> configuredPorts = {};
     // The files shown in the File menu; none are shown without a store.
     RecentFiles* recentFiles = nullptr;
     // The questions of File > Import channels; the dialogs when none is given.
@@ -141,6 +146,7 @@ private:
     void mnuModelInfo_Click();
     void mnuLanguage_Click();
     void mnuHelpAbout_Click();
+    void mnuHelpReport_Click();
     void mnuTreeView_Click();
     void hideNavigationPane();
     // Undo or redo put the document back.

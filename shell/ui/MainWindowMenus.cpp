@@ -117,6 +117,7 @@ constexpr MenuEntry kWindowMenu[] = {
 constexpr MenuEntry kHelpMenu[] = {
     hiddenEntry("mnuHelpTopic", kTextMenuHelpTopic),
     separator(),
+    entry("mnuHelpReport", kTextMenuHelpReport),
     entry("mnuHelpAbout", kTextMenuHelpAbout),
 };
 

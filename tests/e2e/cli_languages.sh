@@ -57,8 +57,8 @@ setup() {
 run() {
     local locale=$1 want=$2
     shift 2
-    env -u LANG -u LC_MESSAGES LC_ALL="$locale" XDG_CONFIG_HOME="$work/config" HOME="$work" \
-        "$program" "$@" </dev/null >out.txt 2>err.txt
+    env -u LANG -u LC_MESSAGES -u XDG_STATE_HOME LC_ALL="$locale" XDG_CONFIG_HOME="$work/config" \
+        HOME="$work" "$program" "$@" </dev/null >out.txt 2>err.txt
     local got=$?
     [ "$got" -eq "$want" ] || fail "korvan7x-cli $* ($locale) exited $got, expected $want"
 }

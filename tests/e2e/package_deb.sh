@@ -81,7 +81,7 @@ done
 grep -q '<svg' "$icons/scalable/apps/$app_id.svg" 2>/dev/null || fail "no scalable icon"
 
 # ---- the unpacked programs run from their links, finding their data files ----
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config LC_ALL=C.UTF-8
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_STATE_HOME=$work/home/state LC_ALL=C.UTF-8
 mkdir -p "$HOME"
 "$root/usr/bin/korvan7x-cli" new --mode 2 -o new.dat 2>err.txt || fail "korvan7x-cli new: $(cat err.txt)"
 "$root/usr/bin/korvan7x-cli" show new.dat >show.txt 2>err.txt || fail "korvan7x-cli show: $(cat err.txt)"

@@ -31,20 +31,23 @@ std::vector<char*> argvOf(const std::string& program, const std::vector<std::str
     return argv;
 }
 
-// The environment of the test, with the user's configuration and data folders moved into
-// `dir`, so no setting of the person running the tests counts and no backup lands in their home.
+// The environment of the test, with the user's configuration, data and state folders moved
+// into `dir`, so no setting of the person running the tests counts and no backup or trace lands
+// in their home.
 std::vector<std::string> environmentFor(const fs::path& dir) {
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
         if (entry.starts_with("XDG_CONFIG_HOME=") || entry.starts_with("XDG_DATA_HOME=") ||
-            entry.starts_with("LANG=") || entry.starts_with("LC_ALL=")) {
+            entry.starts_with("XDG_STATE_HOME=") || entry.starts_with("LANG=") ||
+            entry.starts_with("LC_ALL=")) {
             continue;
         }
         env.push_back(entry);
     }
     env.push_back("XDG_CONFIG_HOME=" + (dir / "config").string());
     env.push_back("XDG_DATA_HOME=" + (dir / "data").string());
+    env.push_back("XDG_STATE_HOME=" + (dir / "state").string());
     env.push_back("LC_ALL=C");
     return env;
 }

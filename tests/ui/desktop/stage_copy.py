@@ -39,6 +39,7 @@ class StageCopy:
             env.pop(name, None)
         env.update(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                    XDG_DATA_HOME=os.path.join(self.home, ".local", "share"),
+                   XDG_STATE_HOME=os.path.join(self.home, ".local", "state"),
                    XDG_RUNTIME_DIR=self.root, LANG=lang)
         return env
 

@@ -128,6 +128,7 @@ public:
             services.recentFiles = &recentFiles;
             services.csvChoices = csvChoices;
             services.printSections = printSections;
+            services.traceFile = traceFile;
             services.shutdownDuties = [this] { ++shutdowns; };
             services.launchVersion = [this](const std::string& v, const std::string& file) {
                 launched.push_back(file.empty() ? v : v + " " + file);
@@ -161,6 +162,7 @@ public:
     WindowPlacementStore placementStore;
     RecentFiles recentFiles = RecentFiles::inFile(dir.filePath(QStringLiteral("recent.ini")));
     PrintSectionSource printSections;  // what File > Print puts on the pages
+    std::string traceFile;             // the last transfer's trace, for a problem report
     int shutdowns = 0;
     std::vector<std::string> launched;
     bool launchSucceeds = true;

@@ -58,6 +58,7 @@ public:
         TransferControllerServices link{rig_.settings, rig_.doc, rig_.prompts(), {}, {}, {}};
         link.backups = backups;
         link.writeChecks = writeChecks;
+        link.lastTrace = lastTrace;
         controller_ = std::make_unique<TransferController>(std::move(link));
         MainWindowServices services{rig_.settings,
                                     rig_.doc,
@@ -98,6 +99,8 @@ public:
         env.insert(QStringLiteral("HOME"), rig_.path(QStringLiteral("home")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), rig_.path(QStringLiteral("home/.config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), rig_.path(QStringLiteral("home/.local/share")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"),
+                   rig_.path(QStringLiteral("home/.local/state")));
         read.setProcessEnvironment(env);
         const QString out = rig_.path(QStringLiteral("after.dat"));
         read.start(
@@ -114,6 +117,8 @@ public:
     std::string backupFolder;
     // Set before start(): the choices around a write; none: a plain write.
     WriteCheckStore* writeChecks = nullptr;
+    // Set before start(): keeps the trace of the main window's last transfer.
+    LastTransferTrace* lastTrace = nullptr;
 
 private:
     QString link() const { return rig_.path(QStringLiteral("radio-link")); }
