@@ -46,6 +46,8 @@ private slots:
                 if (auto* body = window->findChild<QScrollArea*>(QStringLiteral("ScrollingBody")))
                     QVERIFY2(!body->horizontalScrollBar()->isVisible(), qPrintable(what));
             }
+            // The windows use the settings services as they close.
+            rig.window.reset();
         }
     }
 };
