@@ -73,7 +73,7 @@ public:
     void text(std::string_view key, FixedText<N>& value) {
         const YAML::Node node = take(key);
         if (!node || bytes(node, value.chars)) return;
-        if (!IsPlainText(node.Scalar()) || node.Scalar().size() > N) {
+        if (!node.IsScalar() || !IsPlainText(node.Scalar()) || node.Scalar().size() > N) {
             Report(problems_, node,
                    "a text of up to " + std::to_string(N) + " printable characters expected");
             return;
@@ -85,6 +85,10 @@ public:
         const YAML::Node node = take(key);
         if (!node || bytes(node, value.chars)) return;
         const std::string& text = node.Scalar();
+        if (!node.IsScalar()) {
+            Report(problems_, node, "a frequency in MHz expected");
+            return;
+        }
         if (text.empty()) {
             value.set("");
             return;
@@ -287,9 +291,17 @@ std::optional<int> ReadHeader(Reader& top, DocumentState& doc) {
     return mode;
 }
 
-void ReadDocument(Reader& top, const YAML::Node& root, const std::string& programFolder,
-                  DocumentState& doc) {
-    if (!ReadHeader(top, doc)) return;
+// The top-level keys besides the header's.
+constexpr std::string_view kPartKeys[] = {"file_version",  "settings",     "channels",
+                                          "dtmf",          "keys",         "tone_tips",
+                                          "channel_order", "spare_entries"};
+
+void ReadDocument(Reader& top, const std::string& programFolder, DocumentState& doc) {
+    if (!ReadHeader(top, doc)) {
+        // Without a country mode the parts cannot be read; they are no unknown keys for that.
+        for (std::string_view key : kPartKeys) top.take(key);
+        return;
+    }
     InitNewDocument(doc, programFolder, false);
     CodeplugDocument& d = doc.WorkDoc;
     if (const YAML::Node node = top.take("file_version")) {
@@ -313,7 +325,6 @@ void ReadDocument(Reader& top, const YAML::Node& root, const std::string& progra
     }
     std::fill(doc.SavedChannels.begin() + d.ChannelCount, doc.SavedChannels.end(), ChannelRecord{});
     if (const YAML::Node node = top.take("spare_entries")) ReadSpareEntries(top, node, doc);
-    (void)root;
 }
 
 }  // namespace
@@ -340,7 +351,7 @@ std::vector<TextProblem> ReadCodeplugText(std::string_view text, const std::stri
     DocumentState read;
     {
         Reader top(root, problems, read);
-        ReadDocument(top, root, programFolder, read);
+        ReadDocument(top, programFolder, read);
     }
     if (!problems.empty()) return problems;
     read.IsUntitled = true;

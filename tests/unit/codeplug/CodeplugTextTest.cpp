@@ -46,6 +46,12 @@ DocumentState GeneratedDocument(test::FileDocGenerator& gen, int mode) {
         if (gen.range(0, 1)) c.RDCT = static_cast<Int>(gen.range(0, 142));
         if (gen.range(0, 1)) c.TDCT = static_cast<Int>(gen.range(0, 142));
     }
+    for (DtmfCode& code : doc.WorkDoc.Dtmf.Codes) {
+        if (gen.range(0, 1)) continue;  // printable text, quotes and backslashes included
+        std::string digits(static_cast<std::size_t>(gen.range(0, 16)), ' ');
+        for (char& c : digits) c = static_cast<char>(gen.range(0x20, 0x7E));
+        code.Digits.set(digits);
+    }
     if (gen.range(0, 1)) {  // a file that lists its channels by number
         std::sort(doc.ChannelList.begin(), doc.ChannelList.begin() + count,
                   [](const ChannelRecord& a, const ChannelRecord& b) {
@@ -159,7 +165,7 @@ TEST_F(CodeplugTextTest, FaultsAreReportedAtTheirPlaceAndNothingIsTaken) {
         std::string problem;
     } cases[] = {
         {"country_mode: 2\nsetings: {}\n", "line 2, column 1: unknown key \"setings\""},
-        {"country_mode: 3\n", "line 1, column 15: country_mode must be 0, 1 or 2"},
+        {"country_mode: 3\nchannels: []\n", "line 1, column 15: country_mode must be 0, 1 or 2"},
         {"model: OTHER\n", "line 1, column 8: the model must be KORVN7X"},
         {"file_version: 1.0\n", "line 1, column 15: not a file version"},
         {"settings: {CurrentGroup: 40000}\n",
@@ -187,7 +193,7 @@ TEST_F(CodeplugTextTest, FaultsAreReportedAtTheirPlaceAndNothingIsTaken) {
         DocumentState doc;
         doc.WorkDoc.Keys.KeyOption = 7;
         const std::vector<TextProblem> problems = read(c.text, doc);
-        ASSERT_FALSE(problems.empty());
+        ASSERT_EQ(problems.size(), 1U) << DescribeTextProblem(problems.back());
         EXPECT_EQ(DescribeTextProblem(problems.front()), c.problem);
         EXPECT_EQ(doc.WorkDoc.Keys.KeyOption, 7);
     }
