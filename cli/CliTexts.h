@@ -68,13 +68,15 @@ inline constexpr int kTextPreviewOption = 9482;
 inline constexpr int kTextYesOption = 9483;
 inline constexpr int kTextVerifyOption = 9484;
 
-// Files.
+// convert.
 inline constexpr int kTextConvertCommand = 9560;
 inline constexpr int kTextNotAFileKind = 9562;  // path: not .dat, .yaml, .yml or .json
 inline constexpr int kTextTextRefused = 9563;   // path, line and column, what is wrong
-inline constexpr int kTextCannotRead = 9122;    // path
-inline constexpr int kTextCannotWrite = 9123;   // path
-inline constexpr int kTextNotAnImage = 9124;    // path, image size
+
+// Files.
+inline constexpr int kTextCannotRead = 9122;   // path
+inline constexpr int kTextCannotWrite = 9123;  // path
+inline constexpr int kTextNotAnImage = 9124;   // path, image size
 inline constexpr int kTextNotUnpacked = 9125;
 inline constexpr int kTextCannotReadPasswordFile = 9179;  // path
 inline constexpr int kTextNotOpened = 9190;               // path
