@@ -72,6 +72,7 @@ std::optional<Arguments> ParseArguments(const Command& command,
                                         std::string& problem);
 
 std::vector<Command> FileCommands();
+std::vector<Command> ConvertCommands();
 std::vector<Command> RadioCommands();
 // write, compare and verify; RadioCommands lists them after read.
 std::vector<Command> WriteCommands();

@@ -63,9 +63,15 @@ inline constexpr int kTextRetriesOption = 9147;
 inline constexpr int kTextCsvOutputOption = 9302;
 inline constexpr int kTextPartialOption = 9303;
 inline constexpr int kTextJsonOption = 9471;
+inline constexpr int kTextYamlOption = 9561;
 inline constexpr int kTextPreviewOption = 9482;
 inline constexpr int kTextYesOption = 9483;
 inline constexpr int kTextVerifyOption = 9484;
+
+// convert.
+inline constexpr int kTextConvertCommand = 9560;
+inline constexpr int kTextNotAFileKind = 9562;  // path: not .dat, .yaml, .yml or .json
+inline constexpr int kTextTextRefused = 9563;   // path, line and column, what is wrong
 
 // Files.
 inline constexpr int kTextCannotRead = 9122;   // path

@@ -2,9 +2,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
+#include "cli/QuotedValue.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/DamagedFrequency.h"
-#include "codeplug/JsonText.h"
 
 namespace k7x::cli {
 namespace {

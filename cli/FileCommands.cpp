@@ -1,12 +1,12 @@
-// The commands that work on files only: new, show (as a table or JSON), pack, unpack.
+// The commands that work on files only: new, show (as a table or as text), pack, unpack.
 #include <ostream>
 
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandFiles.h"
-#include "cli/DocumentJson.h"
 #include "cli/DocumentTable.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugText.h"
 #include "codeplug/DamagedFrequency.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/FileIo.h"
@@ -45,10 +45,9 @@ int RunNew(const Arguments& args, CliContext& ctx) {
 int RunShow(const Arguments& args, CliContext& ctx) {
     DocumentState doc;
     if (!OpenDocument(doc, args.positional[0], ctx)) return kExitFailed;
-    if (args.has("--json")) {
-        // JSON is read by programs, which cannot see a mark on a damaged frequency.
-        if (auto refusal = DamagedFrequencyRefusal(doc, ctx.prompts)) return Failure(ctx, *refusal);
-        WriteDocumentJson(ctx.out, doc);
+    if (args.has("--yaml") || args.has("--json")) {
+        // The text form that convert reads back.
+        ctx.out << WriteCodeplugText(doc, args.has("--json") ? TextForm::Json : TextForm::Yaml);
     } else {
         WriteDocument(ctx.out, doc, ctx.prompts);
     }
@@ -102,7 +101,12 @@ std::vector<Command> FileCommands() {
     const OptionSpec datOutput{"-o", "FILE.dat", kTextDatOutputOption};
     return {
         {"new", "", 0, kTextNewCommand, {kModeOption, datOutput}, RunNew},
-        {"show", "FILE.dat", 1, kTextShowCommand, {{"--json", "", kTextJsonOption}}, RunShow},
+        {"show",
+         "FILE.dat",
+         1,
+         kTextShowCommand,
+         {{"--yaml", "", kTextYamlOption}, {"--json", "", kTextJsonOption}},
+         RunShow},
         {"pack",
          "FILE.dat",
          1,

@@ -18,6 +18,7 @@ namespace {
 // Every command of the program, in the order the help lists them.
 std::vector<Command> AllCommands() {
     std::vector<Command> all = FileCommands();
+    for (Command& c : ConvertCommands()) all.push_back(std::move(c));
     for (Command& c : RadioCommands()) all.push_back(std::move(c));
     for (Command& c : CsvCommands()) all.push_back(std::move(c));
     for (Command& c : ScriptCommands()) all.push_back(std::move(c));

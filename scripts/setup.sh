@@ -10,7 +10,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev libasound2-dev
     qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libyaml-cpp-dev
     clang-14 libclang-rt-14-dev clang-format-14
     xvfb xauth socat python3 poppler-utils
     fonts-wqy-microhei

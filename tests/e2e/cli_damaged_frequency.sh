@@ -21,13 +21,17 @@ printf '02?05000' | dd of=mem.dat bs=1 seek=$((1071 + 120 + 6)) conv=notrunc 2>/
 for damaged in "vfo.dat VFO 028X5000" "mem.dat MEM-1 02?05000"; do
     set -- $damaged
     file=$1 channel=$2 stored=$3
-    for command in "export-csv $file -o out.csv" "pack $file -o out.bin" "show --json $file"; do
+    for command in "export-csv $file -o out.csv" "pack $file -o out.bin"; do
         rm -f out.csv out.bin
         expect_exit 1 $command
         grep -qF "channel $channel is damaged (\"$stored\"" err.txt ||
             fail "$command: the channel is not named ($(head -c 300 err.txt))"
         [ -e out.csv ] || [ -e out.bin ] || [ -s out.txt ] && fail "$command: something was written"
     done
+    # The text form keeps the damaged characters as they are: back to .dat, the same file.
+    expect_exit 0 convert "$file" damaged.yaml
+    expect_exit 0 convert damaged.yaml back.dat
+    cmp -s "$file" back.dat || fail "convert $file: the damaged frequency did not come back"
     expect_exit 0 show "$file"
     grep -qF "$stored (not a frequency)" out.txt || fail "show $file: no marked text ($(cat out.txt))"
     grep -q '25.61500' out.txt && fail "show $file: a made-up frequency is shown"

@@ -122,6 +122,33 @@ grep -q unpack out.txt || fail "--help does not list unpack"
 expect_exit 0 pack --help
 [ -e x.dat ] && fail "a usage error wrote a file"
 
+# ---- convert ----
+# Each direction between the .dat file and its text forms; back to .dat the file is the same.
+while read -r from to; do
+    expect_exit 0 convert "$from" "$to"
+    [ -s "$to" ] || fail "convert $from $to: nothing written"
+done <<'ROWS'
+new2.dat new2.yaml
+new2.yaml back-yaml.dat
+new2.dat new2.json
+new2.json back-json.dat
+new2.yaml again.yml
+ROWS
+cmp -s back-yaml.dat new2.dat || fail "convert: .dat through YAML differs"
+cmp -s back-json.dat new2.dat || fail "convert: .dat through JSON differs"
+cmp -s again.yml new2.yaml || fail "convert: YAML written twice differs"
+python3 -m json.tool new2.json >/dev/null || fail "convert: the JSON is not valid JSON"
+grep -q 'Frequency: "28.85000"' new2.yaml || fail "convert: channel 1's frequency in MHz"
+grep -q 'ChannelNo: 409  # MEM-8' new2.yaml || fail "convert: channel 409's position"
+
+# A fault in a text is named with its place, and nothing is written.
+printf 'country_mode: 2\nchannels:\n  - {ChannelNo: 1, RDCT: 88.6}\n' >bad.yaml
+expect_exit 1 convert bad.yaml bad.dat
+grep -qF 'bad.yaml: line 3, column 26: no tone is called "88.6"' err.txt ||
+    fail "convert: the fault is not placed ($(head -c 300 err.txt))"
+[ -e bad.dat ] && fail "convert: a refused text wrote a file"
+expect_exit 2 convert new2.dat new2.txt
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1

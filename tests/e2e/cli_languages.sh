@@ -79,7 +79,7 @@ grep -q '未知命令' err.txt || fail "the Chinese text is not Chinese: $(cat e
 # The Chinese sentence puts the command before the option.
 run C 2 show --bogus x.dat
 expect_in err.txt "$(chinese 9117 --bogus show)" "unknown option"
-expect_in err.txt "$(chinese 9173 'korvan7x-cli show [--json] FILE.dat')" "command usage"
+expect_in err.txt "$(chinese 9173 'korvan7x-cli show [--yaml] [--json] FILE.dat')" "command usage"
 
 run C 0 --help
 expect_in out.txt "$(chinese 9112)" "help: heading"

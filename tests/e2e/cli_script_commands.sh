@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # korvan7x-cli commands for scripts end to end: diff's exit status and lines, show --json's
-# validity and values against the bytes of the file.
+# validity and values against the bytes of the file, show --yaml read back by convert.
 # Usage: cli_script_commands.sh PATH/TO/korvan7x-cli
 set -u
 cli=$(realpath "$1")
@@ -58,25 +58,32 @@ python3 - out.txt dtmf.dat <<'PY' || fail "show --json: values differ from the f
 import json, struct, sys
 doc = json.load(open(sys.argv[1]))
 raw = open(sys.argv[2], "rb").read()
-settings, channels = doc["settings"], doc["channels"]
-assert list(doc) == ["settings", "channels"], list(doc)
-assert settings["Header.ModelName"] == raw[0:7].decode().rstrip(), settings["Header.ModelName"]
-assert settings["Header.CountryMode"] == 2
-assert settings["ChannelCount"] == struct.unpack_from("<h", raw, 13)[0] == len(channels)
-assert settings["Dtmf.Codes[0].Digits"] == '1"\\\x01\u00e9', repr(settings["Dtmf.Codes[0].Digits"])
-assert settings["Options.Setting[16]"] == struct.unpack_from("<h", raw, 103 + 2 * 16)[0]
+assert list(doc) == ["model", "country_mode", "file_version", "settings", "channels", "dtmf",
+                     "keys", "tone_tips", "spare_entries"], list(doc)
+assert doc["model"] == raw[0:7].decode().rstrip(), doc["model"]
+assert doc["country_mode"] == 2
+channels = doc["channels"]
+assert struct.unpack_from("<h", raw, 13)[0] == len(channels)
+# Digits that are no printable text come as the stored bytes.
+assert bytes(doc["dtmf"]["Codes"][0]["Digits"]) == raw[285:301], doc["dtmf"]["Codes"][0]
+assert doc["settings"]["Setting"][16] == struct.unpack_from("<h", raw, 103 + 2 * 16)[0]
 by_number = {c["ChannelNo"]: c for c in channels}
 for i in range(len(channels)):
     record = raw[1071 + 60 * i: 1071 + 60 * (i + 1)]
     number, = struct.unpack_from("<h", record, 0)
+    stored = record[6:14].decode()
     c = by_number[number]
-    assert c["Frequency"] == record[6:14].decode().rstrip(), (number, c["Frequency"])
+    assert c["Frequency"] == "%d.%s" % (int(stored[:3]), stored[3:]), (number, c["Frequency"])
     assert c["OffSetFre"] == struct.unpack_from("<h", record, 14)[0]
     assert c["TSQ"] == struct.unpack_from("<h", record, 44)[0]
 assert [c["ChannelNo"] for c in channels] == sorted(by_number)
-assert channels[0]["position"] == "A-1" and channels[-1]["position"] == "MEM-8", channels[-1]
-assert list(channels[0])[:5] == ["position", "ChannelNo", "IsEmpty", "Scan", "Frequency"]
 PY
+
+# ---- show --yaml ----
+expect_exit 0 show --yaml dtmf.dat
+mv out.txt dtmf.yaml
+expect_exit 0 convert dtmf.yaml dtmf-back.dat
+cmp -s dtmf.dat dtmf-back.dat || fail "show --yaml: convert does not bring back the file"
 
 expect_exit 1 show --json missing.dat
 [ -s out.txt ] && fail "show --json of a missing file printed on stdout"

@@ -15,6 +15,9 @@ import sys
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 # C++ standard headers, the C and POSIX headers of the system library.
 SYSTEM_LIBRARY = re.compile(r'^([a-z_0-9]+(\.h)?|sys/[a-z_0-9]+\.h)$')
+# The one library besides the standard one that the data core builds on: the codeplug's text
+# form is read and written with it.
+YAML_LIBRARY = re.compile(r'^yaml-cpp/[a-z_0-9/]+\.h$')
 
 
 def sources(root, folder, recurse):
@@ -61,7 +64,7 @@ def is_ui(angle, name):
 def rules(is_widgets):
     def codeplug_only(angle, name):
         if angle:
-            return not SYSTEM_LIBRARY.match(name)
+            return not (SYSTEM_LIBRARY.match(name) or YAML_LIBRARY.match(name))
         return not name.startswith('codeplug/')
 
     def link_core(angle, name):
@@ -91,7 +94,7 @@ def rules(is_widgets):
         ('link', False, 'the cores do not include channels/ or settings/', no_editors),
         ('link/serial', True, 'the cores do not include channels/ or settings/', no_editors),
         ('shell', False, 'the cores do not include channels/ or settings/', no_editors),
-        ('codeplug', True, 'the data core includes only the standard library and codeplug/',
+        ('codeplug', True, 'the data core includes only the standard library, yaml-cpp and codeplug/',
          codeplug_only),
         ('link', False, 'the link core includes neither Qt nor anything above codeplug/',
          link_core),

@@ -14,6 +14,8 @@ CASES = [
     ('codeplug/A.cpp', '#include <vector>', None),
     ('codeplug/A.cpp', '#include <sys/stat.h>', None),
     ('codeplug/A.cpp', '#include "codeplug/Records.h"', None),
+    ('codeplug/A.cpp', '#include <yaml-cpp/yaml.h>', None),
+    ('codeplug/A.cpp', '#include <QtCore/qyaml.h>', 'the data core includes only'),
     ('codeplug/A.cpp', '#include <QString>', 'the data core includes only'),
     ('codeplug/A.cpp', '#include "shell/IniFile.h"', 'the data core includes only'),
     ('codeplug/A.cpp', '#include <gtest/gtest.h>', 'the data core includes only'),

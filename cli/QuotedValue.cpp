@@ -1,10 +1,10 @@
-#include "codeplug/JsonText.h"
+#include "cli/QuotedValue.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 
-namespace k7x {
+namespace k7x::cli {
 namespace {
 
 void AppendEscape(std::string& out, std::uint32_t unit) {
@@ -92,4 +92,4 @@ std::string JsonValue(const std::variant<int, std::string>& value) {
     return JsonQuoted(std::get<std::string>(value));
 }
 
-}  // namespace k7x
+}  // namespace k7x::cli

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "codeplug/JsonText.h"
+#include "cli/QuotedValue.h"
 
-namespace k7x {
+namespace k7x::cli {
 namespace {
 
 TEST(JsonQuoted, EscapesWhatJsonForbidsAndWritesOnlyAscii) {
@@ -35,4 +35,4 @@ TEST(JsonValue, NumbersStayNumbersAndTextsAreQuoted) {
 }
 
 }  // namespace
-}  // namespace k7x
+}  // namespace k7x::cli
