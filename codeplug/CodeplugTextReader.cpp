@@ -21,11 +21,6 @@
 namespace k7x {
 namespace {
 
-template <class T>
-struct IsArray : std::false_type {};
-template <class T, std::size_t N>
-struct IsArray<std::array<T, N>> : std::true_type {};
-
 using Problems = std::vector<TextProblem>;
 
 void Report(Problems& problems, const YAML::Node& node, std::string what) {
@@ -173,7 +168,7 @@ private:
     void list(const YAML::Node& node, Array& values) {
         if (!sequence(node, values.size())) return;
         for (std::size_t i = 0; i < node.size(); ++i) {
-            if constexpr (IsArray<std::remove_cvref_t<decltype(values[0])>>::value)
+            if constexpr (text_tree::IsArray<std::remove_cvref_t<decltype(values[0])>>::value)
                 list(node[i], values[i]);
             else
                 integer(node[i], values[i]);

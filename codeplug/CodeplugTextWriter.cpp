@@ -15,11 +15,6 @@
 namespace k7x {
 namespace {
 
-template <class T>
-struct IsArray : std::false_type {};
-template <class T, std::size_t N>
-struct IsArray<std::array<T, N>> : std::true_type {};
-
 class Writer {
 public:
     Writer(YAML::Emitter& out, TextForm form, const DocumentState& doc)
@@ -98,7 +93,7 @@ private:
         if (yaml_) out_ << YAML::Flow;
         out_ << YAML::BeginSeq;
         for (auto& value : values) {
-            if constexpr (IsArray<std::remove_cvref_t<decltype(value)>>::value)
+            if constexpr (text_tree::IsArray<std::remove_cvref_t<decltype(value)>>::value)
                 list(value);
             else
                 out_ << static_cast<int>(value);

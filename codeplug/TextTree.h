@@ -5,10 +5,19 @@
 // record (a nested map) and records (a list of maps).
 #pragma once
 
+#include <array>
+#include <type_traits>
+
 #include "codeplug/ChannelFields.h"
 #include "codeplug/Records.h"
 
 namespace k7x::text_tree {
+
+// Whether a field holds a list of values (written and read as a YAML sequence).
+template <class T>
+struct IsArray : std::false_type {};
+template <class T, std::size_t N>
+struct IsArray<std::array<T, N>> : std::true_type {};
 
 // A field users edit, under the name every other place gives it.
 template <class V>

@@ -5,12 +5,11 @@
 #include <QString>
 #include <QtGlobal>
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 
 #include "codeplug/Backups.h"
 #include "codeplug/FileIo.h"
+#include "link/serial/LastTransferTrace.h"
 #include "link/serial/PortListing.h"
 
 namespace k7x {
@@ -48,15 +47,6 @@ std::string Kernel() {
     return std::string(name.sysname) + ' ' + name.release + ' ' + name.version + ' ' + name.machine;
 }
 
-std::string Now() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S %z", &local);
-    return text;
-}
-
 std::vector<std::string> BackupNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -78,7 +68,7 @@ std::vector<std::string> PortLines(const ProblemReportSources& s) {
 
 ProblemReportFacts GatherProblemReportFacts(const ProblemReportSources& s) {
     ProblemReportFacts f;
-    f.created = Now();
+    f.created = LocalTimeNow();
     f.program = std::string("korvan7x ") + K7X_PROGRAM_VERSION + " (" + K7X_VERSION_FOLDER + ")";
     f.build = std::string(K7X_BUILD_TYPE) + ", " + "GCC " + __VERSION__ + ", Qt " + QT_VERSION_STR;
     f.qtRuntime = qVersion();

@@ -136,6 +136,8 @@ std::string ReasonName(FailureReason reason) {
     return "not completed";
 }
 
+}  // namespace
+
 std::string LocalTimeNow() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
@@ -144,8 +146,6 @@ std::string LocalTimeNow() {
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S %z", &local);
     return text;
 }
-
-}  // namespace
 
 std::string LastTraceFileFor(std::string_view xdgStateHome, std::string_view home) {
     if (xdgStateHome.starts_with('/')) return FolderFile(xdgStateHome, "");

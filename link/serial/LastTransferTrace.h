@@ -26,6 +26,9 @@ std::string LastTraceFileFor(std::string_view xdgStateHome, std::string_view hom
 // LastTraceFileFor with the process's XDG_STATE_HOME and HOME.
 std::string LastTraceFileOfProcess();
 
+// The local time now, as the trace's and the report's headings give it:
+// "2026-12-09 17:08:49 +0000".
+std::string LocalTimeNow();
 // The note that ends a kept trace, on one line: "outcome: write failed (no answer): ...".
 std::string OutcomeNote(const TransferOutcome& outcome);
 // "read", "write", "information read".
