@@ -12,7 +12,7 @@ packages=(
     qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libyaml-cpp-dev
     clang-14 libclang-rt-14-dev clang-format-14
-    xvfb xauth socat python3 poppler-utils
+    xvfb xauth socat python3 poppler-utils git
     fonts-wqy-microhei
     dpkg-dev desktop-file-utils appstream
     pulseaudio pulseaudio-utils
