@@ -13,6 +13,7 @@
 #include "codeplug/FileIo.h"
 #include "codeplug/ImageCompare.h"
 #include "codeplug/MemoryImage.h"
+#include "codeplug/XdgFolders.h"
 
 namespace k7x {
 namespace {
@@ -42,16 +43,22 @@ bool ReserveName(const std::string& path, int& error) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::string_view kDataBelowHome = "/.local/share";
+
+std::string BackupsIn(const std::string& dataFolder) {
+    return dataFolder.empty() ? dataFolder : dataFolder + "/korvan7x/backups";
+}
+
+}  // namespace
+
 std::string BackupFolderFor(std::string_view xdgDataHome, std::string_view home) {
-    if (xdgDataHome.starts_with('/')) return std::string(xdgDataHome) + "/korvan7x/backups";
-    if (home.starts_with('/')) return std::string(home) + "/.local/share/korvan7x/backups";
-    return {};
+    return BackupsIn(XdgFolderFor(xdgDataHome, home, kDataBelowHome));
 }
 
 std::string BackupFolderOfProcess() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    return BackupFolderFor(xdg ? xdg : "", home ? home : "");
+    return BackupsIn(XdgFolderOfProcess("XDG_DATA_HOME", kDataBelowHome));
 }
 
 std::string BackupStem(std::string_view modelId, BackupKind kind, std::time_t when) {

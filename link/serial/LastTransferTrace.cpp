@@ -9,6 +9,8 @@
 #include <fstream>
 #include <streambuf>
 
+#include "codeplug/XdgFolders.h"
+
 namespace k7x {
 
 // The file behind a kept trace: opened (and so replaced) at the first character, written
@@ -106,8 +108,10 @@ private:
 
 namespace {
 
-std::string FolderFile(std::string_view folder, std::string_view below) {
-    return std::string(folder) + std::string(below) + "/korvan7x/" + kLastTraceName;
+constexpr std::string_view kStateBelowHome = "/.local/state";
+
+std::string TraceIn(const std::string& stateFolder) {
+    return stateFolder.empty() ? stateFolder : stateFolder + "/korvan7x/" + kLastTraceName;
 }
 
 std::string ReasonName(FailureReason reason) {
@@ -148,15 +152,11 @@ std::string LocalTimeNow() {
 }
 
 std::string LastTraceFileFor(std::string_view xdgStateHome, std::string_view home) {
-    if (xdgStateHome.starts_with('/')) return FolderFile(xdgStateHome, "");
-    if (home.starts_with('/')) return FolderFile(home, "/.local/state");
-    return {};
+    return TraceIn(XdgFolderFor(xdgStateHome, home, kStateBelowHome));
 }
 
 std::string LastTraceFileOfProcess() {
-    const char* xdg = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
-    return LastTraceFileFor(xdg ? xdg : "", home ? home : "");
+    return TraceIn(XdgFolderOfProcess("XDG_STATE_HOME", kStateBelowHome));
 }
 
 std::string OperationName(Operation operation) {
