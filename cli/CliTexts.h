@@ -71,7 +71,6 @@ inline constexpr int kTextVerifyOption = 9484;
 // convert.
 inline constexpr int kTextConvertCommand = 9560;
 inline constexpr int kTextNotAFileKind = 9562;  // path: not .dat, .yaml, .yml or .json
-inline constexpr int kTextTextRefused = 9563;   // path, line and column, what is wrong
 
 // Files.
 inline constexpr int kTextCannotRead = 9122;   // path

@@ -2,6 +2,7 @@
 
 #include "cli/CliTexts.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugText.h"
 #include "codeplug/FileIo.h"
 
 namespace k7x::cli {
@@ -37,15 +38,19 @@ bool ReadOutput(const Arguments& args, CliContext& ctx, std::string& path) {
 }
 
 bool OpenDocument(DocumentState& doc, const std::string& path, CliContext& ctx) {
-    const OpenResult result = OpenFile(doc, path, ctx.versions, ctx.prompts, ctx.launch);
+    const OpenResult result =
+        OpenFile(doc, path, ctx.programFolder, ctx.versions, ctx.prompts, ctx.launch);
     if (result == OpenResult::Opened) return true;
     std::string reason = Text(ctx.prompts, kTextNotOpened, {path});
-    if (const auto bytes = ReadFileBytes(path, kFileSize); !bytes) {
+    const auto bytes = ReadFileBytes(path, kFileSize);
+    // A text's faults have been listed with their places; a .dat file's damage is told here.
+    const auto damage =
+        bytes && !TextFormOfPath(path) ? FindFileDamageDetail(*bytes) : std::nullopt;
+    if (!bytes)
         reason =
             Text(ctx.prompts, kTextNotOpenedBecause, {path, ctx.prompts.text(kTextUnreadable)});
-    } else if (const auto damage = FindFileDamageDetail(*bytes)) {
+    else if (damage)
         reason = Text(ctx.prompts, kTextNotOpenedBecause, {path, DamageText(ctx.prompts, *damage)});
-    }
     Failure(ctx, reason);
     return false;
 }

@@ -43,7 +43,8 @@ struct RadioCheck {
         if (!ReadSessionSettings(args, ctx, settings, exitCode)) return exitCode;
         const std::string& input = args.positional[0];
         if (forWrite) {
-            if (OpenFile(doc, input, ctx.versions, ctx.prompts, ctx.launch) != OpenResult::Opened)
+            if (OpenFile(doc, input, ctx.programFolder, ctx.versions, ctx.prompts, ctx.launch) !=
+                OpenResult::Opened)
                 return Failure(ctx, Text(ctx.prompts, kTextNotOpenedNotWritten, {input}));
         } else if (!OpenDocument(doc, input, ctx)) {
             return kExitTrouble;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "codeplug/CodeplugText.h"
 #include "codeplug/CodeplugTexts.h"
+#include "codeplug/Conversions.h"
 #include "codeplug/FileContent.h"
 #include "codeplug/FileIo.h"
 
@@ -50,7 +52,13 @@ bool SaveFile(DocumentState& doc, const std::string& path, Prompts& prompts) {
     const ChannelArray previousChannels = doc.SavedChannels;
 
     TakeIntoSavedCopy(doc);
-    const std::vector<Byte> bytes = EncodeFile(doc.SavedDoc, doc.SavedChannels);
+    std::vector<Byte> bytes;
+    if (const std::optional<TextForm> form = TextFormOfPath(path)) {
+        const std::string text = WriteCodeplugText(doc, *form);
+        bytes.assign(text.begin(), text.end());
+    } else {
+        bytes = EncodeFile(doc.SavedDoc, doc.SavedChannels);
+    }
     if (WriteFileAtomically(path, bytes)) {
         doc.WorkDoc.Header = previousHeader;
         doc.SavedDoc = previousSaved;
@@ -102,14 +110,22 @@ OpenResult OpenFileContent(DocumentState& doc, std::span<const Byte> bytes,
     return OpenResult::Opened;
 }
 
-OpenResult OpenFile(DocumentState& doc, const std::string& path, const VersionTable& versions,
-                    Prompts& prompts, const VersionLauncher& launch) {
-    const std::optional<std::vector<Byte>> bytes = ReadFileBytes(path, kFileSize);
-    if (!bytes) {
+OpenResult OpenFile(DocumentState& doc, const std::string& path, const std::string& programFolder,
+                    const VersionTable& versions, Prompts& prompts, const VersionLauncher& launch) {
+    const bool isText = TextFormOfPath(path).has_value();
+    // One byte past the limit tells a text that is too long from one that just fits.
+    const std::size_t limit = isText ? kLargestCodeplugText + 1 : kFileSize;
+    const std::optional<std::vector<Byte>> bytes = ReadFileBytes(path, limit);
+    if (!bytes || (isText && bytes->size() > kLargestCodeplugText)) {
         prompts.message(kTextFileNotReadOrWritten, Buttons::Ok, Icon::Warning);
         return OpenResult::Refused;
     }
-    const OpenResult result = OpenFileContent(doc, *bytes, versions, prompts, launch);
+    const OpenResult result =
+        isText ? OpenTextContent(
+                     doc,
+                     std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+                     FileNameOfPath(path), programFolder, versions, prompts, launch)
+               : OpenFileContent(doc, *bytes, versions, prompts, launch);
     if (result == OpenResult::Opened) {
         doc.CurrentFilePath = path;
         doc.IsUntitled = false;

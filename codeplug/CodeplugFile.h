@@ -47,15 +47,17 @@ void TakeIntoSavedCopy(DocumentState& doc);
 // False (nothing changed) when the header's country mode is outside 0..2.
 bool ApplyHeader(DocumentState& doc);
 
-// Writes the document atomically; message 9002 and false on failure.
+// Writes the document atomically, as a .dat file or, when the path ends in .yaml, .yml or
+// .json, as its text form; message 9002 and false on failure.
 bool SaveFile(DocumentState& doc, const std::string& path, Prompts& prompts);
 
 enum class OpenResult { Opened, Refused, OtherVersionStarted };
 using VersionLauncher = std::function<void(const std::string& dataVersion)>;
-// Opens a file into the working document; on refusal nothing at all changes.
-// OtherVersionStarted: the caller ends the program.
-OpenResult OpenFile(DocumentState& doc, const std::string& path, const VersionTable& versions,
-                    Prompts& prompts, const VersionLauncher& launch);
+// Opens a .dat file, or a text form by its extension, into the working document; on refusal
+// nothing at all changes. A text's missing keys take the values of a new document made from
+// programFolder's templates. OtherVersionStarted: the caller ends the program.
+OpenResult OpenFile(DocumentState& doc, const std::string& path, const std::string& programFolder,
+                    const VersionTable& versions, Prompts& prompts, const VersionLauncher& launch);
 
 // Template files for new documents: false, with the built-in defaults kept, when unusable.
 bool LoadTemplateFile(DocumentState& doc, const std::string& path);

@@ -11,6 +11,7 @@
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugText.h"
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/Groups.h"
@@ -23,9 +24,10 @@ namespace {
 
 using Problems = std::vector<TextProblem>;
 
-void Report(Problems& problems, const YAML::Node& node, std::string what) {
+void Report(Problems& problems, const YAML::Node& node, int text,
+            std::vector<std::string> args = {}) {
     const YAML::Mark mark = node.Mark();
-    problems.push_back({mark.line + 1, mark.column + 1, std::move(what)});
+    problems.push_back({mark.line + 1, mark.column + 1, text, std::move(args)});
 }
 
 // The integer a plain scalar holds, when it lies in lo..hi.
@@ -48,7 +50,7 @@ public:
     ~Reader() {
         for (const auto& item : map_) {
             const std::string key = item.first.Scalar();
-            if (!taken_.contains(key)) Report(problems_, item.first, "unknown key \"" + key + "\"");
+            if (!taken_.contains(key)) Report(problems_, item.first, kTextUnknownKey, {key});
         }
     }
     Reader(const Reader&) = delete;
@@ -69,8 +71,7 @@ public:
         const YAML::Node node = take(key);
         if (!node || bytes(node, value.chars)) return;
         if (!node.IsScalar() || !IsPlainText(node.Scalar()) || node.Scalar().size() > N) {
-            Report(problems_, node,
-                   "a text of up to " + std::to_string(N) + " printable characters expected");
+            Report(problems_, node, kTextTextTooLong, {std::to_string(N)});
             return;
         }
         value.set(node.Scalar());
@@ -81,7 +82,7 @@ public:
         if (!node || bytes(node, value.chars)) return;
         const std::string& text = node.Scalar();
         if (!node.IsScalar()) {
-            Report(problems_, node, "a frequency in MHz expected");
+            Report(problems_, node, kTextFrequencyExpected);
             return;
         }
         if (text.empty()) {
@@ -90,9 +91,9 @@ public:
         }
         const std::optional<double> mhz = ParseNumber(text);
         if (!mhz || text.find_first_not_of("0123456789.") != std::string::npos) {
-            Report(problems_, node, "\"" + text + "\" is no frequency in MHz");
+            Report(problems_, node, kTextNoFrequency, {text});
         } else if (!IsInBand(*mhz, doc_)) {
-            Report(problems_, node, text + " MHz lies outside the band " + doc_.BandText);
+            Report(problems_, node, kTextTextOutOfBand, {text, doc_.BandText});
         } else {
             value.set(DisplayToStored(text, doc_));
         }
@@ -102,14 +103,14 @@ public:
         const YAML::Node node = take(key);
         if (!node) return;
         if (!node.IsScalar()) {
-            Report(problems_, node, "a tone expected");
+            Report(problems_, node, kTextToneExpected);
         } else if (const auto tone = ToneOfName(node.Scalar())) {
             value = *tone;
         } else if (const auto number = IntegerOf(node, -32768, 32767);
                    number && (*number < 0 || *number >= kToneValueCount)) {
             value = static_cast<Int>(*number);  // a stored value no list names
         } else {
-            Report(problems_, node, "no tone is called \"" + node.Scalar() + "\"");
+            Report(problems_, node, kTextNoSuchTone, {node.Scalar()});
         }
     }
 
@@ -130,7 +131,7 @@ public:
     template <class Record, class Fn>
     void map(const YAML::Node& node, Record& value, Fn visit) {
         if (!node.IsMap()) {
-            Report(problems_, node, "a map of fields expected");
+            Report(problems_, node, kTextMapExpected);
             return;
         }
         Reader inner(node, problems_, doc_);
@@ -153,14 +154,13 @@ private:
         if (const auto number = IntegerOf(node, lo, hi))
             value = static_cast<T>(*number);
         else
-            Report(problems_, node,
-                   "a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                       " expected");
+            Report(problems_, node, kTextWholeNumberExpected,
+                   {std::to_string(lo), std::to_string(hi)});
     }
 
     bool sequence(const YAML::Node& node, std::size_t most) {
         if (node.IsSequence() && node.size() <= most) return true;
-        Report(problems_, node, "a list of at most " + std::to_string(most) + " entries expected");
+        Report(problems_, node, kTextListTooLong, {std::to_string(most)});
         return false;
     }
 
@@ -181,7 +181,7 @@ private:
         if (!node.IsSequence()) return false;
         std::array<Byte, N> values{};
         if (node.size() != N) {
-            Report(problems_, node, "a list of " + std::to_string(N) + " byte values expected");
+            Report(problems_, node, kTextByteListExpected, {std::to_string(N)});
             return true;
         }
         list(node, values);
@@ -199,7 +199,7 @@ private:
 void ReadChannels(Reader& top, const YAML::Node& node, DocumentState& doc,
                   std::vector<ChannelRecord>& channels) {
     if (!node.IsSequence() || node.size() > static_cast<std::size_t>(kChannelCapacity)) {
-        Report(top.problems_, node, "a list of at most 409 channels expected");
+        Report(top.problems_, node, kTextListTooLong, {std::to_string(kChannelCapacity)});
         return;
     }
     std::set<int> seen;
@@ -207,13 +207,12 @@ void ReadChannels(Reader& top, const YAML::Node& node, DocumentState& doc,
         const YAML::Node number = entry.IsMap() ? entry["ChannelNo"] : YAML::Node();
         const auto channelNo = number ? IntegerOf(number, 1, kChannelCapacity) : std::nullopt;
         if (!channelNo || PlaceOfChannel(*channelNo, doc.CurrentCountryMode).group < 0) {
-            Report(top.problems_, number ? number : entry,
-                   "a channel number of country mode " + std::to_string(doc.CurrentCountryMode) +
-                       " expected");
+            Report(top.problems_, number ? number : entry, kTextNotAChannelOfMode,
+                   {std::to_string(doc.CurrentCountryMode)});
             continue;
         }
         if (!seen.insert(*channelNo).second) {
-            Report(top.problems_, number, "channel " + std::to_string(*channelNo) + " twice");
+            Report(top.problems_, number, kTextChannelTwice, {std::to_string(*channelNo)});
             continue;
         }
         ChannelRecord c = NewChannel(*channelNo, "", doc);
@@ -240,7 +239,7 @@ void ReadChannelOrder(Reader& top, const YAML::Node& node, std::vector<ChannelRe
     std::set<int> distinct;
     for (const ChannelRecord& c : ordered) distinct.insert(c.ChannelNo);
     if (ordered.size() != channels.size() || distinct.size() != channels.size()) {
-        Report(top.problems_, node, "channel_order must list each channel once");
+        Report(top.problems_, node, kTextBadChannelOrder);
         return;
     }
     channels = ordered;
@@ -248,7 +247,7 @@ void ReadChannelOrder(Reader& top, const YAML::Node& node, std::vector<ChannelRe
 
 void ReadSpareEntries(Reader& top, const YAML::Node& node, DocumentState& doc) {
     if (!node.IsSequence()) {
-        Report(top.problems_, node, "a list of entries expected");
+        Report(top.problems_, node, kTextEntryListExpected);
         return;
     }
     for (const YAML::Node& entry : node) {
@@ -256,8 +255,7 @@ void ReadSpareEntries(Reader& top, const YAML::Node& node, DocumentState& doc) {
         const auto index =
             at ? IntegerOf(at, doc.WorkDoc.ChannelCount, kChannelCapacity - 1) : std::nullopt;
         if (!index) {
-            Report(top.problems_, at ? at : entry,
-                   "an entry number after the channel list (up to 408) expected");
+            Report(top.problems_, at ? at : entry, kTextBadEntryNumber);
             continue;
         }
         ChannelRecord& c = doc.SavedChannels[static_cast<std::size_t>(*index)];
@@ -275,14 +273,14 @@ std::optional<int> ReadHeader(Reader& top, DocumentState& doc) {
     if (const YAML::Node node = top.take("country_mode")) {
         const auto value = IntegerOf(node, 0, 2);
         if (!value) {
-            Report(top.problems_, node, "country_mode must be 0, 1 or 2");
+            Report(top.problems_, node, kTextBadCountryMode);
             return std::nullopt;
         }
         mode = *value;
     }
     doc.CurrentCountryMode = static_cast<Int>(mode);
     if (const YAML::Node node = top.take("model"); node && !IsSameModel(node.Scalar(), kModelName))
-        Report(top.problems_, node, "the model must be " + std::string(kModelName));
+        Report(top.problems_, node, kTextBadModel, {std::string(kModelName)});
     return mode;
 }
 
@@ -301,7 +299,7 @@ void ReadDocument(Reader& top, const std::string& programFolder, DocumentState& 
     CodeplugDocument& d = doc.WorkDoc;
     if (const YAML::Node node = top.take("file_version")) {
         if (!node.IsScalar() || !IsValidVersionText(node.Scalar()))
-            Report(top.problems_, node, "not a file version");
+            Report(top.problems_, node, kTextBadFileVersion);
         else
             d.Header.FileVersion.set(node.Scalar());
     }
@@ -324,9 +322,10 @@ void ReadDocument(Reader& top, const std::string& programFolder, DocumentState& 
 
 }  // namespace
 
-std::string DescribeTextProblem(const TextProblem& problem) {
-    return "line " + std::to_string(problem.line) + ", column " + std::to_string(problem.column) +
-           ": " + problem.what;
+std::string DescribeTextProblem(const TextProblem& problem, const TextLookup& texts) {
+    return FillText(texts(kTextTextProblemAt),
+                    {std::to_string(problem.line), std::to_string(problem.column),
+                     FillTextList(texts(problem.text), problem.args)});
 }
 
 std::vector<TextProblem> ReadCodeplugText(std::string_view text, const std::string& programFolder,
@@ -336,11 +335,11 @@ std::vector<TextProblem> ReadCodeplugText(std::string_view text, const std::stri
     try {
         root = YAML::Load(std::string(text));
     } catch (const YAML::ParserException& e) {
-        problems.push_back({e.mark.line + 1, e.mark.column + 1, e.msg});
+        problems.push_back({e.mark.line + 1, e.mark.column + 1, kTextYamlSyntax, {e.msg}});
         return problems;
     }
     if (!root.IsMap()) {
-        Report(problems, root, "a map of the codeplug's parts expected");
+        Report(problems, root, kTextPartsExpected);
         return problems;
     }
     DocumentState read;

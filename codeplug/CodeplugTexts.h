@@ -42,4 +42,31 @@ inline constexpr int kTextCsvImportStep = 9329;  // count: the undo step's name
 inline constexpr int kTextDamagedFrequency = 9473;  // channel, stored text: nothing written
 inline constexpr int kTextNotAFrequency = 9474;     // stored text, marked
 
+// Codeplugs as text: where a text is refused, and what is wrong there.
+inline constexpr int kTextTextProblemAt = 9564;  // line, column, the problem
+inline constexpr int kTextUnknownKey = 9565;     // key
+inline constexpr int kTextBadCountryMode = 9566;
+inline constexpr int kTextBadModel = 9567;  // the model name
+inline constexpr int kTextBadFileVersion = 9568;
+inline constexpr int kTextWholeNumberExpected = 9569;  // lowest, highest
+inline constexpr int kTextListTooLong = 9570;          // most entries
+inline constexpr int kTextTextOutOfBand = 9571;        // frequency, band
+inline constexpr int kTextNoSuchTone = 9572;           // the tone as written
+inline constexpr int kTextNotAChannelOfMode = 9573;    // country mode
+inline constexpr int kTextChannelTwice = 9574;         // channel number
+inline constexpr int kTextTextTooLong = 9575;          // most characters
+inline constexpr int kTextYamlSyntax = 9576;           // the parser's own words
+inline constexpr int kTextMapExpected = 9577;
+inline constexpr int kTextFrequencyExpected = 9578;
+inline constexpr int kTextNoFrequency = 9579;  // the value as written
+inline constexpr int kTextToneExpected = 9580;
+inline constexpr int kTextByteListExpected = 9581;  // number of bytes
+inline constexpr int kTextBadChannelOrder = 9582;
+inline constexpr int kTextEntryListExpected = 9583;
+inline constexpr int kTextBadEntryNumber = 9584;
+inline constexpr int kTextPartsExpected = 9585;
+inline constexpr int kTextTextNotOpened = 9586;     // file name: heading of the problems
+inline constexpr int kTextMoreTextProblems = 9587;  // how many more problems there are
+inline constexpr int kTextCodeplugAsText = 9588;    // the file dialogs' filter name
+
 }  // namespace k7x

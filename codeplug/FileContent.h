@@ -3,6 +3,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "codeplug/CodeplugFile.h"
 
@@ -16,6 +18,13 @@ inline constexpr const char* kCountryModeError = "Country Mode Error!";
 OpenResult OpenFileContent(DocumentState& doc, std::span<const Byte> bytes,
                            const VersionTable& versions, Prompts& prompts,
                            const VersionLauncher& launch);
+
+// The same for a codeplug's text form: the text is read into a new document of its country
+// mode (from programFolder's templates), then passes the checks of a .dat file's bytes with
+// the version the text names. A text with faults is refused with one message listing them.
+OpenResult OpenTextContent(DocumentState& doc, std::string_view text, const std::string& fileName,
+                           const std::string& programFolder, const VersionTable& versions,
+                           Prompts& prompts, const VersionLauncher& launch);
 
 // A whole template file: document, channels, model and mode. False, with nothing changed,
 // when the content is damaged or its country mode unknown.

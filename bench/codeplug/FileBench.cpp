@@ -83,7 +83,7 @@ void BM_OpenFileFromDisk(benchmark::State& state) {
     SilentPrompts prompts;
     DocumentState doc;
     for (auto _ : state) {
-        OpenResult r = OpenFile(doc, path, versions, prompts, {});
+        OpenResult r = OpenFile(doc, path, "", versions, prompts, {});
         if (r != OpenResult::Opened) state.SkipWithError("open failed");
     }
     std::filesystem::remove(path);

@@ -9,12 +9,13 @@
 namespace k7x {
 
 DocumentCommands::DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files,
-                                   DocumentHost& host, const VersionTable& versions,
-                                   Launcher launch)
+                                   DocumentHost& host, std::string programFolder,
+                                   const VersionTable& versions, Launcher launch)
     : doc_(doc),
       prompts_(prompts),
       files_(files),
       host_(host),
+      programFolder_(std::move(programFolder)),
       versions_(versions),
       launch_(std::move(launch)) {}
 
@@ -71,7 +72,7 @@ bool DocumentCommands::mnuFileOpenBackup_Click(const std::string& backupFolder) 
 bool DocumentCommands::openChosenFile(const std::string& startFolder) {
     if (!settleChanges(true)) return false;
     const std::optional<std::string> path =
-        files_.chooseOpenFile(host_.dialogParent(), filter_, startFolder);
+        files_.chooseOpenFile(host_.dialogParent(), openFilter_, startFolder);
     if (!path || path->empty()) return false;
     return openPath(*path);
 }
@@ -96,7 +97,7 @@ bool DocumentCommands::openPath(const std::string& path) {
     host_.CloseCurAllWindows();
     bool started = false;
     const OpenResult result = OpenFile(
-        doc_, path, versions_, prompts_,
+        doc_, path, programFolder_, versions_, prompts_,
         [&](const std::string& dataVersion) { started = launch_ && launch_(dataVersion, path); });
     switch (result) {
         case OpenResult::Opened:
@@ -131,7 +132,7 @@ bool DocumentCommands::mnuFileSave_Click() {
 
 bool DocumentCommands::mnuFileSaveAs_Click() {
     const std::optional<std::string> path =
-        files_.chooseSaveFile(host_.dialogParent(), filter_, doc_.CurrentFilePath);
+        files_.chooseSaveFile(host_.dialogParent(), saveFilter_, doc_.CurrentFilePath);
     if (!path || path->empty()) return false;
     return saveTo(*path);
 }

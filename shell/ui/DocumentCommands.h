@@ -43,12 +43,16 @@ public:
     using Launcher =
         std::function<bool(const std::string& dataVersion, const std::string& filePath)>;
 
+    // programFolder holds the templates a codeplug text's missing keys are taken from.
     DocumentCommands(DocumentState& doc, Prompts& prompts, FileChooser& files, DocumentHost& host,
-                     const VersionTable& versions, Launcher launch);
+                     std::string programFolder, const VersionTable& versions, Launcher launch);
 
-    // The file dialog's filter, e.g. "Codeplug files (*.dat)"; set with the captions.
-    void setFileFilter(std::string filter) { filter_ = std::move(filter); }
-    const std::string& fileFilter() const { return filter_; }
+    // The file dialogs' filters in Qt form, set with the captions: Open offers every form a
+    // codeplug is kept in, Save As the .dat file first and then the text form.
+    void setFileFilters(std::string openFilter, std::string saveFilter) {
+        openFilter_ = std::move(openFilter);
+        saveFilter_ = std::move(saveFilter);
+    }
 
     // Menu New: 9006 when changed (Cancel still goes on), then the 9026 confirmation.
     // True when a new document was started.
@@ -89,9 +93,11 @@ private:
     Prompts& prompts_;
     FileChooser& files_;
     DocumentHost& host_;
+    const std::string programFolder_;
     const VersionTable& versions_;
     Launcher launch_;
-    std::string filter_;
+    std::string openFilter_;
+    std::string saveFilter_;
 };
 
 }  // namespace k7x

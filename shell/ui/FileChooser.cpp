@@ -9,13 +9,21 @@ namespace {
 
 // The extension of the filter's first pattern ("Channel tables (*.csv)" gives "csv"); "dat"
 // when it names none.
-QString DefaultSuffix(const std::string& filter) {
-    const QString text = QString::fromStdString(filter);
-    const qsizetype star = text.indexOf(QLatin1String("*."));
+QString DefaultSuffix(const QString& filter) {
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
     if (star < 0) return QStringLiteral("dat");
     qsizetype end = star + 2;
-    while (end < text.size() && text[end].isLetterOrNumber()) ++end;
-    return end > star + 2 ? text.mid(star + 2, end - star - 2) : QStringLiteral("dat");
+    while (end < filter.size() && filter[end].isLetterOrNumber()) ++end;
+    return end > star + 2 ? filter.mid(star + 2, end - star - 2) : QStringLiteral("dat");
+}
+
+// The filter among ";;"-separated ones whose pattern fits the file name; the first when none.
+QString FilterOfFile(const QStringList& filters, const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    for (const QString& filter : filters)
+        if (!suffix.isEmpty() && filter.contains(QLatin1String("*.") + suffix + QLatin1Char(')')))
+            return filter;
+    return filters.value(0);
 }
 
 }  // namespace
@@ -41,9 +49,16 @@ std::optional<std::string> DialogFileChooser::chooseSaveFile(QWidget* parent,
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromStdString(filter));
-    dialog.setDefaultSuffix(DefaultSuffix(filter));
+    // A name typed without extension gets the one of the filter chosen; a document opened from
+    // a text starts on the text's filter.
+    const QStringList filters = QString::fromStdString(filter).split(QStringLiteral(";;"));
     const QFileInfo preset(QString::fromStdString(presetPath));
+    const QString chosenFilter = FilterOfFile(filters, preset.fileName());
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(chosenFilter);
+    dialog.setDefaultSuffix(DefaultSuffix(chosenFilter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(DefaultSuffix(f)); });
     if (preset.isAbsolute())
         dialog.setDirectory(preset.absolutePath());
     else if (!lastFolder_.empty())

@@ -49,7 +49,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), s_(std::move(services)) {
     setObjectName(QStringLiteral("frmMain"));
     commands_ = std::make_unique<DocumentCommands>(
-        s_.doc, s_.prompts, s_.files, *this, s_.settings.Versions,
+        s_.doc, s_.prompts, s_.files, *this, s_.settings.ProgramFolder, s_.settings.Versions,
         [this](const std::string& dataVersion, const std::string& filePath) {
             return s_.launchVersion && s_.launchVersion(dataVersion, filePath);
         });
@@ -322,10 +322,6 @@ void frmMain::setTransferRunning(bool running) {
 void frmMain::Change_Language() {
     SetCaptions();
     LoadTree();
-}
-
-QString frmMain::dialogFilter() const {
-    return filter_;
 }
 
 void frmMain::ShowMainTxt() {

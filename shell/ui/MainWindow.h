@@ -108,8 +108,6 @@ public:
     NavigationPane& navigationPane() { return *Picture1; }
     QMdiArea& mdiArea() { return *mdi_; }
     QTimer& newDocTimer() { return NewDocTimer; }
-    // The filter of the open and save dialogs.
-    QString dialogFilter() const;
 
     // DocumentHost
     void documentOpened() override;
@@ -178,7 +176,6 @@ private:
     QMdiArea* mdi_ = nullptr;
     ChildWindowArea* windows_ = nullptr;
     QTimer NewDocTimer{this};
-    QString filter_;
     bool ending_ = false;
 };
 

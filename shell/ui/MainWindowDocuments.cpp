@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "codeplug/CodeplugText.h"
 #include "codeplug/Defaults.h"
 #include "shell/RecentFiles.h"
 #include "shell/ui/ChangeLabels.h"
@@ -17,13 +18,15 @@ namespace k7x {
 
 namespace {
 
-// The first local .dat file among the dropped ones; empty when there is none.
+// The first local codeplug among the dropped files, a .dat file or a text form; empty when
+// there is none.
 QString DroppedCodeplugFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() &&
-            QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
+        if (path.isEmpty()) continue;
+        if (QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ||
+            TextFormOfPath(path.toStdString()))
             return path;
     }
     return {};

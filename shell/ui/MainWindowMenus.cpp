@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "codeplug/CodeplugTexts.h"
 #include "shell/Models.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/ChildWindowArea.h"
@@ -233,8 +234,11 @@ void frmMain::buildToolBar() {
 
 void frmMain::SetCaptions() {
     qtLanguage_.follow(s_.settings.LangIndex);
-    filter_ = LangText(s_.prompts, kTextDatFiles) + QStringLiteral(" (*.dat)");
-    commands_->setFileFilter(filter_.toStdString());
+    const std::string files = s_.prompts.text(kTextDatFiles);
+    const std::string asText = s_.prompts.text(kTextCodeplugAsText);
+    commands_->setFileFilters(
+        files + " (*.dat *.yaml *.yml *.json);;" + asText + " (*.yaml *.yml *.json)",
+        files + " (*.dat);;" + asText + " (*.yaml)");
     panels_[2]->setText(LangText(s_.prompts, kTextStatusPort) +
                         QString::number(s_.settings.ComPortNo));
     panels_[1]->setText(QString::fromStdString(ModelDisplayName(s_.doc.CurrentModel) + "[" +

@@ -144,7 +144,7 @@ grep -q 'ChannelNo: 409  # MEM-8' new2.yaml || fail "convert: channel 409's posi
 # A fault in a text is named with its place, and nothing is written.
 printf 'country_mode: 2\nchannels:\n  - {ChannelNo: 1, RDCT: 88.6}\n' >bad.yaml
 expect_exit 1 convert bad.yaml bad.dat
-grep -qF 'bad.yaml: line 3, column 26: no tone is called "88.6"' err.txt ||
+grep -qF 'line 3, column 26: no tone is called "88.6"' err.txt ||
     fail "convert: the fault is not placed ($(head -c 300 err.txt))"
 [ -e bad.dat ] && fail "convert: a refused text wrote a file"
 expect_exit 2 convert new2.dat new2.txt

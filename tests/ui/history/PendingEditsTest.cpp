@@ -84,7 +84,7 @@ private slots:
                 rig.trigger("mnuFileSave");
                 DocumentState saved;
                 SetStartDocumentValues(saved);
-                QCOMPARE(OpenFile(saved, rig.file.toStdString(), rig.settings.Versions,
+                QCOMPARE(OpenFile(saved, rig.file.toStdString(), "", rig.settings.Versions,
                                   rig.prompts(), {}),
                          OpenResult::Opened);
                 QVERIFY2(t.holds(saved), t.what);

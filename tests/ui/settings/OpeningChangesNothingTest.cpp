@@ -36,7 +36,7 @@ private slots:
         doc.WorkDoc.ToneTips[0].Steps[0] = {30, 10};
         const QString before = rig.path(QStringLiteral("before.dat"));
         QVERIFY(SaveFile(doc, before.toStdString(), rig.prompts()));
-        QCOMPARE(OpenFile(doc, before.toStdString(), rig.settings.Versions, rig.prompts(), {}),
+        QCOMPARE(OpenFile(doc, before.toStdString(), "", rig.settings.Versions, rig.prompts(), {}),
                  OpenResult::Opened);
         QVERIFY(!IsDocumentChanged(doc));
 

@@ -249,9 +249,9 @@ private slots:
         const QString first = r.rig.path(QStringLiteral("first.dat"));
         const QString second = r.rig.path(QStringLiteral("second.dat"));
         QVERIFY(SaveFile(r.rig.doc, first.toStdString(), r.rig.prompts()));
-        QCOMPARE(
-            OpenFile(r.rig.doc, first.toStdString(), r.rig.settings.Versions, r.rig.prompts(), {}),
-            OpenResult::Opened);
+        QCOMPARE(OpenFile(r.rig.doc, first.toStdString(), "", r.rig.settings.Versions,
+                          r.rig.prompts(), {}),
+                 OpenResult::Opened);
         r.window = r.rig.open<FrmOptFeatures>(kOptionalFeaturesWindow);
         QVERIFY(!r.get<QCheckBox>(QStringLiteral("Check1"))->isChecked());
         QCOMPARE(r.text(1)->text(), QStringLiteral("30.0"));

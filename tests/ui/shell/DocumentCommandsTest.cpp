@@ -123,7 +123,7 @@ private slots:
 
         DocumentState reread;
         SetStartDocumentValues(reread);
-        QCOMPARE(OpenFile(reread, file.toStdString(), rig.settings.Versions, rig.prompts(), {}),
+        QCOMPARE(OpenFile(reread, file.toStdString(), "", rig.settings.Versions, rig.prompts(), {}),
                  OpenResult::Opened);
         QCOMPARE(reread.WorkDoc.Keys.KeyOption, changed);
     }
@@ -232,7 +232,8 @@ private slots:
         trigger(rig, "OpenFile");
         QCOMPARE(rig.files.calls.size(), std::size_t(1));
         QVERIFY(!rig.files.calls[0].save);
-        QCOMPARE(rig.files.calls[0].filter, std::string("<9001> (*.dat)"));
+        QCOMPARE(rig.files.calls[0].filter,
+                 std::string("<9001> (*.dat *.yaml *.yml *.json);;<9588> (*.yaml *.yml *.json)"));
         QCOMPARE(rig.main().windowTitle(), title);
         QVERIFY(rig.main().childWindow(kChannelGridWindow));
         QCOMPARE(rig.doc.CurrentFilePath, std::string("new.dat"));
@@ -253,6 +254,55 @@ private slots:
         QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:radio one.dat][*]")));
         QCOMPARE(rig.main().childWindows().size(), 1);
         QVERIFY(rig.main().childWindow(kChannelGridWindow));
+    }
+
+    // A codeplug kept as text goes through Save As, the title, Save and Open as a .dat file does;
+    // a text with faults is refused with their places and leaves everything as it was.
+    void aCodeplugKeptAsTextSavesAndOpensLikeADatFile() {
+        ShellTestRig rig;
+        rig.main();
+        rig.changeDocument();
+        const Int changed = rig.doc.WorkDoc.Keys.KeyOption;
+        const QString file = rig.path(QStringLiteral("radio.yaml"));
+        rig.files.answers = {file.toStdString()};
+        trigger(rig, "mnuFileSaveAs");
+        QCOMPARE(rig.files.calls[0].filter, std::string("<9001> (*.dat);;<9588> (*.yaml)"));
+        QVERIFY(!IsDocumentChanged(rig.doc));
+        QVERIFY(rig.main().windowTitle().endsWith(QStringLiteral("[<12009>:radio.yaml][*]")));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("model: KORVN7X\n"));
+        saved.close();
+
+        // Save writes the text again under its name.
+        rig.doc.WorkDoc.Keys.KeyOption = static_cast<Int>(changed + 1);
+        rig.prompts().answers = {Answer::Ok};
+        trigger(rig, "mnuFileSave");
+        QVERIFY(!IsDocumentChanged(rig.doc));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("KeyOption: " + QByteArray::number(changed + 1)));
+        saved.close();
+
+        ShellTestRig other;
+        other.main();
+        QVERIFY(other.main().documentCommands().openFile(file.toStdString()));
+        QVERIFY(other.prompts().texts().empty());
+        QCOMPARE(other.doc.WorkDoc.Keys.KeyOption, Int(changed + 1));
+        QVERIFY(other.doc.WorkDoc == rig.doc.WorkDoc);
+        QVERIFY(!IsDocumentChanged(other.doc));
+        QVERIFY(other.main().windowTitle().endsWith(QStringLiteral("[<12009>:radio.yaml][*]")));
+
+        const QString faulty = rig.path(QStringLiteral("faulty.json"));
+        QFile f(faulty);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"channels\": [{\"ChannelNo\": 1, \"RDCT\": \"88.6\"}],\n \"keys\": 3}\n");
+        f.close();
+        const DocumentState before = other.doc;
+        QVERIFY(!other.main().documentCommands().openFile(faulty.toStdString()));
+        QCOMPARE(other.prompts().texts(),
+                 std::vector<std::string>{"<9586>\n<9564>\n<9564>"});  // heading, two places
+        QCOMPARE(other.doc.CurrentFilePath, file.toStdString());
+        QVERIFY(other.doc.WorkDoc == before.WorkDoc);
     }
 
     void refusedOpenLeavesNameTitleAndDocument() {

@@ -108,7 +108,7 @@ public:
             {QStringLiteral("read"), QStringLiteral("--port"), link(), QStringLiteral("-o"), out});
         QVERIFY(read.waitForFinished(60000));
         QVERIFY2(read.exitCode() == 0, read.readAllStandardError().constData());
-        QCOMPARE(OpenFile(into, out.toStdString(), rig_.settings.Versions, rig_.prompts(), {}),
+        QCOMPARE(OpenFile(into, out.toStdString(), "", rig_.settings.Versions, rig_.prompts(), {}),
                  OpenResult::Opened);
     }
 

@@ -8,6 +8,7 @@
 #include "RecordingPrompts.h"
 #include "codeplug/ChannelList.h"
 #include "codeplug/CodeplugText.h"
+#include "codeplug/CodeplugTexts.h"
 #include "codeplug/Defaults.h"
 #include "codeplug/Groups.h"
 
@@ -80,7 +81,7 @@ protected:
         const std::string path = folder.file("open.dat");
         test::WriteAll(path, bytes);
         DocumentState doc;
-        EXPECT_EQ(OpenFile(doc, path, versions, prompts, nullptr), OpenResult::Opened);
+        EXPECT_EQ(OpenFile(doc, path, "", versions, prompts, nullptr), OpenResult::Opened);
         return doc;
     }
     std::vector<TextProblem> read(const std::string& text, DocumentState& doc) {
@@ -99,7 +100,7 @@ protected:
             DocumentState back;
             const std::vector<TextProblem> problems = read(text, back);
             ASSERT_EQ(problems, std::vector<TextProblem>{})
-                << DescribeTextProblem(problems.front()) << "\n"
+                << problems.front().line << ":" << problems.front().column << "\n"
                 << text;
             ASSERT_EQ(saved(back, "b.dat"), file);
             EXPECT_EQ(WriteCodeplugText(back, form), text);  // the same file, the same text
@@ -167,39 +168,34 @@ TEST_F(CodeplugTextTest, JsonFormIsValidJson) {
 TEST_F(CodeplugTextTest, FaultsAreReportedAtTheirPlaceAndNothingIsTaken) {
     const struct {
         std::string text;
-        std::string problem;
+        TextProblem problem;
     } cases[] = {
-        {"country_mode: 2\nsetings: {}\n", "line 2, column 1: unknown key \"setings\""},
-        {"country_mode: 3\nchannels: []\n", "line 1, column 15: country_mode must be 0, 1 or 2"},
-        {"model: OTHER\n", "line 1, column 8: the model must be KORVN7X"},
-        {"file_version: 1.0\n", "line 1, column 15: not a file version"},
+        {"country_mode: 2\nsetings: {}\n", {2, 1, kTextUnknownKey, {"setings"}}},
+        {"country_mode: 3\nchannels: []\n", {1, 15, kTextBadCountryMode, {}}},
+        {"model: OTHER\n", {1, 8, kTextBadModel, {"KORVN7X"}}},
+        {"file_version: 1.0\n", {1, 15, kTextBadFileVersion, {}}},
         {"settings: {CurrentGroup: 40000}\n",
-         "line 1, column 26: a whole number from -32768 to 32767 expected"},
-        {"settings: {GroupBytes: [[1, 256]]}\n",
-         "line 1, column 29: a whole number from 0 to 255 expected"},
+         {1, 26, kTextWholeNumberExpected, {"-32768", "32767"}}},
+        {"settings: {GroupBytes: [[1, 256]]}\n", {1, 29, kTextWholeNumberExpected, {"0", "255"}}},
         {"keys: {KeyFunction: [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8]}\n",
-         "line 1, column 21: a list of at most 18 entries expected"},
+         {1, 21, kTextListTooLong, {"18"}}},
         {"country_mode: 2\nchannels:\n  - {ChannelNo: 1, Frequency: \"27.00000\"}\n",
-         "line 3, column 31: 27.00000 MHz lies outside the band 28.000 - 29.700 MHz"},
-        {"channels:\n  - {ChannelNo: 1, RDCT: 88.6}\n",
-         "line 2, column 26: no tone is called \"88.6\""},
-        {"channels:\n  - {ChannelNo: 1, TDCT: 40}\n",
-         "line 2, column 26: no tone is called \"40\""},
+         {3, 31, kTextTextOutOfBand, {"27.00000", "28.000 - 29.700 MHz"}}},
+        {"channels:\n  - {ChannelNo: 1, RDCT: 88.6}\n", {2, 26, kTextNoSuchTone, {"88.6"}}},
+        {"channels:\n  - {ChannelNo: 1, TDCT: 40}\n", {2, 26, kTextNoSuchTone, {"40"}}},
         {"country_mode: 0\nchannels:\n  - {ChannelNo: 401}\n",
-         "line 3, column 17: a channel number of country mode 0 expected"},
-        {"channels:\n  - {ChannelNo: 5}\n  - {ChannelNo: 5}\n",
-         "line 3, column 17: channel 5 twice"},
-        {"dtmf: {Codes: [{Digits: \"12345678901234567\"}]}\n",
-         "line 1, column 25: a text of up to 16 printable characters expected"},
-        {"channels: [\n", "line 2, column 1: end of sequence flow not found"},
+         {3, 17, kTextNotAChannelOfMode, {"0"}}},
+        {"channels:\n  - {ChannelNo: 5}\n  - {ChannelNo: 5}\n", {3, 17, kTextChannelTwice, {"5"}}},
+        {"dtmf: {Codes: [{Digits: \"12345678901234567\"}]}\n", {1, 25, kTextTextTooLong, {"16"}}},
+        {"channels: [\n", {2, 1, kTextYamlSyntax, {"end of sequence flow not found"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         DocumentState doc;
         doc.WorkDoc.Keys.KeyOption = 7;
         const std::vector<TextProblem> problems = read(c.text, doc);
-        ASSERT_EQ(problems.size(), 1U) << DescribeTextProblem(problems.back());
-        EXPECT_EQ(DescribeTextProblem(problems.front()), c.problem);
+        ASSERT_EQ(problems.size(), 1U);
+        EXPECT_EQ(problems.front(), c.problem);
         EXPECT_EQ(doc.WorkDoc.Keys.KeyOption, 7);
     }
 }

@@ -229,7 +229,7 @@ protected:
         return path;
     }
     OpenResult open(const std::string& path) {
-        return OpenFile(doc, path, versions, prompts,
+        return OpenFile(doc, path, "", versions, prompts,
                         [this](const std::string& v) { launched.push_back(v); });
     }
     // Opens a file that must be refused with exactly one message, and checks that the
@@ -543,7 +543,7 @@ TEST(FileRoundTrip, SaveThenOpenGivesTheSameDocumentAndFile) {
         ASSERT_TRUE(SaveFile(original, first, prompts));
 
         DocumentState opened;
-        ASSERT_EQ(OpenFile(opened, first, versions, prompts, {}), OpenResult::Opened);
+        ASSERT_EQ(OpenFile(opened, first, "", versions, prompts, {}), OpenResult::Opened);
         EXPECT_TRUE(opened.WorkDoc == original.WorkDoc);
         const int count = original.WorkDoc.ChannelCount;
         for (int i = 0; i < count; ++i)

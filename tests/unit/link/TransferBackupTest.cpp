@@ -105,7 +105,7 @@ TEST(TransferBackup, CopiesAreKeptForWhatReachedOrCameFromTheRadio) {
             DocumentState opened;
             InitNewDocument(opened, "/nonexistent", false, "2024-07-15");
             test::RecordingPrompts quiet;
-            ASSERT_EQ(OpenFile(opened, path, h.versions, quiet, {}), OpenResult::Opened)
+            ASSERT_EQ(OpenFile(opened, path, "", h.versions, quiet, {}), OpenResult::Opened)
                 << testing::PrintToString(quiet.texts());
             EXPECT_EQ(opened.WorkDoc.ChannelCount, channelCount);
             PackImage(opened);
