@@ -66,6 +66,11 @@ public:
         if (const YAML::Node node = take(key)) list(node, values);
     }
 
+    template <class Array>
+    void choices(std::string_view key, Array& values) {
+        numbers(key, values);
+    }
+
     template <std::size_t N>
     void text(std::string_view key, FixedText<N>& value) {
         const YAML::Node node = take(key);

@@ -9,6 +9,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugText.h"
 #include "codeplug/DocumentFields.h"
+#include "codeplug/SettingChoices.h"
 #include "codeplug/TextTree.h"
 #include "codeplug/TextValues.h"
 
@@ -29,6 +30,20 @@ public:
     void numbers(std::string_view key, Array& values) {
         out_ << YAML::Key << std::string(key) << YAML::Value;
         list(values);
+    }
+
+    // The settings one a line, each with the English name of its choice where the number alone
+    // does not say it.
+    template <class Array>
+    void choices(std::string_view key, Array& values) {
+        if (!yaml_) return numbers(key, values);
+        out_ << YAML::Key << std::string(key) << YAML::Value << YAML::Block << YAML::BeginSeq;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            out_ << static_cast<int>(values[i]);
+            const std::string name = EnglishChoiceName(static_cast<int>(i), values[i]);
+            if (!name.empty() && name != std::to_string(values[i])) out_ << YAML::Comment(name);
+        }
+        out_ << YAML::EndSeq;
     }
 
     template <std::size_t N>

@@ -1,8 +1,9 @@
 // The shape of a codeplug's text form below its top level, written once for both directions:
 // a visitor that writes and a visitor that reads walk the records through these functions.
 // A visitor offers number (an integer field), numbers (an array, nested arrays as nested
-// lists), text (a fixed text), frequency, tone, place (the channel's name, for a comment),
-// record (a nested map) and records (a list of maps).
+// lists), choices (the settings' array, each value a choice of its list), text (a fixed text),
+// frequency, tone, place (the channel's name, for a comment), record (a nested map) and records (a
+// list of maps).
 #pragma once
 
 #include <array>
@@ -54,7 +55,7 @@ void Settings(V& v, CodeplugDocument& d) {
     v.numbers("GroupEnabled", o.GroupEnabled);
     v.numbers("GroupCurrent", o.GroupCurrent);
     v.numbers("GroupPair", o.GroupPair);
-    v.numbers("Setting", o.Setting);
+    v.choices("Setting", o.Setting);
     v.numbers("GroupBytes", o.GroupBytes);
     v.numbers("Spare", o.Spare);
     v.record("PublicChannel", d.PublicChannel, Channel<V>);

@@ -3,6 +3,7 @@
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
 #include "codeplug/Groups.h"
+#include "codeplug/SettingChoices.h"
 #include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 
@@ -10,66 +11,69 @@ namespace k7x {
 
 namespace {
 
-QStringList OffOn() {
-    return {QStringLiteral("Off"), QStringLiteral("On")};
+QString WordText(ChoiceWord word, const Prompts& prompts) {
+    switch (word) {
+        case ChoiceWord::Off:
+            return QStringLiteral("Off");
+        case ChoiceWord::On:
+            return QStringLiteral("On");
+        case ChoiceWord::TimerOff:
+            return LangText(prompts, kTextTimerOff);
+        case ChoiceWord::NotSet:
+            return LangText(prompts, kTextSettingOff);
+        case ChoiceWord::Auto:
+            return LangText(prompts, kTextGainAuto);
+        case ChoiceWord::Frequency:
+            return LangText(prompts, kTextDisplayFrequency);
+        case ChoiceWord::ChannelNumber:
+            return LangText(prompts, kTextDisplayChannel);
+        case ChoiceWord::Time:
+            return LangText(prompts, kTextScanTime);
+        case ChoiceWord::Carrier:
+            return LangText(prompts, kTextScanCarrier);
+    }
+    return {};
 }
 
-// "1" .. "last", each followed by suffix.
-QStringList Numbers(int first, int last, int step = 1, const QString& suffix = {}) {
-    QStringList entries;
-    for (int n = first; n <= last; n += step) entries.append(QString::number(n) + suffix);
-    return entries;
+QString UnitText(ChoiceUnit unit, const Prompts& prompts) {
+    switch (unit) {
+        case ChoiceUnit::Minutes:
+            return LangText(prompts, kTextMinutes);
+        case ChoiceUnit::Seconds:
+            return LangText(prompts, kTextSeconds);
+        case ChoiceUnit::None:
+            break;
+    }
+    return {};
+}
+
+// The list of setting list i, from UseMem on; UseMem is an Off/On list like Setting 0.
+SettingChoiceList ChoicesOfList(int list) {
+    return ChoicesOfSetting(list == kListUseMem ? 0 : list - 2);
 }
 
 }  // namespace
 
 QStringList SettingEntries(int list, const DocumentState& doc, const Prompts& prompts) {
-    const auto text = [&prompts](int number) { return LangText(prompts, number); };
-    switch (list) {
-        case kListVfoGroup: {
-            QStringList names;
-            for (const std::string& name : GroupNamesList(doc, doc.CurrentCountryMode, "MEM"))
-                names.append(QString::fromStdString(name));
-            return names;
-        }
-        case 3:
-            return QStringList{text(kTextTimerOff)} + Numbers(1, 30, 1, text(kTextMinutes));
-        case 4:
-            return Numbers(1, 3);
-        case 5:
-            return Numbers(1, 56);
-        case 6:
-            return QStringList{text(kTextSettingOff)} + Numbers(1, 28);
-        case 8:
-            return Numbers(1, 9);
-        case 9:
-            return QStringList{text(kTextSettingOff)} + Numbers(3, 30, 3) +
-                   QStringList{text(kTextGainAuto)};
-        case 10:
-            return {text(kTextDisplayFrequency), text(kTextDisplayChannel)};
-        case 11:
-            return {text(kTextScanTime), text(kTextScanCarrier)};
-        case 12:
-            return Numbers(5, 30, 5, text(kTextSeconds));
-        case 13:
-        case 14:
-            return Numbers(1, 7);
-        default:  // 0, 2, 7, 15, 16
-            return OffOn();
+    if (list == kListVfoGroup) {
+        QStringList names;
+        for (const std::string& name : GroupNamesList(doc, doc.CurrentCountryMode, "MEM"))
+            names.append(QString::fromStdString(name));
+        return names;
     }
+    const SettingChoiceList choices = ChoicesOfList(list);
+    QStringList entries;
+    for (ChoiceWord word : choices.before) entries.append(WordText(word, prompts));
+    const QString unit = UnitText(choices.unit, prompts);
+    for (int n = choices.first; n <= choices.last; n += choices.step)
+        entries.append(QString::number(n) + unit);
+    for (ChoiceWord word : choices.after) entries.append(WordText(word, prompts));
+    return entries;
 }
 
 ListStorage SettingStorage(int list) {
-    switch (list) {
-        case 4:
-        case 5:
-        case 8:
-        case 13:
-        case 14:
-            return ListStorage::Number;
-        default:
-            return ListStorage::Index;
-    }
+    return list != kListVfoGroup && ChoicesOfList(list).storesNumber ? ListStorage::Number
+                                                                     : ListStorage::Index;
 }
 
 Int& SettingField(OptionRecord& options, int list) {

@@ -140,6 +140,7 @@ cmp -s again.yml new2.yaml || fail "convert: YAML written twice differs"
 python3 -m json.tool new2.json >/dev/null || fail "convert: the JSON is not valid JSON"
 grep -q 'Frequency: "28.85000"' new2.yaml || fail "convert: channel 1's frequency in MHz"
 grep -q 'ChannelNo: 409  # MEM-8' new2.yaml || fail "convert: channel 409's position"
+grep -q -- '- 4  # 4 min' new2.yaml || fail "convert: a setting's choice named"
 
 # A fault in a text is named with its place, and nothing is written.
 printf 'country_mode: 2\nchannels:\n  - {ChannelNo: 1, RDCT: 88.6}\n' >bad.yaml

@@ -1,0 +1,110 @@
+#include "codeplug/SettingChoices.h"
+
+#include <cstdio>
+
+namespace k7x {
+
+namespace {
+
+const char* EnglishWord(ChoiceWord word) {
+    switch (word) {
+        case ChoiceWord::On:
+            return "On";
+        case ChoiceWord::Auto:
+            return "Auto";
+        case ChoiceWord::Frequency:
+            return "Frequency";
+        case ChoiceWord::ChannelNumber:
+            return "Channel number";
+        case ChoiceWord::Time:
+            return "Time";
+        case ChoiceWord::Carrier:
+            return "Carrier";
+        default:  // Off, TimerOff, NotSet
+            return "Off";
+    }
+}
+
+std::string EnglishNumber(int number, ChoiceUnit unit) {
+    const std::string text = std::to_string(number);
+    switch (unit) {
+        case ChoiceUnit::Minutes:
+            return text + " min";
+        case ChoiceUnit::Seconds:
+            return text + " s";
+        case ChoiceUnit::None:
+            break;
+    }
+    return text;
+}
+
+using Words = std::vector<ChoiceWord>;
+constexpr ChoiceUnit kNoUnit = ChoiceUnit::None;
+
+SettingChoiceList OffOn() {
+    return {{ChoiceWord::Off, ChoiceWord::On}, 1, 0, 1, kNoUnit, {}, false};
+}
+
+// Entries that read the number they store.
+SettingChoiceList StoredNumbers(int first, int last) {
+    return {{}, first, last, 1, kNoUnit, {}, true};
+}
+
+}  // namespace
+
+SettingChoiceList ChoicesOfSetting(int setting) {
+    switch (setting) {
+        case 1:
+            return {{ChoiceWord::TimerOff}, 1, 30, 1, ChoiceUnit::Minutes, {}, false};
+        case 2:
+            return StoredNumbers(1, 3);
+        case 3:
+            return StoredNumbers(1, 56);
+        case 4:
+            return {{ChoiceWord::NotSet}, 1, 28, 1, kNoUnit, {}, false};
+        case 6:
+            return StoredNumbers(1, 9);
+        case 7:
+            return {{ChoiceWord::NotSet}, 3, 30, 3, kNoUnit, {ChoiceWord::Auto}, false};
+        case 8:
+            return {
+                {ChoiceWord::Frequency, ChoiceWord::ChannelNumber}, 1, 0, 1, kNoUnit, {}, false};
+        case 9:
+            return {{ChoiceWord::Time, ChoiceWord::Carrier}, 1, 0, 1, kNoUnit, {}, false};
+        case kSetScanTime:
+            return {{}, 5, 30, 5, ChoiceUnit::Seconds, {}, false};
+        case 11:
+        case 12:
+            return StoredNumbers(1, 7);
+        default:  // 0, 5, 13, 14, 15
+            return OffOn();
+    }
+}
+
+std::string EnglishChoiceName(int setting, Int stored) {
+    if (setting == kSetMaxSwr) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", stored / 10.0);
+        return text;
+    }
+    if (setting < 0 || setting > kSetUseMaxSwr) return {};
+    const SettingChoiceList list = ChoicesOfSetting(setting);
+    const int numbers = list.last >= list.first ? (list.last - list.first) / list.step + 1 : 0;
+    if (list.storesNumber) {
+        const bool listed =
+            stored >= list.first && stored <= list.last && (stored - list.first) % list.step == 0;
+        return listed ? EnglishNumber(stored, list.unit) : std::string();
+    }
+    int index = stored;
+    if (index < 0) return {};
+    if (index < static_cast<int>(list.before.size()))
+        return EnglishWord(list.before[static_cast<std::size_t>(index)]);
+    index -= static_cast<int>(list.before.size());
+    if (index < numbers) return EnglishNumber(list.first + index * list.step, list.unit);
+    index -= numbers;
+    if (index < static_cast<int>(list.after.size()))
+        return EnglishWord(list.after[static_cast<std::size_t>(index)]);
+    return {};
+}
+
+}  // namespace k7x
