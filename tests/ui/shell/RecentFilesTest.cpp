@@ -130,7 +130,7 @@ private slots:
         QVERIFY(rig.recentFiles.list().empty());
     }
 
-    void aDroppedDatFileOpensAfterTheQuestion() {
+    void aDroppedCodeplugOpensAfterTheQuestion() {
         ShellTestRig rig;
         rig.main().show();
         const QString file = writeCodeplug(rig, QStringLiteral("Dropped.DAT"), 3);
@@ -150,6 +150,12 @@ private slots:
         QVERIFY(!IsDocumentChanged(rig.doc));
         QCOMPARE(recentEntries(rig), QStringList{file});
         QVERIFY(rig.files.calls.empty());
+
+        // A codeplug kept as text is taken as well.
+        const QString text = writeCodeplug(rig, QStringLiteral("Dropped.yaml"), 4);
+        QVERIFY(drop(rig, {text}));
+        QCOMPARE(rig.doc.CurrentFilePath, text.toStdString());
+        QCOMPARE(rig.doc.WorkDoc.Keys.KeyOption, Int(4));
     }
 };
 
