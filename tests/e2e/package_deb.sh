@@ -38,7 +38,7 @@ grep -qx 'Section: hamradio' control.txt || fail "section"
 depends=$(sed -n 's/^Depends: //p' control.txt)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')  # the package names alone
 for package in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6multimedia6 \
-        qt6-qpa-plugins qt6-translations-l10n; do
+        qt6-qpa-plugins qt6-translations-l10n libyaml-cpp0.7; do
     grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
 
