@@ -66,8 +66,13 @@ public:
         if (const YAML::Node node = take(key)) list(node, values);
     }
 
-    template <class Array>
-    void choices(std::string_view key, Array& values) {
+    template <class T, class Namer>
+    void choice(std::string_view key, T& value, Namer) {
+        number(key, value);
+    }
+
+    template <class Array, class Namer>
+    void choices(std::string_view key, Array& values, Namer) {
         numbers(key, values);
     }
 

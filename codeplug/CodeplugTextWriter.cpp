@@ -9,7 +9,6 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugText.h"
 #include "codeplug/DocumentFields.h"
-#include "codeplug/SettingChoices.h"
 #include "codeplug/TextTree.h"
 #include "codeplug/TextValues.h"
 
@@ -32,16 +31,21 @@ public:
         list(values);
     }
 
-    // The settings one a line, each with the English name of its choice where the number alone
-    // does not say it.
-    template <class Array>
-    void choices(std::string_view key, Array& values) {
+    // A setting with the English name of its choice, where the number alone does not say it.
+    template <class T, class Namer>
+    void choice(std::string_view key, T& value, Namer name) {
+        number(key, value);
+        comment(name(value), value);
+    }
+
+    // Settings one a line, each named as choice names one.
+    template <class Array, class Namer>
+    void choices(std::string_view key, Array& values, Namer name) {
         if (!yaml_) return numbers(key, values);
         out_ << YAML::Key << std::string(key) << YAML::Value << YAML::Block << YAML::BeginSeq;
         for (std::size_t i = 0; i < values.size(); ++i) {
             out_ << static_cast<int>(values[i]);
-            const std::string name = EnglishChoiceName(static_cast<int>(i), values[i]);
-            if (!name.empty() && name != std::to_string(values[i])) out_ << YAML::Comment(name);
+            comment(name(static_cast<int>(i), values[i]), values[i]);
         }
         out_ << YAML::EndSeq;
     }
@@ -103,6 +107,10 @@ public:
     bool naming_ = false;
 
 private:
+    void comment(const std::string& name, Int value) {
+        if (yaml_ && !name.empty() && name != std::to_string(value)) out_ << YAML::Comment(name);
+    }
+
     template <class Array>
     void list(Array& values) {
         if (yaml_) out_ << YAML::Flow;

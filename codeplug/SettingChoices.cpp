@@ -1,5 +1,6 @@
 #include "codeplug/SettingChoices.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace k7x {
@@ -105,6 +106,56 @@ std::string EnglishChoiceName(int setting, Int stored) {
     if (index < static_cast<int>(list.after.size()))
         return EnglishWord(list.after[static_cast<std::size_t>(index)]);
     return {};
+}
+
+std::vector<int> DtmfListMilliseconds(int setting) {
+    const auto steps = [](int first, int last, int step) {
+        std::vector<int> values;
+        for (int v = first; v <= last; v += step) values.push_back(v);
+        return values;
+    };
+    switch (setting) {
+        case 0:
+            return steps(10, 500, 10);
+        case 1:
+            return steps(0, 1000, 100);
+        case 2:
+            return steps(100, 2500, 100);
+        case 3:
+            return {0, 100, 500, 1000};
+        default:
+            return {};
+    }
+}
+
+int DtmfStoredFactor(int setting) {
+    constexpr std::array<int, kDtmfListCount> kFactor = {10, 100, 100, 100, 0};
+    return setting >= 0 && setting < kDtmfListCount ? kFactor[static_cast<std::size_t>(setting)]
+                                                    : 0;
+}
+
+std::string EnglishDtmfChoiceName(int setting, Int stored) {
+    if (setting == kDtmfCheckSetting) return stored == 0 ? "Off" : stored == 1 ? "On" : "";
+    if (setting == kDtmfAutoReset) {
+        if (stored == 0) return "Off";
+        return stored > 0 && stored <= kDtmfAutoResetSeconds
+                   ? EnglishNumber(stored, ChoiceUnit::Seconds)
+                   : std::string();
+    }
+    const std::vector<int> listed = DtmfListMilliseconds(setting);
+    const int ms = stored * DtmfStoredFactor(setting);
+    if (std::find(listed.begin(), listed.end(), ms) == listed.end()) return {};
+    return std::to_string(ms) + " ms";
+}
+
+std::string KeyModeName(Int stored) {
+    if (stored < 0 || stored >= static_cast<int>(kKeyModeNames.size())) return {};
+    return std::string(kKeyModeNames[static_cast<std::size_t>(stored)]);
+}
+
+std::string KeyFunctionName(Int stored) {
+    if (stored < 1 || stored > static_cast<int>(kKeyFunctionNames.size())) return {};
+    return std::string(kKeyFunctionNames[static_cast<std::size_t>(stored - 1)]);
 }
 
 }  // namespace k7x

@@ -1,9 +1,11 @@
-// The choices of the radio-wide settings (Options.Setting): which entries each setting's list
-// offers and how the chosen one is stored. The settings window words the entries in the
-// user's language; the codeplug's text form names the chosen one in English in a comment.
+// The choices of the settings (Options.Setting, the DTMF settings, the keys): which entries
+// each list offers and how the chosen one is stored. The settings windows word the entries in
+// the user's language; the codeplug's text form names the chosen one in English in a comment.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codeplug/Records.h"
@@ -32,5 +34,28 @@ SettingChoiceList ChoicesOfSetting(int setting);
 // The English name of the entry a stored value chooses ("5 min", "Off", "1.6" for the ratio);
 // empty when the value chooses no entry.
 std::string EnglishChoiceName(int setting, Int stored);
+
+// The DTMF settings' lists, 0..kDtmfListCount-1; DtmfSetting[kDtmfCheckSetting] is Off/On.
+inline constexpr int kDtmfListCount = 5;
+inline constexpr int kDtmfCheckSetting = 5;
+inline constexpr int kDtmfAutoReset = 4;  // Off, then 1 to kDtmfAutoResetSeconds seconds
+inline constexpr int kDtmfAutoResetSeconds = 16;
+// The milliseconds the entries of DTMF list 0..3 read.
+std::vector<int> DtmfListMilliseconds(int setting);
+// What such an entry is divided by when stored; 0 for the auto reset, stored by position.
+int DtmfStoredFactor(int setting);
+// The English name of what DtmfSetting[setting] chooses ("50 ms", "Off", "3 s"); empty when
+// it chooses no entry.
+std::string EnglishDtmfChoiceName(int setting, Int stored);
+
+// The key modes (KeyOption 0..3) and the functions a key takes (KeyFunction 1..20), as the
+// radio shows them.
+inline constexpr std::array<std::string_view, 4> kKeyModeNames = {"1&2", "2&3", "1&3", "1&2&3"};
+inline constexpr std::array<std::string_view, 20> kKeyFunctionNames = {
+    "MOD", "RFG", "EMG", "VOL", "SQL", "POW", "DSP", "SCA", "MEM", "BND",
+    "DW",  "CAL", "NB",  "RB",  "HIC", "TSQ", "SPL", "5K",  "DIM", "NULL"};
+// The name of a stored key mode or key function; empty for a value no list holds.
+std::string KeyModeName(Int stored);
+std::string KeyFunctionName(Int stored);
 
 }  // namespace k7x

@@ -1,7 +1,8 @@
 // The shape of a codeplug's text form below its top level, written once for both directions:
 // a visitor that writes and a visitor that reads walk the records through these functions.
 // A visitor offers number (an integer field), numbers (an array, nested arrays as nested
-// lists), choices (the settings' array, each value a choice of its list), text (a fixed text),
+// lists), choice and choices (a setting, an array of settings: numbers that choose an entry of a
+// list, named by the function given), text (a fixed text),
 // frequency, tone, place (the channel's name, for a comment), record (a nested map) and records (a
 // list of maps).
 #pragma once
@@ -11,6 +12,7 @@
 
 #include "codeplug/ChannelFields.h"
 #include "codeplug/Records.h"
+#include "codeplug/SettingChoices.h"
 
 namespace k7x::text_tree {
 
@@ -55,7 +57,7 @@ void Settings(V& v, CodeplugDocument& d) {
     v.numbers("GroupEnabled", o.GroupEnabled);
     v.numbers("GroupCurrent", o.GroupCurrent);
     v.numbers("GroupPair", o.GroupPair);
-    v.choices("Setting", o.Setting);
+    v.choices("Setting", o.Setting, EnglishChoiceName);
     v.numbers("GroupBytes", o.GroupBytes);
     v.numbers("Spare", o.Spare);
     v.record("PublicChannel", d.PublicChannel, Channel<V>);
@@ -69,15 +71,16 @@ void DtmfEntry(V& v, DtmfCode& code) {
 
 template <class V>
 void Dtmf(V& v, DtmfRecord& dtmf) {
-    v.numbers("DtmfSetting", dtmf.DtmfSetting);
+    v.choices("DtmfSetting", dtmf.DtmfSetting, EnglishDtmfChoiceName);
     v.records("Codes", dtmf.Codes, DtmfEntry<V>);
     v.numbers("Spare", dtmf.Spare);
 }
 
 template <class V>
 void Keys(V& v, KeyRecord& keys) {
-    v.number("KeyOption", keys.KeyOption);
-    v.numbers("KeyFunction", keys.KeyFunction);
+    v.choice("KeyOption", keys.KeyOption, KeyModeName);
+    v.choices("KeyFunction", keys.KeyFunction,
+              [](int, Int stored) { return KeyFunctionName(stored); });
 }
 
 template <class V>

@@ -7,10 +7,9 @@
 
 #include "codeplug/Prompts.h"
 #include "codeplug/Records.h"
+#include "codeplug/SettingChoices.h"
 
 namespace k7x {
-
-inline constexpr int kDtmfListCount = 5;  // settings 0..4; setting 5 is a check box
 
 // The entries of the list of setting 0..4, in order.
 QStringList DtmfSettingEntries(int setting, const Prompts& prompts);

@@ -26,7 +26,6 @@ namespace {
 constexpr int kTabSettings = 0;
 constexpr int kTabOther = 1;  // holds nothing and stays hidden
 constexpr int kTabCodes = 2;
-constexpr int kCheckSetting = 5;
 constexpr int kCodeRows = 8;  // the codes stand in two columns of eight
 
 constexpr int kListLabelGapTwips = 100;
@@ -161,7 +160,7 @@ void FrmDTMF::showRecord() {
     for (std::size_t k = 0; k < kDtmfListCount; ++k)
         Combo1[k]->setCurrentIndex(
             DtmfEntryIndex(static_cast<int>(k), dtmf.DtmfSetting[k], entries_[k]));
-    Check1->setChecked(dtmf.DtmfSetting[kCheckSetting] == 1);
+    Check1->setChecked(dtmf.DtmfSetting[kDtmfCheckSetting] == 1);
     for (int i = 0; i < kCodeCount; ++i)
         Text2[static_cast<std::size_t>(i)]->setText(
             ShownCode(dtmf.Codes[static_cast<std::size_t>(i)]));
@@ -176,7 +175,7 @@ void FrmDTMF::Combo1_Click(int setting) {
 }
 
 void FrmDTMF::Check1_Click(bool checked) {
-    s_.doc.WorkDoc.Dtmf.DtmfSetting[kCheckSetting] = checked ? 1 : 0;
+    s_.doc.WorkDoc.Dtmf.DtmfSetting[kDtmfCheckSetting] = checked ? 1 : 0;
 }
 
 void FrmDTMF::Text2_Change(int box, const QString& text) {

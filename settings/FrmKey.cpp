@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <span>
 
+#include "codeplug/SettingChoices.h"
 #include "settings/SettingTexts.h"
 #include "shell/ui/Captions.h"
 #include "shell/ui/DialogControls.h"
@@ -28,23 +30,22 @@ QComboBox* MakeKeyList(QWidget* parent, const QString& name, const QStringList& 
     return list;
 }
 
+QStringList NameList(std::span<const std::string_view> names) {
+    QStringList list;
+    for (std::string_view name : names)
+        list.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    return list;
+}
+
 }  // namespace
 
 const QStringList& FrmKey::KeyModeNames() {
-    static const QStringList names = {QStringLiteral("1&2"), QStringLiteral("2&3"),
-                                      QStringLiteral("1&3"), QStringLiteral("1&2&3")};
+    static const QStringList names = NameList(kKeyModeNames);
     return names;
 }
 
 const QStringList& FrmKey::KeyFunctionNames() {
-    static const QStringList names = {
-        QStringLiteral("MOD"), QStringLiteral("RFG"), QStringLiteral("EMG"),
-        QStringLiteral("VOL"), QStringLiteral("SQL"), QStringLiteral("POW"),
-        QStringLiteral("DSP"), QStringLiteral("SCA"), QStringLiteral("MEM"),
-        QStringLiteral("BND"), QStringLiteral("DW"),  QStringLiteral("CAL"),
-        QStringLiteral("NB"),  QStringLiteral("RB"),  QStringLiteral("HIC"),
-        QStringLiteral("TSQ"), QStringLiteral("SPL"), QStringLiteral("5K"),
-        QStringLiteral("DIM"), QStringLiteral("NULL")};
+    static const QStringList names = NameList(kKeyFunctionNames);
     return names;
 }
 

@@ -14,8 +14,6 @@ namespace k7x {
 
 namespace {
 
-constexpr int kDtmfCheckSetting = 5;
-
 QString Numbered(const Prompts& prompts, int text, int number) {
     return LangText(prompts, text) + QLatin1Char(' ') + QString::number(number);
 }
