@@ -154,6 +154,20 @@ channels:
     EXPECT_EQ(saved(doc, "hand.dat"), saved(expected, "expected.dat"));
 }
 
+// A new document of every mode reads back from its text, in mode 0 with the VFO channel that
+// no group of the mode shows.
+TEST_F(CodeplugTextTest, NewDocumentsReadBackFromTheirText) {
+    for (int mode = 0; mode < 3; ++mode) {
+        SCOPED_TRACE(mode);
+        DocumentState doc;
+        doc.CurrentCountryMode = static_cast<Int>(mode);
+        InitNewDocument(doc, folder.file("no-program-folder"), false);
+        DocumentState back;
+        ASSERT_EQ(read(WriteCodeplugText(doc, TextForm::Yaml), back), std::vector<TextProblem>{});
+        EXPECT_EQ(saved(back, "back.dat"), saved(doc, "new.dat"));
+    }
+}
+
 TEST_F(CodeplugTextTest, JsonFormIsValidJson) {
     test::FileDocGenerator gen(77);
     const std::string path = folder.file("doc.json");
@@ -185,13 +199,14 @@ TEST_F(CodeplugTextTest, FaultsAreReportedAtTheirPlaceAndNothingIsTaken) {
          "line 2, column 26: no tone is called \"88.6\""},
         {"channels:\n  - {ChannelNo: 1, TDCT: 40}\n",
          "line 2, column 26: no tone is called \"40\""},
-        {"country_mode: 0\nchannels:\n  - {ChannelNo: 401}\n",
+        {"country_mode: 0\nchannels:\n  - {ChannelNo: 380}\n",
          "line 3, column 17: a channel number of country mode 0 expected"},
         {"channels:\n  - {ChannelNo: 5}\n  - {ChannelNo: 5}\n",
          "line 3, column 17: channel 5 twice"},
         {"dtmf: {Codes: [{Digits: \"12345678901234567\"}]}\n",
          "line 1, column 25: a text of up to 16 printable characters expected"},
         {"channels: [\n", "line 2, column 1: end of sequence flow not found"},
+        {"", "line 1, column 1: a map of the codeplug's parts expected"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
