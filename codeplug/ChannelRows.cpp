@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
@@ -246,7 +247,9 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
         out.problems.push_back({std::string(kChannelRowColumns[c]), get(c)});
     };
 
-    if (const std::optional<double> n = ParseNumber(get(kLocation)); n && *n == std::floor(*n))
+    // A whole number too large for an int names no channel either: it stays unset.
+    if (const std::optional<double> n = ParseNumber(get(kLocation));
+        n && *n == std::floor(*n) && std::fabs(*n) <= std::numeric_limits<int>::max())
         out.location = static_cast<int>(*n);
     out.frequency = get(kFrequency);
     if (!out.frequency.empty() && !IsNumeric(out.frequency)) problem(kFrequency);
