@@ -92,7 +92,8 @@ int CtcssValue(std::string_view text) {
 
 int DcsValue(std::string_view text) {
     const std::optional<double> code = ParseNumber(text);
-    if (!code) return 0;
+    // Codes have three digits; a larger number names none, and may not even fit an int.
+    if (!code || std::fabs(*code) >= 1000.0) return 0;
     for (int n = 1; n <= kDcsCount; ++n)
         if (DcsCode(n) == static_cast<int>(*code)) return kCtcssCount + n;
     return 0;
