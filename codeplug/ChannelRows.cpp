@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "codeplug/ChannelList.h"
 #include "codeplug/Conversions.h"
@@ -91,7 +92,8 @@ int CtcssValue(std::string_view text) {
 
 int DcsValue(std::string_view text) {
     const std::optional<double> code = ParseNumber(text);
-    if (!code) return 0;
+    // Codes have three digits; a larger number names none, and may not even fit an int.
+    if (!code || std::fabs(*code) >= 1000.0) return 0;
     for (int n = 1; n <= kDcsCount; ++n)
         if (DcsCode(n) == static_cast<int>(*code)) return kCtcssCount + n;
     return 0;
@@ -246,7 +248,9 @@ ChannelFromRow ChannelRowHeader::read(const TextRow& row, const DocumentState& d
         out.problems.push_back({std::string(kChannelRowColumns[c]), get(c)});
     };
 
-    if (const std::optional<double> n = ParseNumber(get(kLocation)); n && *n == std::floor(*n))
+    // A whole number too large for an int names no channel either: it stays unset.
+    if (const std::optional<double> n = ParseNumber(get(kLocation));
+        n && *n == std::floor(*n) && std::fabs(*n) <= std::numeric_limits<int>::max())
         out.location = static_cast<int>(*n);
     out.frequency = get(kFrequency);
     if (!out.frequency.empty() && !IsNumeric(out.frequency)) problem(kFrequency);

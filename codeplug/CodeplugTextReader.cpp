@@ -24,10 +24,15 @@ namespace {
 
 using Problems = std::vector<TextProblem>;
 
+// A problem at a place of the text; where yaml-cpp knows no place (the root of an empty
+// text), at its start.
+TextProblem ProblemAt(const YAML::Mark& mark, int text, std::vector<std::string> args) {
+    return {std::max(mark.line, 0) + 1, std::max(mark.column, 0) + 1, text, std::move(args)};
+}
+
 void Report(Problems& problems, const YAML::Node& node, int text,
             std::vector<std::string> args = {}) {
-    const YAML::Mark mark = node.Mark();
-    problems.push_back({mark.line + 1, mark.column + 1, text, std::move(args)});
+    problems.push_back(ProblemAt(node.Mark(), text, std::move(args)));
 }
 
 // The integer a plain scalar holds, when it lies in lo..hi.
@@ -205,6 +210,12 @@ private:
     std::set<std::string> taken_;
 };
 
+// Whether a document of the mode may hold the channel: a group of the mode holds it, or it is
+// the VFO channel, which every document holds though mode 0 shows it in no group.
+bool IsChannelOfMode(int channelNo, int mode) {
+    return channelNo == kVfoChannel || PlaceOfChannel(channelNo, mode).group >= 0;
+}
+
 // The channel list: every channel at a number the mode has, none twice.
 void ReadChannels(Reader& top, const YAML::Node& node, DocumentState& doc,
                   std::vector<ChannelRecord>& channels) {
@@ -216,7 +227,7 @@ void ReadChannels(Reader& top, const YAML::Node& node, DocumentState& doc,
     for (const YAML::Node& entry : node) {
         const YAML::Node number = entry.IsMap() ? entry["ChannelNo"] : YAML::Node();
         const auto channelNo = number ? IntegerOf(number, 1, kChannelCapacity) : std::nullopt;
-        if (!channelNo || PlaceOfChannel(*channelNo, doc.CurrentCountryMode).group < 0) {
+        if (!channelNo || !IsChannelOfMode(*channelNo, doc.CurrentCountryMode)) {
             Report(top.problems_, number ? number : entry, kTextNotAChannelOfMode,
                    {std::to_string(doc.CurrentCountryMode)});
             continue;
@@ -345,7 +356,7 @@ std::vector<TextProblem> ReadCodeplugText(std::string_view text, const std::stri
     try {
         root = YAML::Load(std::string(text));
     } catch (const YAML::ParserException& e) {
-        problems.push_back({e.mark.line + 1, e.mark.column + 1, kTextYamlSyntax, {e.msg}});
+        problems.push_back(ProblemAt(e.mark, kTextYamlSyntax, {e.msg}));
         return problems;
     }
     if (!root.IsMap()) {

@@ -209,8 +209,10 @@ TEST(ChannelCsv, RowsTheDocumentCannotTakeAreRefusedOneByOne) {
              Case{0, "401,,27.005000,,0,,,,,,,,FM", CsvRefusal::NoLocation, "401"},
              Case{1, "999,,28.000000", CsvRefusal::NoLocation, "999"},
              Case{1, "x,,28.000000", CsvRefusal::NoLocation, "x"},
+             Case{1, "1e113,,28.000000", CsvRefusal::NoLocation, "1e113"},
              Case{1, "3,,28.000000,,0,Tone,69.3", CsvRefusal::Unreadable, "rToneFreq \"69.3\""},
              Case{1, "3,,28.000000,+,1.600000", CsvRefusal::Unreadable, "Offset \"1.600000\""},
+             Case{1, "3,,28.000000,,0,DTCS,,,1e15", CsvRefusal::Unreadable, "DtcsCode \"1e15\""},
              Case{1, "3,,28.000000,,,,,,,,,,USB", CsvRefusal::Unreadable, "Mode \"USB\""},
              Case{1, "3,,", CsvRefusal::NoFrequency, ""},
          }) {

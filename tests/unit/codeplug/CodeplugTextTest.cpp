@@ -157,6 +157,20 @@ channels:
     EXPECT_EQ(saved(doc), saved(expected));
 }
 
+// A new document of every mode reads back from its text, in mode 0 with the VFO channel that
+// no group of the mode shows.
+TEST_F(CodeplugTextTest, NewDocumentsReadBackFromTheirText) {
+    for (int mode = 0; mode < 3; ++mode) {
+        SCOPED_TRACE(mode);
+        DocumentState doc;
+        doc.CurrentCountryMode = static_cast<Int>(mode);
+        InitNewDocument(doc, folder.file("no-program-folder"), false);
+        DocumentState back;
+        ASSERT_EQ(read(WriteCodeplugText(doc, TextForm::Yaml), back), std::vector<TextProblem>{});
+        EXPECT_EQ(saved(back), saved(doc));
+    }
+}
+
 TEST_F(CodeplugTextTest, JsonFormIsValidJson) {
     test::FileDocGenerator gen(77);
     const std::string path = folder.file("doc.json");
@@ -185,11 +199,12 @@ TEST_F(CodeplugTextTest, FaultsAreReportedAtTheirPlaceAndNothingIsTaken) {
          {3, 31, kTextTextOutOfBand, {"27.00000", "28.000 - 29.700 MHz"}}},
         {"channels:\n  - {ChannelNo: 1, RDCT: 88.6}\n", {2, 26, kTextNoSuchTone, {"88.6"}}},
         {"channels:\n  - {ChannelNo: 1, TDCT: 40}\n", {2, 26, kTextNoSuchTone, {"40"}}},
-        {"country_mode: 0\nchannels:\n  - {ChannelNo: 401}\n",
+        {"country_mode: 0\nchannels:\n  - {ChannelNo: 380}\n",
          {3, 17, kTextNotAChannelOfMode, {"0"}}},
         {"channels:\n  - {ChannelNo: 5}\n  - {ChannelNo: 5}\n", {3, 17, kTextChannelTwice, {"5"}}},
         {"dtmf: {Codes: [{Digits: \"12345678901234567\"}]}\n", {1, 25, kTextTextTooLong, {"16"}}},
         {"channels: [\n", {2, 1, kTextYamlSyntax, {"end of sequence flow not found"}}},
+        {"", {1, 1, kTextPartsExpected, {}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
