@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<TextProblem> problems = ReadCodeplugText(text, kNoProgramFolder, doc);
     if (!problems.empty()) {
         Check(SameDocumentState(doc, fresh));
-        for (const TextProblem& p : problems)
-            Check(p.line >= 1 && p.column >= 1 && p.text != 0);
+        for (const TextProblem& p : problems) Check(p.line >= 1 && p.column >= 1 && p.text != 0);
         return 0;
     }
     Check(doc.IsUntitled);
