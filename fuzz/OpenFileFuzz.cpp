@@ -11,36 +11,10 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/FileContent.h"
 #include "codeplug/MemoryImage.h"
-
-namespace {
+#include "fuzz/FuzzSupport.h"
 
 using namespace k7x;
-
-// Records how many messages were shown and declines every question.
-class CountingPrompts : public Prompts {
-public:
-    std::string text(int number) const override { return std::to_string(number); }
-    Answer message(const std::string&, Buttons buttons, Icon, const std::string&) override {
-        ++shown;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-    std::optional<std::string> askPassword() override { return std::nullopt; }
-    int shown = 0;
-};
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-bool SameDocumentState(const DocumentState& a, const DocumentState& b) {
-    return a.WorkDoc == b.WorkDoc && a.SavedDoc == b.SavedDoc && a.ChannelList == b.ChannelList &&
-           a.SavedChannels == b.SavedChannels && a.CurrentModel == b.CurrentModel &&
-           a.CurrentCountryMode == b.CurrentCountryMode && a.BandText == b.BandText &&
-           a.CurrentFilePath == b.CurrentFilePath && a.IsUntitled == b.IsUntitled &&
-           a.RadioInfo == b.RadioInfo;
-}
-
-}  // namespace
+using namespace k7x::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const Byte> bytes(data, size);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "codeplug/CodeplugText.h"
+#include "codeplug/FileContent.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace k7x;
@@ -38,6 +39,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DocumentState fresh;
     DocumentState doc;
     const std::vector<TextProblem> problems = ReadCodeplugText(text, kNoProgramFolder, doc);
+
+    // Opening the text as a file goes through the same reader: it opens exactly when the text
+    // reads, unless the text names a version the table lacks, and a refusal changes nothing.
+    VersionTable versions;
+    versions.VersionPairs = {{ProgramVersion, ProgramVersion}};
+    CountingPrompts prompts;
+    DocumentState opened;
+    const OpenResult result = OpenTextContent(opened, text, "fuzz.yaml", kNoProgramFolder, versions,
+                                              prompts, [](const std::string&) {});
+    const bool ofThisVersion = doc.WorkDoc.Header.FileVersion.str() == ProgramVersion;
+    if (problems.empty() && ofThisVersion) {
+        Check(result == OpenResult::Opened);
+        Check(opened.WorkDoc.ChannelCount == doc.WorkDoc.ChannelCount);
+        for (int i = 0; i < doc.WorkDoc.ChannelCount; ++i)
+            Check(opened.ChannelList[static_cast<std::size_t>(i)] ==
+                  doc.ChannelList[static_cast<std::size_t>(i)]);
+    } else {
+        Check(result == OpenResult::Refused && SameDocumentState(opened, fresh));
+    }
+
     if (!problems.empty()) {
         Check(SameDocumentState(doc, fresh));
         for (const TextProblem& p : problems) Check(p.line >= 1 && p.column >= 1 && p.text != 0);
