@@ -1,25 +1,17 @@
 // convert: a codeplug between its .dat file and its text form (.yaml/.yml or .json), each
 // side chosen by the file's extension.
-#include <algorithm>
-#include <cctype>
-
 #include "cli/CliCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandFiles.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugText.h"
+#include "codeplug/Conversions.h"
 
 namespace k7x::cli {
 namespace {
 
 bool IsCodeplugPath(const std::string& path) {
-    if (TextFormOfPath(path)) return true;
-    const std::size_t dot = path.find_last_of("./");
-    if (dot == std::string::npos || path[dot] != '.') return false;
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == "dat";
+    return TextFormOfPath(path) || ExtensionOfPath(path) == "dat";
 }
 
 // Opening and saving choose the form by the extension themselves.

@@ -1,11 +1,11 @@
 // Codeplug text files: which names are texts, the message for a refused one, and opening one
 // through the same checks and take-over as a .dat file's bytes.
 #include <algorithm>
-#include <cctype>
 
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugText.h"
 #include "codeplug/CodeplugTexts.h"
+#include "codeplug/Conversions.h"
 #include "codeplug/FileContent.h"
 
 namespace k7x {
@@ -18,11 +18,7 @@ constexpr std::size_t kProblemsShown = 20;
 }  // namespace
 
 std::optional<TextForm> TextFormOfPath(std::string_view path) {
-    const std::size_t dot = path.find_last_of("./");
-    if (dot == std::string_view::npos || path[dot] != '.') return std::nullopt;
-    std::string ext(path.substr(dot + 1));
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string ext = ExtensionOfPath(path);
     if (ext == "yaml" || ext == "yml") return TextForm::Yaml;
     if (ext == "json") return TextForm::Json;
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include "codeplug/Conversions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -169,6 +170,15 @@ int ClampToStep(std::string_view text, int minimum, int maximum, int step, int d
 std::string FileNameOfPath(std::string_view path) {
     std::size_t slash = path.rfind('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string ExtensionOfPath(std::string_view path) {
+    const std::size_t dot = path.find_last_of("./");
+    if (dot == std::string_view::npos || path[dot] != '.') return {};
+    std::string ext(path.substr(dot + 1));
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
 }
 
 std::string ByteToHex2(int value, int width) {

@@ -24,6 +24,8 @@ int NumberOrDefault(std::string_view text, int defaultValue);
 int ClampToStep(std::string_view text, int minimum, int maximum, int step, int defaultValue);
 // The part of a path after its last "/".
 std::string FileNameOfPath(std::string_view path);
+// The file name's extension after its last ".", in lower case; "" when it has none.
+std::string ExtensionOfPath(std::string_view path);
 // Hexadecimal text of value, upper case, padded with "0" to width or cut to width characters.
 std::string ByteToHex2(int value, int width = 2);
 // "&h" followed by one or two hexadecimal digits, as a byte; nullopt when malformed.

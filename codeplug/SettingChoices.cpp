@@ -39,7 +39,6 @@ std::string EnglishNumber(int number, ChoiceUnit unit) {
     return text;
 }
 
-using Words = std::vector<ChoiceWord>;
 constexpr ChoiceUnit kNoUnit = ChoiceUnit::None;
 
 SettingChoiceList OffOn() {
